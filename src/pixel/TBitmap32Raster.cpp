@@ -1,0 +1,1 @@
+// Raster primitives: being written.
