@@ -1,0 +1,104 @@
+#include "Bmp.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+
+namespace {
+
+// Far beyond any palette (256 rows) or chart (120 x 320), small enough that a
+// hostile header cannot make the decoder ask for gigabytes.
+constexpr qint64 MaxPixels = qint64(1) << 24;
+constexpr qint64 MaxFileBytes = qint64(1) << 27;
+
+void setError(QString* Error, const QString& Text) {
+    if (Error) *Error = Text;
+}
+
+void put16(QByteArray& b, int offset, quint16 v) {
+    qToLittleEndian(v, b.data() + offset);
+}
+void put32(QByteArray& b, int offset, quint32 v) {
+    qToLittleEndian(v, b.data() + offset);
+}
+
+} // namespace
+
+QImage decodeBmp(const QByteArray& Bytes, QString* Error) {
+    if (Bytes.size() < 2 || Bytes[0] != 'B' || Bytes[1] != 'M') {
+        setError(Error, QStringLiteral("The file is not a bitmap (BMP) picture."));
+        return QImage();
+    }
+    QBuffer buffer;
+    buffer.setData(Bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) {
+        setError(Error, QStringLiteral("The bitmap is damaged or holds no pixels."));
+        return QImage();
+    }
+    if (qint64(size.width()) * size.height() > MaxPixels) {
+        setError(Error, QStringLiteral("The bitmap is too large."));
+        return QImage();
+    }
+    QImage img = reader.read();
+    if (img.isNull() || img.width() < 1 || img.height() < 1) {
+        setError(Error, QStringLiteral("The bitmap is damaged or holds no pixels."));
+        return QImage();
+    }
+    return img;
+}
+
+bool readSmallFile(const QString& FileName, QByteArray& Bytes, QString* Error) {
+    QFile file(FileName);
+    if (!file.exists()) {
+        setError(Error, QStringLiteral("The file does not exist."));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(Error, file.errorString());
+        return false;
+    }
+    if (file.size() > MaxFileBytes) {
+        setError(Error, QStringLiteral("The file is too large."));
+        return false;
+    }
+    Bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(Error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QByteArray encodeBmp24(const QImage& Picture) {
+    const QImage img = Picture.convertToFormat(QImage::Format_RGB32);
+    const int w = img.width(), h = img.height();
+    const int rowBytes = (3 * w + 3) & ~3;
+    const int headerBytes = 54;
+    QByteArray out(headerBytes + rowBytes * h, '\0');
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(out, 2, quint32(out.size()));
+    put32(out, 10, quint32(headerBytes));
+    put32(out, 14, 40);
+    put32(out, 18, quint32(w));
+    put32(out, 22, quint32(h));
+    put16(out, 26, 1);
+    put16(out, 28, 24);
+    put32(out, 34, quint32(rowBytes * h));
+    // Compression, resolutions and the colour counts stay 0.
+    for (int y = 0; y < h; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        char* d = out.data() + headerBytes + std::ptrdiff_t(h - 1 - y) * rowBytes;
+        for (int x = 0; x < w; ++x) {
+            *d++ = char(qBlue(row[x]));
+            *d++ = char(qGreen(row[x]));
+            *d++ = char(qRed(row[x]));
+        }
+    }
+    return out;
+}
