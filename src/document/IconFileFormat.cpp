@@ -1,0 +1,42 @@
+#include "IconFileFormat.h"
+
+namespace IconFile {
+
+int ColourTableEntries(int BitCount) {
+    switch (BitCount) {
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
+    }
+}
+
+bool IsSupportedBitCount(int BitCount) {
+    return BitCount == 1 || BitCount == 4 || BitCount == 8 || BitCount == 24 || BitCount == 32;
+}
+
+int RowStride(int Width, int BitCount) {
+    return ((Width * BitCount + 31) / 32) * 4;
+}
+
+int RowPixelBytes(int Width, int BitCount) {
+    return (Width * BitCount + 7) / 8;
+}
+
+} // namespace IconFile
+
+std::int32_t ImageDataSize(int W, int H, int B) {
+    return H * IconFile::RowStride(W, B);
+}
+
+IconFileError::IconFileError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+IconFileError IconFileError::notAnIcon(const QString& fileName, const QString& reason) {
+    QString text = fileName + QStringLiteral(" is not an icon.");
+    if (!reason.isEmpty()) text += QLatin1Char(' ') + reason;
+    return IconFileError(text);
+}
