@@ -1,0 +1,1 @@
+list(APPEND BRISEL_CANVAS_SOURCES UndoHistory.cpp)

@@ -1,0 +1,1 @@
+brisel_test(brisel_undo_tests SOURCES undo_history_test.cpp LIBS brisel_canvas)
