@@ -25,9 +25,58 @@ void put32(QByteArray& b, int offset, quint32 v) {
 
 } // namespace
 
+namespace {
+
+quint32 get32(const QByteArray& b, int offset) {
+    return qFromLittleEndian<quint32>(b.constData() + offset);
+}
+quint16 get16(const QByteArray& b, int offset) {
+    return qFromLittleEndian<quint16>(b.constData() + offset);
+}
+
+// What the headers promise, checked before the decoder sees the bytes: the
+// platform reader fills missing pixel rows with black instead of refusing.
+QString headerProblem(const QByteArray& Bytes) {
+    const QString damaged = QStringLiteral("The bitmap is damaged or holds no pixels.");
+    if (Bytes.size() < 14 + 12) return damaged;
+    const quint32 infoSize = get32(Bytes, 14);
+    qint64 width = 0, height = 0;
+    quint32 bits = 0, compression = 0;
+    if (infoSize == 12) {
+        width = get16(Bytes, 18);
+        height = get16(Bytes, 20);
+        bits = get16(Bytes, 24);
+    } else if (infoSize >= 40 && Bytes.size() >= 14 + 40) {
+        width = qint32(get32(Bytes, 18));
+        height = qint32(get32(Bytes, 22));
+        bits = get16(Bytes, 28);
+        compression = get32(Bytes, 30);
+    } else {
+        return damaged;
+    }
+    width = qAbs(width);
+    height = qAbs(height);
+    if (width == 0 || height == 0) return damaged;
+    if (width * height > MaxPixels) return QStringLiteral("The bitmap is too large.");
+    // Uncompressed rows (plain or with bit fields) have a known length.
+    if (compression == 0 || compression == 3 || compression == 6) {
+        const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+        if (qint64(get32(Bytes, 10)) + rowBytes * height > Bytes.size())
+            return QStringLiteral("The bitmap is cut short.");
+    }
+    return QString();
+}
+
+} // namespace
+
 QImage decodeBmp(const QByteArray& Bytes, QString* Error) {
     if (Bytes.size() < 2 || Bytes[0] != 'B' || Bytes[1] != 'M') {
         setError(Error, QStringLiteral("The file is not a bitmap (BMP) picture."));
+        return QImage();
+    }
+    const QString problem = headerProblem(Bytes);
+    if (!problem.isEmpty()) {
+        setError(Error, problem);
         return QImage();
     }
     QBuffer buffer;
@@ -35,15 +84,6 @@ QImage decodeBmp(const QByteArray& Bytes, QString* Error) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) {
-        setError(Error, QStringLiteral("The bitmap is damaged or holds no pixels."));
-        return QImage();
-    }
-    if (qint64(size.width()) * size.height() > MaxPixels) {
-        setError(Error, QStringLiteral("The bitmap is too large."));
-        return QImage();
-    }
     QImage img = reader.read();
     if (img.isNull() || img.width() < 1 || img.height() < 1) {
         setError(Error, QStringLiteral("The bitmap is damaged or holds no pixels."));

@@ -3,7 +3,9 @@
 #include "ImageCaption.h"
 #include "Thumbnail.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 IconDocument::IconDocument() : IconDocument(untitledImage()) {}
 
@@ -11,6 +13,20 @@ IconDocument::IconDocument(std::unique_ptr<IconImage> First) {
     ImageList list;
     list.push_back(std::move(First));
     replaceImages(std::move(list));
+}
+
+IconDocument::IconDocument(IconDocument&& Other) noexcept
+    : FileName(std::move(Other.FileName)), FileType(Other.FileType), Modified(Other.Modified),
+      m_images(std::move(Other.m_images)), m_active(std::exchange(Other.m_active, nullptr)) {}
+
+IconDocument& IconDocument::operator=(IconDocument&& Other) noexcept {
+    if (this == &Other) return *this;
+    FileName = std::move(Other.FileName);
+    FileType = Other.FileType;
+    Modified = Other.Modified;
+    m_images = std::move(Other.m_images);
+    m_active = std::exchange(Other.m_active, nullptr);
+    return *this;
 }
 
 IconImage& IconDocument::image(int Index) {

@@ -24,6 +24,9 @@ public:
     explicit IconDocument(std::unique_ptr<IconImage> First);
     IconDocument(const IconDocument&) = delete;
     IconDocument& operator=(const IconDocument&) = delete;
+    // A moved-from document may only be destroyed or assigned to.
+    IconDocument(IconDocument&& Other) noexcept;
+    IconDocument& operator=(IconDocument&& Other) noexcept;
 
     QString FileName; // empty for an untitled document
     std::uint16_t FileType = IconFileType;
