@@ -7,45 +7,56 @@
 
 namespace {
 
-// Device pixels of a QImage, read and written as 24-bit RGB values (red in the
-// low byte) whatever the image's format.
-TColor devicePixel(const QImage& img, int x, int y)
-{
-    const QRgb p = img.pixel(x, y);
-    return TColor(qRed(p)) | (TColor(qGreen(p)) << 8) | (TColor(qBlue(p)) << 16);
+// A device context may be any QImage. Palette and monochrome pictures cannot
+// take arbitrary colours, so they become true-colour pictures first, the way a
+// screen device would show them.
+void prepareDevice(QImage& img) {
+    switch (img.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+    case QImage::Format_Indexed8:
+        img = img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                        : QImage::Format_RGB32);
+        break;
+    default:
+        break;
+    }
 }
 
-void setDevicePixel(QImage& img, int x, int y, TColor c)
-{
-    const QRgb old = img.pixel(x, y);
-    img.setPixel(x, y, qRgba(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF), qAlpha(old)));
-}
-
-void mixOnto(QImage& img, int x, int y, TColor32 p)
-{
+// Mixes p onto a device pixel, treating the device colour as opaque and
+// leaving its own alpha as it was.
+void mixOnto(QImage& img, int x, int y, TColor32 p) {
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;
-    const TColor d = devicePixel(img, x, y);
-    setDevicePixel(img, x, y, MixOnOpaque(d, RedOf(p), GreenOf(p), BlueOf(p), AlphaOf(p)));
+    const bool plain =
+        img.format() == QImage::Format_RGB32 || img.format() == QImage::Format_ARGB32;
+    // Other formats (premultiplied ones above all) go through QColor, which
+    // converts them correctly.
+    const QRgb old = plain ? img.pixel(x, y) : img.pixelColor(x, y).rgba();
+    const TColor d = TColor(qRed(old)) | (TColor(qGreen(old)) << 8) | (TColor(qBlue(old)) << 16);
+    const TColor c = MixOnOpaque(d, RedOf(p), GreenOf(p), BlueOf(p), AlphaOf(p));
+    const QRgb mixed =
+        qRgba(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF), qAlpha(old));
+    if (plain)
+        img.setPixel(x, y, mixed);
+    else
+        img.setPixelColor(x, y, QColor::fromRgba(mixed));
 }
 
 } // namespace
 
-TBitmap32::TBitmap32(int width, int height)
-{
+TBitmap32::TBitmap32(int width, int height) {
     SetWidth(width);
     SetHeight(height);
 }
 
-void TBitmap32::SetHeight(int NewHeight)
-{
+void TBitmap32::SetHeight(int NewHeight) {
     if (NewHeight == Height || NewHeight < 0) return;
     Height = NewHeight;
     Size = Width * Height * 4;
     Bits.resize(std::size_t(Width) * std::size_t(Height), 0);
 }
 
-void TBitmap32::SetWidth(int NewWidth)
-{
+void TBitmap32::SetWidth(int NewWidth) {
     if (NewWidth == Width || NewWidth < 0) return;
     std::vector<TColor32> bits(std::size_t(NewWidth) * std::size_t(Height), 0);
     const int keep = std::min(Width, NewWidth);
@@ -57,37 +68,34 @@ void TBitmap32::SetWidth(int NewWidth)
     Size = Width * Height * 4;
 }
 
-void TBitmap32::Clear() { std::fill(Bits.begin(), Bits.end(), 0u); }
+void TBitmap32::Clear() {
+    std::fill(Bits.begin(), Bits.end(), 0u);
+}
 
-TColor32 TBitmap32::GetPixel(int X, int Y) const
-{
+TColor32 TBitmap32::GetPixel(int X, int Y) const {
     if (!inside(X, Y)) return 0;
     return Bits[std::size_t(Y) * std::size_t(Width) + std::size_t(X)];
 }
 
-void TBitmap32::SetPixel(int X, int Y, TColor32 C)
-{
+void TBitmap32::SetPixel(int X, int Y, TColor32 C) {
     if (!inside(X, Y)) return;
     if (ClipRegion && ClipRegion->contains(QPoint(X, Y)) == InvertClip) return;
     Bits[std::size_t(Y) * std::size_t(Width) + std::size_t(X)] = C;
 }
 
-void TBitmap32::BlendPixel(int X, int Y, TColor32 C)
-{
+void TBitmap32::BlendPixel(int X, int Y, TColor32 C) {
     if (!inside(X, Y)) return;
     SetPixel(X, Y, BlendColor32(GetPixel(X, Y), C));
 }
 
-void TBitmap32::PutPixel(int X, int Y, TColor32 C)
-{
+void TBitmap32::PutPixel(int X, int Y, TColor32 C) {
     if (Blend)
         BlendPixel(X, Y, C);
     else
         SetPixel(X, Y, C);
 }
 
-void TBitmap32::Assign(const TBitmap32& Source)
-{
+void TBitmap32::Assign(const TBitmap32& Source) {
     if (&Source == this) return;
     Width = Source.Width;
     Height = Source.Height;
@@ -100,11 +108,10 @@ void TBitmap32::Assign(const TBitmap32& Source)
     InvertClip = Source.InvertClip;
 }
 
-void TBitmap32::LoadFromBitmap(const QImage& Bitmap, int Alpha)
-{
-    // A 32-bit picture brings its own alpha; anything else is read as 24-bit
-    // RGB with the given alpha.
-    const bool has32 = Bitmap.depth() == 32 && Bitmap.hasAlphaChannel();
+void TBitmap32::LoadFromBitmap(const QImage& Bitmap, int Alpha) {
+    // A picture with an alpha channel brings its own alpha; anything else is
+    // read as 24-bit RGB with the given alpha.
+    const bool has32 = Bitmap.hasAlphaChannel();
     const QImage src = Bitmap.convertToFormat(has32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const int w = src.width(), h = src.height();
     Width = w;
@@ -121,9 +128,9 @@ void TBitmap32::LoadFromBitmap(const QImage& Bitmap, int Alpha)
     }
 }
 
-void TBitmap32::DrawToDC(QImage& DC, int X, int Y) const
-{
+void TBitmap32::DrawToDC(QImage& DC, int X, int Y) const {
     if (Empty()) return;
+    prepareDevice(DC);
     for (int j = 0; j < Height; ++j)
         for (int i = 0; i < Width; ++i) {
             const TColor32 p = GetPixel(i, j);
@@ -132,10 +139,10 @@ void TBitmap32::DrawToDC(QImage& DC, int X, int Y) const
         }
 }
 
-void TBitmap32::StretchDrawToDC(QImage& DC, const QRect& Rect) const
-{
+void TBitmap32::StretchDrawToDC(QImage& DC, const QRect& Rect) const {
     const int W = Rect.width(), H = Rect.height();
     if (Empty() || W <= 0 || H <= 0) return;
+    prepareDevice(DC);
     for (int j = 0; j < H; ++j)
         for (int i = 0; i < W; ++i) {
             const TColor32 p = GetPixel(int(qint64(i) * Width / W), int(qint64(j) * Height / H));
@@ -144,11 +151,13 @@ void TBitmap32::StretchDrawToDC(QImage& DC, const QRect& Rect) const
         }
 }
 
-void TBitmap32::DrawToBitmapCanvas(QImage& Bitmap) const { DrawToDC(Bitmap, 0, 0); }
+void TBitmap32::DrawToBitmapCanvas(QImage& Bitmap) const {
+    DrawToDC(Bitmap, 0, 0);
+}
 
-void TBitmap32::DrawToBitmap(QImage& Bitmap) const
-{
-    if (Bitmap.format() != QImage::Format_RGB888) Bitmap = Bitmap.convertToFormat(QImage::Format_RGB888);
+void TBitmap32::DrawToBitmap(QImage& Bitmap) const {
+    if (Bitmap.format() != QImage::Format_RGB888)
+        Bitmap = Bitmap.convertToFormat(QImage::Format_RGB888);
     const int w = std::min(Width, Bitmap.width()), h = std::min(Height, Bitmap.height());
     for (int y = 0; y < h; ++y) {
         uchar* row = Bitmap.scanLine(y);
@@ -165,8 +174,7 @@ void TBitmap32::DrawToBitmap(QImage& Bitmap) const
     }
 }
 
-QImage TBitmap32::toImage() const
-{
+QImage TBitmap32::toImage() const {
     QImage img(Width, Height, QImage::Format_ARGB32);
     for (int y = 0; y < Height; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));

@@ -5,8 +5,8 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
-#include <QString>
 #include <QSize>
+#include <QString>
 #include <vector>
 
 class QImage;
@@ -23,7 +23,7 @@ class QRegion;
 class TBitmap32 {
 public:
     TBitmap32() = default;
-    TBitmap32(int width, int height); // all pixels 0
+    TBitmap32(int width, int height);      // all pixels 0
     TBitmap32(const TBitmap32&) = default; // a full copy, drawing state included
     TBitmap32& operator=(const TBitmap32&) = default;
     TBitmap32(TBitmap32&&) noexcept = default;
@@ -51,7 +51,10 @@ public:
     bool Empty() const { return Width == 0 || Height == 0; }
     void SetWidth(int NewWidth);
     void SetHeight(int NewHeight);
-    void SetSize(int NewWidth, int NewHeight) { SetWidth(NewWidth); SetHeight(NewHeight); }
+    void SetSize(int NewWidth, int NewHeight) {
+        SetWidth(NewWidth);
+        SetHeight(NewHeight);
+    }
     void Clear();
     TColor32 GetPixel(int X, int Y) const;
     void SetPixel(int X, int Y, TColor32 C);
@@ -63,9 +66,12 @@ public:
     QRect BoundsRect() const { return QRect(0, 0, Width, Height); }
     bool inside(int X, int Y) const { return X >= 0 && Y >= 0 && X < Width && Y < Height; }
     TColor32* scanLine(int Y) { return Bits.data() + std::size_t(Y) * std::size_t(Width); }
-    const TColor32* scanLine(int Y) const { return Bits.data() + std::size_t(Y) * std::size_t(Width); }
-    bool samePixels(const TBitmap32& other) const
-    { return Width == other.Width && Height == other.Height && Bits == other.Bits; }
+    const TColor32* scanLine(int Y) const {
+        return Bits.data() + std::size_t(Y) * std::size_t(Width);
+    }
+    bool samePixels(const TBitmap32& other) const {
+        return Width == other.Width && Height == other.Height && Bits == other.Bits;
+    }
 
     // --- conversions to and from platform pictures (QImage) ---
     void LoadFromBitmap(const QImage& Bitmap, int Alpha);
@@ -98,9 +104,12 @@ public:
 
 // A rectangle given as (Left, Top, Right, Bottom) with Right and Bottom
 // exclusive, the way the whole program speaks of rectangles.
-inline QRect TRect(int Left, int Top, int Right, int Bottom)
-{
+inline QRect TRect(int Left, int Top, int Right, int Bottom) {
     return QRect(QPoint(Left, Top), QPoint(Right - 1, Bottom - 1));
 }
-inline int RectRight(const QRect& R) { return R.left() + R.width(); }
-inline int RectBottom(const QRect& R) { return R.top() + R.height(); }
+inline int RectRight(const QRect& R) {
+    return R.left() + R.width();
+}
+inline int RectBottom(const QRect& R) {
+    return R.top() + R.height();
+}

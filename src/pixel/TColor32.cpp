@@ -2,14 +2,12 @@
 
 #include <cmath>
 
-TColor32 Color32(int A, int R, int G, int B)
-{
+TColor32 Color32(int A, int R, int G, int B) {
     return TColor32(R & 0xFF) | (TColor32(G & 0xFF) << 8) | (TColor32(B & 0xFF) << 16) |
            (TColor32(A & 0xFF) << 24);
 }
 
-int RoundHalfEven(double V)
-{
+int RoundHalfEven(double V) {
     // nearbyint follows the current rounding mode, which is round-to-nearest-even
     // unless someone changed it; do it by hand so it never depends on that.
     const double f = std::floor(V);
@@ -20,8 +18,7 @@ int RoundHalfEven(double V)
     return int((fi % 2 == 0) ? fi : fi + 1);
 }
 
-TColor32 BlendColor32(TColor32 Dst, TColor32 Src)
-{
+TColor32 BlendColor32(TColor32 Dst, TColor32 Src) {
     const int As = AlphaOf(Src), Ad = AlphaOf(Dst);
     const int Ao = As + Ad - RoundHalfEven(double(As * Ad) / 255.0);
     if (Ao == 0) return Dst;
@@ -33,8 +30,7 @@ TColor32 BlendColor32(TColor32 Dst, TColor32 Src)
                    channel(GreenOf(Src), GreenOf(Dst)), channel(BlueOf(Src), BlueOf(Dst)));
 }
 
-TColor MixOnOpaque(TColor Dst, int R, int G, int B, int A)
-{
+TColor MixOnOpaque(TColor Dst, int R, int G, int B, int A) {
     if (A == 0) return Dst;
     if (A == 255) return TColor(R & 0xFF) | (TColor(G & 0xFF) << 8) | (TColor(B & 0xFF) << 16);
     auto mix = [A](int S, int D) { return (S * A + D * (255 - A)) / 255; };

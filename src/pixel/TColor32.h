@@ -9,14 +9,28 @@ using TColor32 = std::uint32_t;
 using TColor = std::uint32_t; // 24-bit RGB, red in the low byte, top byte 0
 
 TColor32 Color32(int A, int R, int G, int B);
-inline std::uint8_t RedOf(TColor32 C) { return std::uint8_t(C); }
-inline std::uint8_t GreenOf(TColor32 C) { return std::uint8_t(C >> 8); }
-inline std::uint8_t BlueOf(TColor32 C) { return std::uint8_t(C >> 16); }
-inline std::uint8_t AlphaOf(TColor32 C) { return std::uint8_t(C >> 24); }
+inline std::uint8_t RedOf(TColor32 C) {
+    return std::uint8_t(C);
+}
+inline std::uint8_t GreenOf(TColor32 C) {
+    return std::uint8_t(C >> 8);
+}
+inline std::uint8_t BlueOf(TColor32 C) {
+    return std::uint8_t(C >> 16);
+}
+inline std::uint8_t AlphaOf(TColor32 C) {
+    return std::uint8_t(C >> 24);
+}
 // RGB's top byte is kept as it is; callers pass a clean 24-bit value.
-inline TColor32 SetAlpha(TColor RGB, int A) { return RGB | (TColor32(A & 0xFF) << 24); }
-inline TColor Color32ToColor(TColor32 C) { return C & 0x00FFFFFFu; }
-inline int ClampByte(int V) { return V < 0 ? 0 : (V > 255 ? 255 : V); }
+inline TColor32 SetAlpha(TColor RGB, int A) {
+    return RGB | (TColor32(A & 0xFF) << 24);
+}
+inline TColor Color32ToColor(TColor32 C) {
+    return C & 0x00FFFFFFu;
+}
+inline int ClampByte(int V) {
+    return V < 0 ? 0 : (V > 255 ? 255 : V);
+}
 
 // Src composited over Dst.
 TColor32 BlendColor32(TColor32 Dst, TColor32 Src);
