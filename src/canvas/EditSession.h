@@ -1,0 +1,111 @@
+#pragma once
+
+#include "CommandStates.h"
+#include "IconDocument.h"
+#include "ProgramSettings.h"
+#include "Prompter.h"
+#include "SaveResult.h"
+#include "StatusSink.h"
+#include "TBitmap32.h"
+#include "Transparency.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+// The editing state of the one open document for the whole run: the document,
+// the two working copies of the active image, the program-wide settings and
+// the colours. The window shows it and turns its signals into repaints,
+// captions and enabled states; every question goes through the Prompter.
+class EditSession : public QObject, public StatusSink {
+    Q_OBJECT
+public:
+    EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
+    ~EditSession() override;
+
+    Prompter& prompter() { return m_prompter; }
+    // The folder of the installation data, with a trailing separator.
+    const QString& ProgramFolder() const { return m_programFolder; }
+
+    IconDocument& document() { return m_document; }
+    const IconDocument& document() const { return m_document; }
+    IconImage& ActiveImage() { return m_document.ActiveImage(); }
+    // What the tools paint into, strokes in progress included.
+    TBitmap32& WorkBitmap() { return m_workBitmap; }
+    // The committed state of the active image.
+    TBitmap32& CleanBitmap() { return m_cleanBitmap; }
+
+    // --- settings (SessionSettings.cpp) ---
+    const ProgramSettings& settings() const { return m_settings; }
+    // Takes the values read at start-up; the working copies take the font.
+    void loadSettings(const ProgramSettings& S);
+    // The window's own values, handed over before the settings are saved.
+    void setWindowValues(const QRect& Bounds, bool ToolBarShown, bool StatusBarShown,
+                         int IconsWidth);
+    TransparencySettings transparency() const;
+    void setUndoMax(int UndoMax);
+    void setTraRange(int TraRange);
+    void setGridShown(bool Shown);
+    void setDisplayColors(TColor TraColor, TColor InvColor, TColor GridColor);
+    QFont textFont() const;
+    void setTextFont(const QFont& Font);
+    CustomColours& customColours() { return m_settings.CustomColors; }
+
+    // The two drawing colours with their alphas; they start as opaque black
+    // and transparent black on every run.
+    TColor32 ForegroundColor32 = 0xFF000000u;
+    TColor32 BackgroundColor32 = 0x00000000u;
+
+    // --- commands (SessionNew.cpp) ---
+    // The untitled document. From code (start-up, a failed open) nothing is
+    // asked; otherwise unsaved changes are offered for saving first.
+    void NewAExecute(bool FromCode);
+    // The "Save changes?" question. True means abort: the caller must stop,
+    // because the user cancelled or the changes could not be saved.
+    bool ConfirmSaveChanges();
+    // The Save command, run when the user answers Yes.
+    void setSaveHandler(SaveHandler Handler) { m_save = std::move(Handler); }
+
+    // --- undo seam (SessionUndo.cpp) ---
+    // Starts the history afresh with the WorkBitmap being shown.
+    void ResetUndo();
+
+    // --- what the window shows ---
+    QString windowCaption() const;
+    CommandStates commandStates() const { return m_states; }
+    void setModified(bool Modified) { m_document.Modified = Modified; }
+    // StatusSink: text for the status bar's first panel.
+    void showStatus(const QString& Text) override;
+    // Recomputes the enabled states that follow the document and announces a
+    // change.
+    void updateCommandStates();
+    void setUndoStates(bool CanUndo, bool CanRedo);
+
+signals:
+    void captionChanged(const QString& Caption);
+    // The whole image list was replaced (New, Open): the list view rebuilds.
+    void imagesReplaced();
+    // Another image (or a new document) became active; the working copies
+    // hold it: the view lays itself out again, the format menu and the
+    // colours panel follow its format.
+    void activeImageChanged();
+    // The working copies changed: the view repaints.
+    void workChanged();
+    void commandStatesChanged(const CommandStates& States);
+    void statusText(const QString& Text);
+    // A display setting changed (grid, colours, alpha range, font).
+    void settingsChanged();
+
+private:
+    PalettePicture readColourChart();
+    void loadWorkingCopies(const TBitmap32& Pixels);
+
+    Prompter& m_prompter;
+    QString m_programFolder;
+    IconDocument m_document;
+    TBitmap32 m_workBitmap{1, 1};
+    TBitmap32 m_cleanBitmap{1, 1};
+    ProgramSettings m_settings;
+    CommandStates m_states;
+    SaveHandler m_save;
+};

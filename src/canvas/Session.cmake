@@ -1,0 +1,17 @@
+# The editing session: the state of the open document and the program-wide
+# settings, and the interfaces through which it reaches the platform.
+list(APPEND BRISEL_CANVAS_SOURCES
+  CustomColours.cpp
+  EditSession.cpp
+  SessionNew.cpp
+  SessionSettings.cpp
+  SessionUndo.cpp
+  CommandStates.h
+  CustomColours.h
+  EditSession.h
+  Hint.h
+  ProgramSettings.h
+  Prompter.h
+  SaveResult.h
+  ShellOpener.h
+)
