@@ -6,7 +6,7 @@
 namespace {
 
 constexpr int CoarseShift = 5;
-constexpr int FineShift = 3;
+constexpr int FineShift = 4;
 
 int boxIndex(TColor C, int Shift) {
     const int n = 256 >> Shift;

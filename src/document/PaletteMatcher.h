@@ -38,7 +38,7 @@ private:
     std::vector<TColor> m_entries;
     std::vector<std::int32_t> m_rgb; // red, green, blue of each entry
     std::vector<Box> m_coarse;       // 8 x 8 x 8 boxes of 32 levels a side
-    std::vector<Box> m_fine;         // 32 x 32 x 32 boxes of 8 levels a side
+    std::vector<Box> m_fine;         // 16 x 16 x 16 boxes of 16 levels a side
     std::vector<std::uint32_t> m_candidates;
     std::vector<std::uint32_t> m_all, m_from;
     std::vector<std::int64_t> m_minDist;
