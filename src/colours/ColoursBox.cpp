@@ -8,7 +8,7 @@
 
 namespace {
 
-// The true-colour chart is drawn as it is, cell rows of 10 pixels below it.
+// Below the true-colour chart the marker row is 10 pixels high.
 constexpr int ChartCellHeight = 10;
 
 QImage chartPicture(const QImage& Chart) {
