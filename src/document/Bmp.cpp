@@ -54,6 +54,7 @@ QString headerProblem(const QByteArray& Bytes) {
     } else {
         return damaged;
     }
+    if (qint64(get32(Bytes, 10)) >= Bytes.size()) return damaged; // pixels beyond the end
     width = qAbs(width);
     height = qAbs(height);
     if (width == 0 || height == 0) return damaged;

@@ -7,6 +7,7 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -157,6 +158,55 @@ TEST(PaletteFile, RefusesWhatIsNoPaletteWithAReason) {
         EXPECT_TRUE(e.message().contains("broken.icp"));
     }
     EXPECT_THROW(readPaletteFile(dir.filePath("missing.icp")), PaletteFileError);
+}
+
+TEST(PaletteFile, SurvivesMutatedBitmaps) {
+    // Seeds of several layouts: our own 24-bit file, indexed and 32-bit files
+    // of the platform writer, and a run-length encoded 8-bit file.
+    std::vector<QByteArray> seeds;
+    seeds.push_back(paletteFileBytes(PalettePicture::fromEntries({rgb(1, 2, 3), rgb(4, 5, 6), 7})));
+    for (QImage::Format f : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_ARGB32}) {
+        QImage img = QImage(5, 3, QImage::Format_ARGB32).convertToFormat(f);
+        img.fill(1);
+        seeds.push_back(encoded(img, "BMP"));
+    }
+    seeds.push_back(
+        bytesOf({'B', 'M', 70,  0, 0,   0, 0, 0, 0, 0, 62, 0, 0, 0,       // file header
+                 40,  0,   0,   0, 4,   0, 0, 0, 2, 0, 0,  0, 1, 0, 8, 0, // 4 x 2, 8 bits
+                 1,   0,   0,   0, 8,   0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, // RLE8
+                 2,   0,   0,   0, 0,   0, 0, 0,                          // 2 colours
+                 0,   0,   255, 0, 255, 0, 0, 0,                          // colour table
+                 4,   1,   0,   0, 4,   0, 0, 1}));                       // runs
+    std::mt19937 gen(99);
+    int decoded = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = seeds[std::size_t(round) % seeds.size()];
+        const int edits = 1 + int(gen() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const int at = int(gen() % std::uint32_t(bytes.size()));
+            switch (gen() % 3) {
+            case 0:
+                bytes[at] = char(gen());
+                break;
+            case 1:
+                bytes.truncate(std::max(2, at));
+                break;
+            default:
+                bytes[at] = char(bytes[at] ^ (1 << (gen() % 8)));
+                break;
+            }
+        }
+        QString error;
+        const auto p = decodePaletteFile(bytes, &error);
+        if (p) {
+            ++decoded;
+            EXPECT_GE(p->count(), 1);
+            EXPECT_EQ(p->picture().width(), 1);
+        } else {
+            EXPECT_FALSE(error.isEmpty());
+        }
+    }
+    EXPECT_GT(decoded, 0);
 }
 
 TEST(PaletteFile, ExtensionIsReplacedOrAppended) {
