@@ -33,8 +33,6 @@ std::int32_t ImageDataSize(int W, int H, int B) {
     return H * IconFile::RowStride(W, B);
 }
 
-IconFileError::IconFileError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
 IconFileError IconFileError::notAnIcon(const QString& fileName, const QString& reason) {
     QString text = fileName + QStringLiteral(" is not an icon.");
     if (!reason.isEmpty()) text += QLatin1Char(' ') + reason;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "FileErrors.h"
+
 #include <QString>
 #include <cstdint>
-#include <stdexcept>
 
 // Layout of the classic, uncompressed icon/cursor file: a 6-byte header, a
 // directory of 16-byte entries, then per image a bitmap information header, a
@@ -30,11 +31,11 @@ int RowPixelBytes(int Width, int BitCount);
 // multiple of 4 bytes.
 std::int32_t ImageDataSize(int W, int H, int B);
 
-// A file that cannot be read or written. what() is the text the user sees.
-class IconFileError : public std::runtime_error {
+// An icon or cursor file that cannot be read or written. message() is the
+// text the user sees.
+class IconFileError : public FileError {
 public:
-    explicit IconFileError(const QString& message);
+    using FileError::FileError;
     // "<fileName> is not an icon." followed by the reason.
     static IconFileError notAnIcon(const QString& fileName, const QString& reason);
-    QString message() const { return QString::fromUtf8(what()); }
 };

@@ -2,6 +2,7 @@
 
 #include "IconByteCursor.h"
 #include "IconImageData.h"
+#include "ImageCaption.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,30 +20,15 @@ struct ImagePlan {
     int height = 0;
     std::uint8_t hotSpotX = 0;
     std::uint8_t hotSpotY = 0;
+    std::int64_t dataSize = 0; // as the directory states it
     std::int64_t offset = 0;
     std::int64_t headerSize = 0;
     int bitCount = 0;
     int tableEntries = 0;
-    std::int64_t end = 0; // first byte after the image's data
+    std::int64_t end = 0;       // first byte after the image's data
+    std::int64_t shortEnd = -1; // the same without the mask, where that is allowed
     bool hasMask = true;
 };
-
-QString formatLabel(ColourFormat Format) {
-    switch (Format) {
-    case 1:
-        return QStringLiteral("(2)");
-    case 4:
-        return QStringLiteral("(16)");
-    case 8:
-        return QStringLiteral("(256)");
-    case 24:
-        return QStringLiteral("(TC)");
-    case 32:
-        return QStringLiteral("(TCA)");
-    default:
-        return QString();
-    }
-}
 
 class Reader {
 public:
@@ -74,7 +60,7 @@ public:
             m_in.skip(2); // colour count, reserved
             p.hotSpotX = std::uint8_t(m_in.u16());
             p.hotSpotY = std::uint8_t(m_in.u16());
-            m_in.skip(4); // data size: the bitmap header says what is really there
+            p.dataSize = m_in.u32();
             p.offset = m_in.u32();
             if (p.width == 0 || p.height == 0)
                 refuse(QStringLiteral("Image %1 is larger than 255 x 255 pixels.").arg(i + 1));
@@ -88,7 +74,7 @@ public:
         if (p.offset < directoryEnd || p.offset >= m_in.size())
             refuse(QStringLiteral("The data of image %1 lies outside the file.").arg(number));
         m_in.seek(p.offset);
-        static const char png[] = "\x89PNG\r\n\x1a\n";
+        static const std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
         if (m_in.has(8) && std::equal(png, png + 8, m_in.peek(8)))
             refuse(QStringLiteral("Image %1 is stored as PNG.").arg(number));
         if (!m_in.has(IconFile::InfoHeaderSize)) truncated(number);
@@ -113,17 +99,24 @@ public:
 
         const std::int64_t pixelsEnd = p.offset + p.headerSize + 4 * std::int64_t(p.tableEntries) +
                                        ImageDataSize(p.width, p.height, p.bitCount);
+        if (pixelsEnd > m_in.size()) truncated(number);
         p.end = pixelsEnd + ImageDataSize(p.width, p.height, 1);
-        if (p.end > m_in.size()) {
-            // Some writers leave out the mask of a 32-bit image, which does
-            // not need it; accept that only where the file ends right there.
-            if (p.bitCount == 32 && pixelsEnd == m_in.size()) {
-                p.hasMask = false;
-                p.end = pixelsEnd;
-            } else {
-                truncated(number);
-            }
-        }
+        // Where the image ends if its mask is left out: some writers leave out
+        // the mask of a 32-bit image, which does not need one, when the file
+        // ends right after the pixels; others write the mask short and say so
+        // in the directory's size. Both read with a clear mask. A mask cut
+        // short any other way is a truncated file.
+        const std::int64_t stated = p.offset + p.dataSize;
+        if (stated >= pixelsEnd && stated < p.end && stated <= m_in.size()) p.shortEnd = stated;
+        if (p.end <= m_in.size()) return;
+        if (p.bitCount == 32 && pixelsEnd == m_in.size()) p.shortEnd = pixelsEnd;
+        if (p.shortEnd < 0) truncated(number);
+        dropMask(p);
+    }
+
+    static void dropMask(ImagePlan& p) {
+        p.hasMask = false;
+        p.end = p.shortEnd;
     }
 
     [[noreturn]] void truncated(int number) const {
@@ -132,21 +125,25 @@ public:
 
     // Two entries sharing data would let a small file ask for many copies of
     // its largest image; real files never share.
-    void checkOverlaps(const std::vector<ImagePlan>& plans) const {
+    // A mask the directory states short gives way to the image after it.
+    void checkOverlaps(std::vector<ImagePlan>& plans) const {
         std::vector<int> order(plans.size());
         for (std::size_t i = 0; i < order.size(); ++i)
             order[i] = int(i);
-        std::sort(order.begin(), order.end(), [&](int a, int b) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             return plans[std::size_t(a)].offset < plans[std::size_t(b)].offset;
         });
         for (std::size_t k = 1; k < order.size(); ++k) {
-            const ImagePlan& before = plans[std::size_t(order[k - 1])];
+            ImagePlan& before = plans[std::size_t(order[k - 1])];
             const ImagePlan& after = plans[std::size_t(order[k])];
-            if (after.offset < before.end) {
-                const int a = std::min(order[k - 1], order[k]) + 1;
-                const int b = std::max(order[k - 1], order[k]) + 1;
-                refuse(QStringLiteral("The data of images %1 and %2 overlap.").arg(a).arg(b));
+            if (after.offset >= before.end) continue;
+            if (before.hasMask && before.shortEnd >= 0 && after.offset >= before.shortEnd) {
+                dropMask(before);
+                continue;
             }
+            const int a = std::min(order[k - 1], order[k]) + 1;
+            const int b = std::max(order[k - 1], order[k]) + 1;
+            refuse(QStringLiteral("The data of images %1 and %2 overlap.").arg(a).arg(b));
         }
     }
 
@@ -182,7 +179,7 @@ public:
             applyMask(colours, mask, image->Format, settings);
         }
         image->Pixels = std::move(colours);
-        image->Caption = ReadImageCaption(p.width, p.height, image->Format);
+        image->Caption = ReaderCaption(p.width, p.height, image->Format);
         return image;
     }
 
@@ -215,10 +212,6 @@ private:
 };
 
 } // namespace
-
-QString ReadImageCaption(int Width, int Height, ColourFormat Format) {
-    return QStringLiteral("%1 x %2 %3").arg(Width).arg(Height).arg(formatLabel(Format));
-}
 
 IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
                               const TransparencySettings& Settings,

@@ -38,7 +38,3 @@ IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
 // throws IconFileError with the system's text.
 IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& Settings,
                               const PalettePicture& ColourChart = PalettePicture());
-
-// The caption the reader gives an image: "%d x %d %s" with one blank before
-// the label "(2)", "(16)", "(256)", "(TC)" or "(TCA)".
-QString ReadImageCaption(int Width, int Height, ColourFormat Format);

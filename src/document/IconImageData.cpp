@@ -3,7 +3,6 @@
 #include "IconFileFormat.h"
 
 #include <array>
-#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -115,24 +114,6 @@ int PaletteIndex(TColor RGB, const PalettePicture& Palette) {
     return -1;
 }
 
-int NearestPaletteIndex(TColor C, const std::vector<TColor>& Entries) {
-    double best = 450.0; // above the largest possible distance, 441.67
-    int result = Entries.empty() ? -1 : 0;
-    for (std::size_t i = 0; i < Entries.size(); ++i) {
-        const TColor e = Entries[i];
-        if (e == C) return int(i);
-        const double dr = double(RedOf(C)) - RedOf(e);
-        const double dg = double(GreenOf(C)) - GreenOf(e);
-        const double db = double(BlueOf(C)) - BlueOf(e);
-        const double d = std::sqrt(dr * dr + dg * dg + db * db);
-        if (d < best) {
-            best = d;
-            result = int(i);
-        }
-    }
-    return result;
-}
-
 PaletteIndexer::PaletteIndexer(const PalettePicture& Palette, int MaxEntries) {
     for (int i = 0; i < std::min(Palette.count(), MaxEntries); ++i)
         m_entries.push_back(Palette.entry(i));
@@ -148,7 +129,10 @@ int PaletteIndexer::index(TColor RGB) {
     // A colour the palette lacks (typically the black or white standing in for
     // masked pixels): the nearest entry, never a value that spills into the
     // neighbouring pixels of the byte.
-    const int nearest = std::max(0, NearestPaletteIndex(c, m_entries));
+    if (m_entries.empty()) return 0;
+    if (!m_nearest) m_nearest.emplace(m_entries);
+    // The nearest colour is an entry, so its first index is already known.
+    const int nearest = m_known.at(m_nearest->nearest(c));
     m_known.emplace(c, nearest);
     return nearest;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "IconByteCursor.h"
+#include "PaletteMatcher.h"
 #include "PalettePicture.h"
 #include "TBitmap32.h"
 
 #include <QByteArray>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -27,12 +29,9 @@ void WriteImageData(const TBitmap32& Source, const PalettePicture& Palette, int 
 // The first entry of Palette equal to RGB (alpha dropped), or -1 when none is.
 int PaletteIndex(TColor RGB, const PalettePicture& Palette);
 
-// The entry nearest to C by RGB distance, the first of equally near ones; an
-// equal entry wins at once. -1 for an empty palette.
-int NearestPaletteIndex(TColor C, const std::vector<TColor>& Entries);
-
 // PaletteIndex for a whole image at a time: the same answers, remembered per
-// colour, falling back to NearestPaletteIndex for colours the palette lacks.
+// colour, falling back to the nearest entry (NearestPaletteColor's choice) for
+// colours the palette lacks.
 // Only the first MaxEntries entries are candidates, so an index always fits
 // the bits it is written in.
 class PaletteIndexer {
@@ -43,4 +42,5 @@ public:
 private:
     std::vector<TColor> m_entries;
     std::unordered_map<TColor, int> m_known;
+    std::optional<PaletteMatcher> m_nearest; // made at the first colour not in the palette
 };

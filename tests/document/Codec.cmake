@@ -1,0 +1,14 @@
+brisel_test(codec_tests
+  SOURCES
+    codec_support.cpp
+    codec_writer_test.cpp
+    codec_reader_test.cpp
+    codec_roundtrip_test.cpp
+    codec_save_test.cpp
+  LIBS brisel_document)
+
+brisel_test(codec_interop_tests
+  SOURCES
+    codec_support.cpp
+    codec_interop_test.cpp
+  LIBS brisel_document)
