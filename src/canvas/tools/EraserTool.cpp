@@ -1,0 +1,102 @@
+#include "tools/EraserTool.h"
+
+#include "tools/ToolOptions.h"
+
+namespace {
+
+std::vector<bool> footprintMask(const TBitmap32& Work, const QRect& R) {
+    std::vector<bool> marked(std::size_t(Work.Width) * std::size_t(Work.Height), false);
+    const QRect r = R.intersected(Work.BoundsRect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            marked[std::size_t(y) * std::size_t(Work.Width) + std::size_t(x)] = true;
+    return marked;
+}
+
+} // namespace
+
+QRect EraserTool::footprint(QPoint Pixel, int W, int H) {
+    const int left = Pixel.x() - W / 2, top = Pixel.y() - H / 2;
+    return TRect(left, top, left + W, top + H);
+}
+
+void EraserTool::drawFootprint(TBitmap32& Work, QPoint Pixel, int W, int H) {
+    Work.Rectangle(footprint(Pixel, W, H));
+}
+
+StrokeEnd EraserTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+    TBitmap32& work = Env.work();
+    const ToolOptions& o = Env.options();
+    const int w = o.eraserWidth(), h = o.eraserHeight();
+    work.PenColor = work.BrushColor;
+    Env.Ctx.reset();
+    if (Env.Press.LeftButtonDown)
+        drawFootprint(work, Pixel, w, h);
+    else
+        replaceForeground(Env, footprintMask(work, footprint(Pixel, w, h)));
+    Env.Ctx.commit();
+    return StrokeEnd::Keep;
+}
+
+void EraserTool::hover(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+    TBitmap32& work = Env.work();
+    const ToolOptions& o = Env.options();
+    work.PenColor = work.BrushColor;
+    drawFootprint(work, Pixel, o.eraserWidth(), o.eraserHeight());
+}
+
+void EraserTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+    TBitmap32& work = Env.work();
+    const ToolOptions& o = Env.options();
+    const int w = o.eraserWidth(), h = o.eraserHeight();
+    // The hover step has previewed this footprint; it is painted again below,
+    // together with the quadrilaterals, so that no pixel is painted twice by
+    // one event (which a blended, half-transparent colour would show).
+    Env.Ctx.reset();
+    const std::vector<bool> marked = sweep(work, Env.Press.LastPixel, Pixel, w, h);
+    if (Env.Press.LeftButtonDown) {
+        const TColor32 back = work.BrushColor;
+        for (int y = 0; y < work.Height; ++y)
+            for (int x = 0; x < work.Width; ++x)
+                if (marked[std::size_t(y) * std::size_t(work.Width) + std::size_t(x)])
+                    work.PutPixel(x, y, back);
+    } else {
+        replaceForeground(Env, marked);
+    }
+    Env.Ctx.commit();
+    drawFootprint(work, Pixel, w, h);
+}
+
+StrokeEnd EraserTool::release(ToolEnv&, QPoint, const WorkShift&) {
+    return StrokeEnd::ResetAndRecord;
+}
+
+std::vector<bool> EraserTool::sweep(const TBitmap32& Work, QPoint From, QPoint To, int W, int H) {
+    std::vector<bool> marked = footprintMask(Work, footprint(To, W, H));
+    const QRect l = footprint(From, W, H), c = footprint(To, W, H);
+    // Corner pixels of the footprints (right column and bottom row inclusive).
+    auto tl = [](const QRect& r) { return QPoint(r.left(), r.top()); };
+    auto br = [](const QRect& r) { return QPoint(r.right(), r.bottom()); };
+    auto bl = [](const QRect& r) { return QPoint(r.left(), r.bottom()); };
+    auto tr = [](const QRect& r) { return QPoint(r.right(), r.top()); };
+    TBitmap32 mask(Work.Width, Work.Height);
+    mask.Blend = false;
+    mask.PenColor = mask.BrushColor = 0xFFFFFFFFu;
+    mask.Polygon({tl(l), tl(c), br(c), br(l)});
+    mask.Polygon({bl(l), bl(c), tr(c), tr(l)});
+    for (std::size_t i = 0; i < marked.size(); ++i)
+        if (mask.Bits[i] != 0) marked[i] = true;
+    return marked;
+}
+
+void EraserTool::replaceForeground(ToolEnv& Env, const std::vector<bool>& Marked) {
+    // Exactly the foreground colour, alpha included, becomes the background
+    // colour, never blended.
+    TBitmap32& work = Env.work();
+    const TColor32 fore = Env.Ctx.foregroundColor32(), back = Env.Ctx.backgroundColor32();
+    for (int y = 0; y < work.Height; ++y)
+        for (int x = 0; x < work.Width; ++x) {
+            const std::size_t i = std::size_t(y) * std::size_t(work.Width) + std::size_t(x);
+            if (Marked[i] && work.Bits[i] == fore) work.SetPixel(x, y, back);
+        }
+}

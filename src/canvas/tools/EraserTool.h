@@ -1,0 +1,29 @@
+#pragma once
+
+#include "tools/Tool.h"
+
+#include <QRect>
+#include <vector>
+
+// A rectangular footprint that paints the background colour with the left
+// button; with another button it replaces exactly the foreground colour by
+// the background colour. Two quadrilaterals join the footprints of
+// consecutive mouse positions, so fast strokes leave no gaps.
+class EraserTool : public Tool {
+public:
+    StrokeEnd press(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
+    void hover(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
+    void drag(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
+    StrokeEnd release(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
+
+    // The footprint centred on a pixel, right and bottom exclusive: columns
+    // X - W div 2 .. X - W div 2 + W - 1, rows likewise.
+    static QRect footprint(QPoint Pixel, int W, int H);
+
+private:
+    static void drawFootprint(TBitmap32& Work, QPoint Pixel, int W, int H);
+    // Marks (a buffer of Work's size) the two quadrilaterals between the
+    // footprints of From and To and the footprint of To.
+    static std::vector<bool> sweep(const TBitmap32& Work, QPoint From, QPoint To, int W, int H);
+    static void replaceForeground(ToolEnv& Env, const std::vector<bool>& Marked);
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "tools/DragShapeTool.h"
+
+// A rectangle, outlined or solid, always hard-edged.
+class RectangleTool : public DragShapeTool {
+protected:
+    void draw(ToolEnv& Env, QPoint S, QPoint C) override;
+};

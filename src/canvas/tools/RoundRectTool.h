@@ -1,0 +1,9 @@
+#pragma once
+
+#include "tools/DragShapeTool.h"
+
+// A rectangle with corners rounded by the RoundP ellipse.
+class RoundRectTool : public DragShapeTool {
+protected:
+    void draw(ToolEnv& Env, QPoint S, QPoint C) override;
+};
