@@ -9,30 +9,42 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-// Two passes over the area: the first finds the largest rounded distance, the
-// second paints. Distances are recomputed rather than stored; that is cheaper
-// than a buffer of doubles at these sizes.
+// Two passes over the area: the first finds the largest distance, the second
+// paints. Distances are recomputed rather than stored; that is cheaper than a
+// buffer of doubles at these sizes.
 template <typename Distance>
 void gradientFill(TBitmap32& target, int X, int Y, const GradientTable& table, Distance dist) {
     const FillArea area(target, X, Y);
     if (area.empty()) return;
 
-    int farthest = 0;
+    // Rounding never decreases, so the largest rounded distance is the
+    // rounded largest distance.
+    double farthest = 0.0;
     for (int y = 0; y < area.height(); ++y) {
         const std::uint8_t* in = area.row(y);
         for (int x = 0; x < area.width(); ++x)
-            if (in[x]) farthest = std::max(farthest, RoundHalfEven(dist(x, y)));
+            if (in[x]) farthest = std::max(farthest, dist(x, y));
+    }
+
+    // Every pixel of the area holds the clicked colour, so blending a table
+    // entry over it gives the same result everywhere: blend the 256 entries
+    // once instead of every pixel.
+    GradientTable paint = table;
+    if (target.Blend) {
+        const TColor32 under = target.GetPixel(X, Y);
+        for (TColor32& c : paint)
+            c = BlendColor32(under, c);
     }
 
     // Every pixel is written once and independently of the others, so rows
     // first is as good as columns first and kinder to the cache.
-    const double scale = 255.0 / double(farthest + 1);
+    const double scale = 255.0 / double(RoundHalfEven(farthest) + 1);
     for (int y = 0; y < area.height(); ++y) {
         const std::uint8_t* in = area.row(y);
         for (int x = 0; x < area.width(); ++x) {
             if (!in[x]) continue;
             const int i = std::clamp(RoundHalfEven(dist(x, y) * scale), 0, 255);
-            target.PutPixel(x, y, table[std::size_t(i)]);
+            target.SetPixel(x, y, paint[std::size_t(i)]);
         }
     }
 }
