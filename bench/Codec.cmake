@@ -1,0 +1,1 @@
+brisel_bench(codec_bench SOURCES codec_bench.cpp LIBS brisel_document)

@@ -1,0 +1,35 @@
+// Any bytes: the reader either reads them or refuses them with IconFileError,
+// never reading outside the buffer. What it reads, the writer can write, and
+// one more read and write gives the same file again.
+
+#include "FuzzSetup.h"
+#include "IconFileReader.h"
+#include "IconFileWriter.h"
+
+#include <cstdio>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    startFuzzApplication(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Raw data, not a copy: a copy's spare capacity would hide a read past the end.
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const TransparencySettings settings;
+    IconFileContents contents;
+    try {
+        contents = ReadIconFile(bytes, QStringLiteral("fuzz.ico"), settings);
+    } catch (const IconFileError&) {
+        return 0;
+    }
+    const QByteArray once = WriteIconFile(contents.FileType, contents.Images, settings);
+    const IconFileContents again = ReadIconFile(once, QStringLiteral("once.ico"), settings);
+    const QByteArray twice = WriteIconFile(again.FileType, again.Images, settings);
+    if (once != twice) {
+        std::fprintf(stderr, "writing what was read does not settle\n");
+        std::abort();
+    }
+    return 0;
+}
