@@ -27,11 +27,16 @@ void put32(QByteArray& b, int offset, quint32 v) {
 
 namespace {
 
+// Little-endian fields of the headers, read byte by byte; the caller has
+// checked that the bytes are there.
 quint32 get32(const QByteArray& b, int offset) {
-    return qFromLittleEndian<quint32>(b.constData() + offset);
+    quint32 v = 0;
+    for (int k = 3; k >= 0; --k)
+        v = (v << 8) | quint8(b.at(offset + k));
+    return v;
 }
 quint16 get16(const QByteArray& b, int offset) {
-    return qFromLittleEndian<quint16>(b.constData() + offset);
+    return quint16(quint8(b.at(offset)) | (quint8(b.at(offset + 1)) << 8));
 }
 
 // What the headers promise, checked before the decoder sees the bytes: the
