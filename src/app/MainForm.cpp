@@ -6,6 +6,8 @@
 #include "ShellOpener.h"
 #include "StatusPanels.h"
 #include "ULForm.h"
+#include "WorkPanelParts.h"
+#include "WorkView.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -83,6 +85,9 @@ void TMainForm::buildPanels()
     auto* workLayout = new QVBoxLayout(m_workPanel);
     workLayout->setContentsMargins(0, 0, 0, 0);
     workLayout->setSpacing(0);
+    const WorkPanelParts workParts = buildWorkPanel(m_workPanel);
+    m_work = workParts.Work;
+    m_opsPanel = workParts.OpsPanel;
     m_colorsPanel = makePanel("ColorsPanel", rest);
     m_colorsPanel->setFixedWidth(135);
     restRow->addWidget(m_toolsPanel);
@@ -106,6 +111,11 @@ void TMainForm::connectSession()
     connect(s, &EditSession::statusText, this, &TMainForm::showStatusNow);
     connect(s, &EditSession::activeImageChanged, this,
             [this] { showFormatChecked(m_session->ActiveImage().Format); });
+    connectWorkView(m_work, *s);
+    connect(m_work, &WorkView::pixelReadoutChanged, this,
+            [this](const QString& Text) { m_statusBar->setPanelText(1, Text); });
+    connect(m_work, &WorkView::dragReadoutChanged, this,
+            [this](const QString& Text) { m_statusBar->setPanelText(2, Text); });
 }
 
 void TMainForm::applyCommandStates(const CommandStates& States)

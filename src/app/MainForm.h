@@ -16,6 +16,7 @@ class ShellOpener;
 class StatusPanels;
 class TAboutBox;
 class TULForm;
+class WorkView;
 
 // The main window. It builds the menus, tool bar and panels from the command
 // table, turns user actions into session calls and session signals into
@@ -46,6 +47,9 @@ public:
     QFrame* toolsPanel() const { return m_toolsPanel; }
     QFrame* workPanel() const { return m_workPanel; }
     QFrame* colorsPanel() const { return m_colorsPanel; }
+    // The paint box `Work` and, below it, the tools' option panel.
+    WorkView* work() const { return m_work; }
+    QFrame* opsPanel() const { return m_opsPanel; }
     QToolBar* toolBar() const { return m_toolBar; }
     StatusPanels* statusPanels() const { return m_statusBar; }
 
@@ -111,6 +115,8 @@ private:
     QFrame* m_toolsPanel = nullptr;
     QFrame* m_workPanel = nullptr;
     QFrame* m_colorsPanel = nullptr;
+    WorkView* m_work = nullptr;
+    QFrame* m_opsPanel = nullptr;
     TULForm* m_ulForm = nullptr;
     TAboutBox* m_aboutBox = nullptr;
     bool m_firstActivation = true;

@@ -8,4 +8,5 @@ list(APPEND BRISEL_CANVAS_SOURCES
 )
 list(APPEND BRISEL_CANVAS_UI_SOURCES
   WorkView.h WorkView.cpp
+  WorkPanelParts.h WorkPanelParts.cpp
 )
