@@ -108,6 +108,7 @@ void ToolController::WorkMouseDown(QPoint Pixel, WorkButton Button, const WorkSh
     work.BrushColor = Button == WorkButton::Right ? fore : back;
     copyBlendSwitch();
     m_stroke.MouseIsDown = true;
+    m_fitted = false;
     if (Tool* t = currentTool()) {
         ToolEnv e = env();
         finish(t->press(e, Pixel, Shift));
@@ -144,7 +145,6 @@ void ToolController::WorkMouseUp(QPoint Pixel, WorkButton /*Button*/, const Work
         m_ctx.setSprayTimer(false);
     }
     m_ctx.reset();
-    m_fitted = false;
     if (Tool* t = currentTool()) {
         ToolEnv e = env();
         const StrokeEnd end = t->release(e, Pixel, Shift);

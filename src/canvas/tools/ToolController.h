@@ -67,5 +67,5 @@ private:
     Stroke m_stroke;
     QPoint m_lastMovePixel;
     bool m_timerRunning = false;
-    bool m_fitted = false; // the release's change was already snapped
+    bool m_fitted = false; // this press's change was already snapped
 };
