@@ -1,9 +1,12 @@
 #include "PaletteOps.h"
 #include "tools/FillArea.h"
 #include "tools/FillTool.h"
-#include "tools/GradientFill.h"
+#include "tools/ToolController.h"
+#include "tools/ToolInfo.h"
+#include "tools/ToolOptions.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,42 +29,64 @@ TBitmap32 filled(int w, int h, TColor32 c) {
     return bitmap(w, h, std::vector<TColor32>(std::size_t(w * h), c));
 }
 
-// The session side of a fill, recording the order of the steps.
-struct TestSession : FillContext {
+// The session as the tools see it, recording the finishing steps in order:
+// F for FitToPalette, U for PushUndo.
+struct FakeSession : ToolContext {
     TBitmap32 work, clean;
-    ColourFormat format = 32;
+    std::uint8_t format = 32;
     PalettePicture palette;
     std::vector<TBitmap32> undo;
     std::string steps;
+    ToolOptions options;
+    TColor32 fore = Red, back = Blue;
 
-    explicit TestSession(TBitmap32 image) : work(image), clean(std::move(image)) {}
     TBitmap32& workBitmap() override { return work; }
-    void commit() override {
-        clean.Assign(work);
-        steps += 'C';
+    TBitmap32& cleanBitmap() override { return clean; }
+    void pushUndo() override {
+        undo.push_back(clean);
+        steps += 'U';
     }
     void fitToPalette() override {
         FitToPalette(clean, format, palette);
         work.Assign(clean);
         steps += 'F';
     }
-    void pushUndo() override {
-        undo.push_back(clean);
-        steps += 'U';
-    }
-    // The mouse protocol's colours: the right button paints with the background.
-    void press(FillTool& tool, int x, int y, bool left = true, TColor32 fg = Red,
-               TColor32 bg = Blue) {
-        work.PenColor = left ? fg : bg;
-        work.BrushColor = left ? bg : fg;
-        tool.press(*this, x, y, left);
-    }
+    std::uint8_t imageFormat() const override { return format; }
+    void setHotSpot(QPoint) override {}
+    int traRange() const override { return 100; }
+    TColor32 foregroundColor32() const override { return fore; }
+    TColor32 backgroundColor32() const override { return back; }
+    void setForegroundColor32(TColor32 c) override { fore = c; }
+    void setBackgroundColor32(TColor32 c) override { back = c; }
+    ToolOptions& toolOptions() override { return options; }
+    void setWorkHint(const QString&) override {}
+    void showExtent(const QString&) override {}
+    void renderWorkView() override {}
+    void toolSelected(const ToolInfo&) override {}
+    void setSprayTimer(bool) override {}
 };
 
-void setUp(FillTool& tool, FillTool::Mode mode, int angle = 0) {
-    tool.setMode(mode);
-    tool.setAngle(angle);
-}
+// The fill tool behind the mouse protocol, on one image.
+struct Rig {
+    explicit Rig(TBitmap32 image, FillOptions::Mode mode = FillOptions::Mode::Solid, int angle = 0)
+        : controller(session) {
+        session.work = image;
+        session.clean = std::move(image);
+        fill.FillMode = mode;
+        fill.Angle = angle;
+        controller.registerTool(PatilTag, std::make_unique<FillTool>(fill));
+        controller.freeClick(PatilTag);
+    }
+    void click(int x, int y, WorkButton button = WorkButton::Left) {
+        controller.WorkMouseDown(QPoint(x, y), button, WorkShift{});
+        controller.WorkMouseUp(QPoint(x, y), button, WorkShift{});
+    }
+    const std::vector<TColor32>& pixels() const { return session.clean.Bits; }
+
+    FakeSession session;
+    FillOptions fill;
+    ToolController controller;
+};
 
 } // namespace
 
@@ -88,20 +113,21 @@ TEST(FillArea, ExactColourFourConnected) {
 
 TEST(FillTool, SolidFillStopsAtAnAlphaOnlyDifference) {
     const TColor32 A = 0xFF102030u, A2 = 0x80102030u;
-    TestSession s(bitmap(3, 3,
-                         {A, A, A,  //
-                          A, A2, A, //
-                          A, A, A}));
-    s.work.Blend = false;
-    FillTool tool;
-    s.press(tool, 1, 1);
-    EXPECT_EQ(s.clean.Bits, (std::vector<TColor32>{A, A, A, A, Red, A, A, A, A}));
-    EXPECT_EQ(s.steps, "CU"); // no palette snapping for a solid fill
-    s.press(tool, 0, 0, false);
-    EXPECT_EQ(s.clean.Bits,
+    Rig r(bitmap(3, 3, {A, A, A, A, A2, A, A, A, A}));
+    r.session.options.Blen = false;
+    r.click(1, 1);
+    EXPECT_EQ(r.pixels(), (std::vector<TColor32>{A, A, A, A, Red, A, A, A, A}));
+    EXPECT_EQ(r.session.steps, "U"); // committed and recorded, nothing snapped
+    // The right button fills with the background colour.
+    r.click(0, 0, WorkButton::Right);
+    EXPECT_EQ(r.pixels(),
               (std::vector<TColor32>{Blue, Blue, Blue, Blue, Red, Blue, Blue, Blue, Blue}));
-    ASSERT_EQ(s.undo.size(), 2u);
-    EXPECT_TRUE(s.undo.back().samePixels(s.clean));
+    ASSERT_EQ(r.session.undo.size(), 2u);
+    EXPECT_TRUE(r.session.undo.back().samePixels(r.session.clean));
+    EXPECT_TRUE(r.session.work.samePixels(r.session.clean));
+    // The colours are back for the next stroke.
+    EXPECT_EQ(r.session.work.PenColor, Red);
+    EXPECT_EQ(r.session.work.BrushColor, Blue);
 }
 
 TEST(FillTool, LinearGradientAcrossTheClickedLine) {
@@ -120,28 +146,26 @@ TEST(FillTool, LinearGradientAcrossTheClickedLine) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.angle);
-        TestSession s(filled(c.w, c.h, White));
-        FillTool tool;
-        setUp(tool, FillTool::Mode::Linear, c.angle);
-        s.press(tool, c.x, c.y);
-        EXPECT_EQ(s.clean.Bits, c.want);
-        EXPECT_EQ(s.steps, "CFU");
+        Rig r(filled(c.w, c.h, White), FillOptions::Mode::Linear, c.angle);
+        r.click(c.x, c.y);
+        EXPECT_EQ(r.pixels(), c.want);
+        EXPECT_EQ(r.session.steps, "FU");
+        ASSERT_EQ(r.session.undo.size(), 1u);
+        EXPECT_TRUE(r.session.undo[0].samePixels(r.session.clean));
     }
 }
 
 TEST(FillTool, RightButtonGradientReverses) {
     // Distances 2, 1, 0, 1, 2 pick entries 170, 85, 0 with the left button
     // and 85, 170, 255 with the right: the clicked pixel gets the LCol end.
-    for (FillTool::Mode mode : {FillTool::Mode::Linear, FillTool::Mode::Conical}) {
+    for (FillOptions::Mode mode : {FillOptions::Mode::Linear, FillOptions::Mode::Conical}) {
         SCOPED_TRACE(int(mode));
-        TestSession left(filled(1, 5, Red)), right(filled(1, 5, Red));
-        FillTool tool;
-        setUp(tool, mode);
-        left.press(tool, 0, 2, true);
-        right.press(tool, 0, 2, false);
-        EXPECT_EQ(left.clean.Bits,
+        Rig left(filled(1, 5, Red), mode), right(filled(1, 5, Red), mode);
+        left.click(0, 2, WorkButton::Left);
+        right.click(0, 2, WorkButton::Right);
+        EXPECT_EQ(left.pixels(),
                   (std::vector<TColor32>{grey(170), grey(84), Black, grey(84), grey(170)}));
-        EXPECT_EQ(right.clean.Bits,
+        EXPECT_EQ(right.pixels(),
                   (std::vector<TColor32>{grey(84), grey(170), White, grey(170), grey(84)}));
     }
 }
@@ -153,10 +177,8 @@ TEST(FillTool, ConicalGradientMakesRingsInsideTheArea) {
     TBitmap32 img = filled(5, 5, White);
     for (int y = 0; y < 5; ++y)
         img.SetPixel(4, y, Red);
-    TestSession s(img);
-    FillTool tool;
-    setUp(tool, FillTool::Mode::Conical);
-    s.press(tool, 1, 2);
+    Rig r(img, FillOptions::Mode::Conical);
+    r.click(1, 2);
     const TColor32 d1 = grey(64), d2 = grey(128), diag = grey(89); // entries 64, 128, 90
     struct Px {
         int x, y;
@@ -175,63 +197,56 @@ TEST(FillTool, ConicalGradientMakesRingsInsideTheArea) {
                                        {4, 2, Red},
                                        {4, 0, Red}}) {
         SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
-        EXPECT_EQ(s.clean.GetPixel(p.x, p.y), p.want);
+        EXPECT_EQ(r.session.clean.GetPixel(p.x, p.y), p.want);
     }
 }
 
 TEST(FillTool, ClickOutsideTheImagePaintsNothing) {
-    for (FillTool::Mode mode :
-         {FillTool::Mode::Solid, FillTool::Mode::Linear, FillTool::Mode::Conical}) {
+    for (FillOptions::Mode mode :
+         {FillOptions::Mode::Solid, FillOptions::Mode::Linear, FillOptions::Mode::Conical}) {
         SCOPED_TRACE(int(mode));
         const TBitmap32 img = filled(3, 3, White);
-        TestSession s(img);
-        FillTool tool;
-        setUp(tool, mode);
-        s.press(tool, 3, 1);
-        s.press(tool, -1, -1);
-        EXPECT_TRUE(s.clean.samePixels(img));
+        Rig r(img, mode);
+        r.click(3, 1);
+        r.click(-1, -1);
+        EXPECT_TRUE(r.session.clean.samePixels(img));
     }
 }
 
 TEST(FillTool, GradientBlendsWhenBlendIsOn) {
-    TestSession s(filled(1, 1, Red));
-    s.work.Blend = true;
-    FillTool tool;
-    setUp(tool, FillTool::Mode::Linear);
-    tool.gradient().releaseEnd(GradientModel::End::First, Qt::LeftButton, 0x80FF0000u, 0);
-    s.press(tool, 0, 0);
-    EXPECT_EQ(s.clean.GetPixel(0, 0), BlendColor32(Red, 0x80FF0000u));
-    s.work.Blend = false;
-    s.press(tool, 0, 0); // the area is now that blended colour alone
-    EXPECT_EQ(s.clean.GetPixel(0, 0), 0x80FF0000u);
+    Rig r(filled(1, 1, Red), FillOptions::Mode::Linear);
+    r.fill.Gradient.releaseEnd(GradientModel::End::First, Qt::LeftButton, 0x80FF0000u, 0);
+    r.click(0, 0);
+    EXPECT_EQ(r.session.clean.GetPixel(0, 0), BlendColor32(Red, 0x80FF0000u));
+    r.session.options.Blen = false;
+    r.click(0, 0); // the area is now that blended colour alone
+    EXPECT_EQ(r.session.clean.GetPixel(0, 0), 0x80FF0000u);
 }
 
 TEST(FillTool, GradientOnAPaletteImageIsSnappedToThePalette) {
-    for (ColourFormat format : {ColourFormat(1), ColourFormat(32)}) {
+    for (std::uint8_t format : {1, 32}) {
         SCOPED_TRACE(int(format));
-        TestSession s(filled(9, 1, White));
-        s.format = format;
-        s.palette = PalettePicture::fromEntries({0x000000u, 0xFFFFFFu});
+        TBitmap32 img = filled(9, 1, White);
         // A transparent pixel keeps its RGB through the snapping.
-        s.clean.SetPixel(8, 0, 0x00123456u);
-        s.work.SetPixel(8, 0, 0x00123456u);
-        FillTool tool;
-        setUp(tool, FillTool::Mode::Linear, 90);
-        s.press(tool, 0, 0);
-        EXPECT_EQ(s.steps, "CFU");
-        ASSERT_EQ(s.undo.size(), 1u);
-        EXPECT_TRUE(s.undo[0].samePixels(s.clean));
-        EXPECT_TRUE(s.work.samePixels(s.clean));
-        EXPECT_EQ(s.clean.GetPixel(8, 0), 0x00123456u);
+        img.SetPixel(8, 0, 0x00123456u);
+        Rig r(img, FillOptions::Mode::Linear, 90);
+        r.session.format = format;
+        r.session.palette = PalettePicture::fromEntries({0x000000u, 0xFFFFFFu});
+        r.session.options.Blen = false;
+        r.click(0, 0);
+        EXPECT_EQ(r.session.steps, "FU");
+        ASSERT_EQ(r.session.undo.size(), 1u);
+        EXPECT_TRUE(r.session.undo[0].samePixels(r.session.clean));
+        EXPECT_TRUE(r.session.work.samePixels(r.session.clean));
         if (format == 1) {
-            // Distances 0 .. 7 over D + 1 = 8: greys 0, 32, 64, ... snap to
-            // black up to 127 and to white from 128.
-            EXPECT_EQ(s.clean.Bits, (std::vector<TColor32>{Black, Black, Black, Black, White, White,
-                                                           White, White, 0x00123456u}));
+            // Distances 0 .. 7 over D + 1 = 8: greys 0, 32, 64, 96 snap to
+            // black, 128 and up to white.
+            EXPECT_EQ(r.pixels(), (std::vector<TColor32>{Black, Black, Black, Black, White, White,
+                                                         White, White, 0x00123456u}));
         } else {
-            EXPECT_EQ(s.clean.GetPixel(1, 0), s.clean.GetPixel(1, 0) | 0xFF000000u);
-            EXPECT_NE(s.clean.GetPixel(1, 0), Black);
-            EXPECT_NE(s.clean.GetPixel(1, 0), White);
+            // True colour keeps the computed gradient.
+            EXPECT_EQ(r.session.clean.GetPixel(1, 0), grey(32));
+            EXPECT_EQ(r.session.clean.GetPixel(8, 0), 0x00123456u);
         }
     }
 }

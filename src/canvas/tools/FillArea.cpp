@@ -1,4 +1,4 @@
-#include "FillArea.h"
+#include "tools/FillArea.h"
 
 #include <utility>
 

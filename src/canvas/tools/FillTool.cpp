@@ -1,31 +1,29 @@
-#include "FillTool.h"
+#include "tools/FillTool.h"
 
-#include "GradientFill.h"
-#include "TBitmap32.h"
+#include "tools/GradientFill.h"
 
-#include <algorithm>
-
-void FillTool::setAngle(int degrees) {
-    m_angle = std::clamp(degrees, 0, MaxAngle);
-}
-
-void FillTool::press(FillContext& context, int X, int Y, bool leftButton) {
-    TBitmap32& work = context.workBitmap();
+StrokeEnd FillTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+    TBitmap32& work = Env.work();
+    const int x = Pixel.x(), y = Pixel.y();
     work.BrushColor = work.PenColor;
-    switch (m_mode) {
-    case Mode::Solid:
-        work.FloodFill(X, Y, work.GetPixel(X, Y));
+    switch (m_options.FillMode) {
+    case FillOptions::Mode::Solid:
+        work.FloodFill(x, y, work.GetPixel(x, y));
+        // Committed and recorded by the controller, which also snaps a blended
+        // fill to the palette like any blended stroke.
+        return StrokeEnd::CommitAndRecord;
+    case FillOptions::Mode::Linear:
+        LinearGradientFill(work, x, y, m_options.Gradient.table(Env.Press.LeftButtonDown),
+                           m_options.angle());
         break;
-    case Mode::Linear:
-        LinearGradientFill(work, X, Y, m_gradient.table(leftButton), m_angle);
-        break;
-    case Mode::Conical:
-        ConicalGradientFill(work, X, Y, m_gradient.table(leftButton));
+    case FillOptions::Mode::Conical:
+        ConicalGradientFill(work, x, y, m_options.Gradient.table(Env.Press.LeftButtonDown));
         break;
     }
-    context.commit();
-    // A gradient brings colours of its own; a blended solid fill is snapped
-    // at the release like any other blended stroke.
-    if (m_mode != Mode::Solid) context.fitToPalette();
-    context.pushUndo();
+    // A gradient brings colours of its own: snapped to the palette whatever
+    // the blend switch, before it is recorded.
+    Env.Ctx.commit();
+    Env.Ctx.fitToPalette();
+    Env.Ctx.pushUndo();
+    return StrokeEnd::Keep;
 }

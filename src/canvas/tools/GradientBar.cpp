@@ -1,4 +1,4 @@
-#include "GradientBar.h"
+#include "tools/GradientBar.h"
 
 #include "TBitmap32.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GradientStops.h"
+#include "tools/GradientStops.h"
 
 #include <QImage>
 

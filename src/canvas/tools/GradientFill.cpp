@@ -1,6 +1,6 @@
-#include "GradientFill.h"
+#include "tools/GradientFill.h"
 
-#include "FillArea.h"
+#include "tools/FillArea.h"
 
 #include <algorithm>
 #include <cmath>

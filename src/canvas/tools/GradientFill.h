@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GradientStops.h"
 #include "TBitmap32.h"
+#include "tools/GradientStops.h"
 
 // Both fills paint the fill area around (X, Y) (see FillArea) through
 // PutPixel, so they blend when the bitmap's Blend is on. The table's entry 0

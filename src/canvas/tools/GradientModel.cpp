@@ -1,4 +1,4 @@
-#include "GradientModel.h"
+#include "tools/GradientModel.h"
 
 #include <algorithm>
 

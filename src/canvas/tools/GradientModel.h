@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GradientStops.h"
 #include "TColor32.h"
+#include "tools/GradientStops.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "GradientStops.h"
+#include "tools/GradientStops.h"
 
 namespace {
 
