@@ -2,6 +2,7 @@
 
 #include "TColor32.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -11,12 +12,12 @@
 //
 // The RGB cube is split into boxes. For a box, an entry can be nearest to some
 // point inside only if its smallest possible distance to the box is no larger
-// than the largest possible distance from the box to the entry that is
-// farthest-nearest (the smallest of all entries' largest distances). Those
+// than the smallest of all entries' largest distances to the box. Those
 // candidates are kept in index order, so a strict "less than" over them keeps
-// the first of equally near entries. Boxes are built when first touched, the
-// small ones from the candidates of their big box (a subset of it, by the same
-// argument), so a picture with few colours costs little.
+// the first of equally near entries. Boxes come in three sizes, each box
+// built when first touched from the candidates of the box it lies in (a
+// subset of those, by the same argument), so a picture with few colours costs
+// little and one with colours everywhere stays cheap too.
 //
 // Squared integer distances order the entries exactly as the square roots do:
 // distinct sums of squares below 3 x 255^2 have square roots far more than a
@@ -32,16 +33,16 @@ private:
         std::uint32_t Count = 0;
         bool Built = false;
     };
-    const Box& box(TColor C);
-    void build(Box& Target, int Shift, TColor C, const std::vector<std::uint32_t>& From);
+    static constexpr int Levels = 3;
+    const Box& box(int Level, TColor C);
+    void build(Box& Target, int Shift, TColor C, std::uint32_t First, std::uint32_t Count);
 
     std::vector<TColor> m_entries;
-    std::vector<std::int32_t> m_rgb; // red, green, blue of each entry
-    std::vector<Box> m_coarse;       // 8 x 8 x 8 boxes of 32 levels a side
-    std::vector<Box> m_fine;         // 16 x 16 x 16 boxes of 16 levels a side
-    std::vector<std::uint32_t> m_candidates;
-    std::vector<std::uint32_t> m_all, m_from;
-    std::vector<std::int64_t> m_minDist;
+    std::vector<std::int32_t> m_red, m_green, m_blue;
+    // 4, 8 and 16 boxes a side (64, 32 and 16 levels each).
+    std::array<std::vector<Box>, Levels> m_boxes;
+    std::vector<std::uint32_t> m_candidates; // all entries first, then every box's
+    std::vector<std::int32_t> m_near;
     bool m_haveLast = false;
     TColor m_lastIn = 0, m_lastOut = 0;
 };
