@@ -1,7 +1,9 @@
-// Writes small good icon and cursor files of every format into the folder
-// given, as a starting corpus for icon_reader_fuzzer.
+// Writes starting corpora made by our own writers: small good icon and cursor
+// files of every format for icon_reader_fuzzer, and palette files of 2, 16 and
+// 256 entries for palette_reader_fuzzer.
 
 #include "IconFileWriter.h"
+#include "PaletteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,8 +35,8 @@ std::unique_ptr<IconImage> seedImage(int width, int height, ColourFormat format)
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: icon_fuzz_seeds <folder>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seeds <icon folder> <palette folder>\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -50,6 +52,17 @@ int main(int argc, char** argv) {
             if (!f.open(QIODevice::WriteOnly) || f.write(WriteIconFile(type, images, settings)) < 0)
                 return 1;
         }
+    }
+    const QDir palettes(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(palettes.path())) return 1;
+    for (int entries : {2, 16, 256}) {
+        std::vector<TColor> colours;
+        for (int i = 0; i < entries; ++i)
+            colours.push_back(TColor(i * 0x050301) & 0xFFFFFF);
+        QFile f(palettes.filePath(QString("seed-%1.icp").arg(entries)));
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(paletteFileBytes(PalettePicture::fromEntries(colours))) < 0)
+            return 1;
     }
     return 0;
 }
