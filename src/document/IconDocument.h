@@ -15,6 +15,7 @@ constexpr std::uint16_t CursorFileType = 2;
 // being edited. The list is never empty and every image's Index equals its
 // position; all list changes go through the operations below, which keep that
 // true, and an operation that throws leaves the document as it was.
+// None of them sets Modified: the command that calls them decides.
 class IconDocument {
 public:
     using ImageList = std::vector<std::unique_ptr<IconImage>>;
