@@ -79,7 +79,7 @@ TColor32 TBitmap32::GetPixel(int X, int Y) const {
 
 void TBitmap32::SetPixel(int X, int Y, TColor32 C) {
     if (!inside(X, Y)) return;
-    if (ClipRegion && ClipRegion->contains(QPoint(X, Y)) == InvertClip) return;
+    if (!clipAllows(X, Y)) return;
     Bits[std::size_t(Y) * std::size_t(Width) + std::size_t(X)] = C;
 }
 
@@ -88,11 +88,8 @@ void TBitmap32::BlendPixel(int X, int Y, TColor32 C) {
     SetPixel(X, Y, BlendColor32(GetPixel(X, Y), C));
 }
 
-void TBitmap32::PutPixel(int X, int Y, TColor32 C) {
-    if (Blend)
-        BlendPixel(X, Y, C);
-    else
-        SetPixel(X, Y, C);
+bool TBitmap32::clipAllows(int X, int Y) const {
+    return !ClipRegion || ClipRegion->contains(QPoint(X, Y)) != InvertClip;
 }
 
 void TBitmap32::Assign(const TBitmap32& Source) {

@@ -59,7 +59,16 @@ public:
     TColor32 GetPixel(int X, int Y) const;
     void SetPixel(int X, int Y, TColor32 C);
     void BlendPixel(int X, int Y, TColor32 C);
-    void PutPixel(int X, int Y, TColor32 C);
+    // BlendPixel when Blend is true, else SetPixel. Every drawing operation
+    // comes through here for every pixel, so it is inline and tests the
+    // bounds and the clip once.
+    void PutPixel(int X, int Y, TColor32 C) {
+        if (!inside(X, Y) || (ClipRegion && !clipAllows(X, Y))) return;
+        TColor32& p = Bits[std::size_t(Y) * std::size_t(Width) + std::size_t(X)];
+        p = Blend ? BlendColor32(p, C) : C;
+    }
+    // Whether ClipRegion (with InvertClip) lets a write at (X, Y) through.
+    bool clipAllows(int X, int Y) const;
     // Copies size, pixels and the transparency/clip/blend switches; keeps this
     // buffer's own pen, brush, font, pen width and Filled.
     void Assign(const TBitmap32& Source);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -52,10 +53,13 @@ void TBitmap32::StretchDraw(const QRect& Rect, const TBitmap32& Source) {
     const TBitmap32& src = stableSource(*this, Source, copy);
     const auto [i0, i1] = visibleSteps(Rect.left(), W, Width);
     const auto [j0, j1] = visibleSteps(Rect.top(), H, Height);
+    std::vector<int> sx(std::size_t(std::max(0, i1 - i0)));
+    for (int i = i0; i < i1; ++i)
+        sx[std::size_t(i - i0)] = int((long long)i * src.Width / W);
     for (int j = j0; j < j1; ++j) {
         const int sy = int((long long)j * src.Height / H);
         for (int i = i0; i < i1; ++i) {
-            const TColor32 p = src.GetPixel(int((long long)i * src.Width / W), sy);
+            const TColor32 p = src.GetPixel(sx[std::size_t(i - i0)], sy);
             if (!skipped(src, p)) PutPixel(Rect.left() + i, Rect.top() + j, p);
         }
     }

@@ -18,7 +18,7 @@ int RoundHalfEven(double V) {
     return int((fi % 2 == 0) ? fi : fi + 1);
 }
 
-TColor32 BlendColor32(TColor32 Dst, TColor32 Src) {
+TColor32 blendPartlyOpaque(TColor32 Dst, TColor32 Src) {
     const int As = AlphaOf(Src), Ad = AlphaOf(Dst);
     const int Ao = As + Ad - RoundHalfEven(double(As * Ad) / 255.0);
     if (Ao == 0) return Dst;

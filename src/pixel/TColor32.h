@@ -32,8 +32,16 @@ inline int ClampByte(int V) {
     return V < 0 ? 0 : (V > 255 ? 255 : V);
 }
 
-// Src composited over Dst.
-TColor32 BlendColor32(TColor32 Dst, TColor32 Src);
+// The full compositing formula behind BlendColor32 (valid for any alpha).
+TColor32 blendPartlyOpaque(TColor32 Dst, TColor32 Src);
+// Src composited over Dst. An opaque source gives exactly Src and a fully
+// transparent one exactly Dst; those two common cases are settled inline.
+inline TColor32 BlendColor32(TColor32 Dst, TColor32 Src) {
+    const TColor32 As = Src >> 24;
+    if (As == 255) return Src;
+    if (As == 0) return Dst;
+    return blendPartlyOpaque(Dst, Src);
+}
 // R, G, B with alpha A mixed onto the opaque colour Dst.
 TColor MixOnOpaque(TColor Dst, int R, int G, int B, int A);
 

@@ -59,6 +59,9 @@ TEST(Colour32, BlendWithOpaqueOrClearSourceOverAnyDestination) {
             const TColor32 clear = Color32(0, 7, v, 9);
             ASSERT_EQ(BlendColor32(dst, opaque), opaque) << std::hex << dst;
             ASSERT_EQ(BlendColor32(dst, clear), dst) << std::hex << dst;
+            // The shortcuts agree with the full formula.
+            ASSERT_EQ(blendPartlyOpaque(dst, opaque), opaque) << std::hex << dst;
+            ASSERT_EQ(blendPartlyOpaque(dst, clear), dst) << std::hex << dst;
         }
 }
 
