@@ -9,6 +9,7 @@
 WorkPanelParts buildWorkPanel(QWidget* WorkPanel) {
     auto* layout = qobject_cast<QVBoxLayout*>(WorkPanel->layout());
     if (!layout) layout = new QVBoxLayout(WorkPanel);
+    layout->setSpacing(0);
 
     // Work keeps its 8-pixel distance to the panel's edges and to OpsPanel
     // while the panel grows and shrinks; around the image the panel shows.

@@ -1,8 +1,9 @@
 #include "WorkView.h"
 
+#include "Random.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <chrono>
 #include <cmath>
 
 namespace {
@@ -42,9 +43,7 @@ QString pixelText(QPoint P) {
 
 } // namespace
 
-WorkView::WorkView(QWidget* parent)
-    : QWidget(parent),
-      m_markerRandom(std::uint32_t(std::chrono::steady_clock::now().time_since_epoch().count())) {
+WorkView::WorkView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Work"));
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -146,9 +145,9 @@ void WorkView::hotTimTimer() {
     if (!m_source) return;
     const WorkViewScene scene = m_source();
     if (!scene.WorkBitmap || scene.WorkBitmap->Empty()) return;
-    std::uniform_int_distribution<int> channel(0, 254);
-    const TColor colour = TColor(channel(m_markerRandom)) | (TColor(channel(m_markerRandom)) << 8) |
-                          (TColor(channel(m_markerRandom)) << 16);
+    Randomize();
+    const int red = Random(255), green = Random(255), blue = Random(255);
+    const TColor colour = TColor(red) | (TColor(green) << 8) | (TColor(blue) << 16);
     m_hotMarker = Marker{m_geometry.CellRect(scene.HotSpot.x(), scene.HotSpot.y()), colour};
     update();
 }

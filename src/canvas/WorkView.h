@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <random>
 #include <vector>
 
 // The paint box `Work`: shows the WorkBitmap magnified with its grid, turns
@@ -96,7 +95,6 @@ private:
     // Drawn over the view until the next render wipes them.
     std::optional<Marker> m_hotMarker;
     std::vector<FrameCell> m_selectionFrame;
-    std::minstd_rand m_markerRandom;
 
     std::optional<QPoint> m_downPixel;
 };
