@@ -11,8 +11,7 @@
 
 namespace {
 
-QFont titleFont()
-{
+QFont titleFont() {
     QFont f(QStringLiteral("Tahoma"));
     // Without Tahoma any sans face will do; it must be bold and 24 pixels.
     if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) f = QFont();
@@ -23,8 +22,7 @@ QFont titleFont()
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent)
-{
+TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);

@@ -3,12 +3,10 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-bool DesktopShellOpener::openFile(const QString& Path)
-{
+bool DesktopShellOpener::openFile(const QString& Path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
 }
 
-bool DesktopShellOpener::openUrl(const QString& Url)
-{
+bool DesktopShellOpener::openUrl(const QString& Url) {
     return QDesktopServices::openUrl(QUrl(Url));
 }

@@ -12,8 +12,7 @@
 namespace {
 
 QAction* makeCommand(QObject* Owner, QList<QAction*>& All, const char* Name, const QString& Caption,
-                     const QString& Hint, const QKeySequence& Shortcut = {})
-{
+                     const QString& Hint, const QKeySequence& Shortcut = {}) {
     auto* a = new QAction(Caption, Owner);
     a->setObjectName(QLatin1String(Name));
     a->setShortcut(Shortcut);
@@ -23,12 +22,13 @@ QAction* makeCommand(QObject* Owner, QList<QAction*>& All, const char* Name, con
     return a;
 }
 
-QKeySequence keys(const char* Text) { return QKeySequence(QLatin1String(Text)); }
+QKeySequence keys(const char* Text) {
+    return QKeySequence(QLatin1String(Text));
+}
 
 } // namespace
 
-void TMainForm::buildCommands()
-{
+void TMainForm::buildCommands() {
     MainCommands& c = m_commands;
     QList<QAction*>& all = c.all;
     const auto cmd = [&](const char* Name, const QString& Caption, const QString& Hint,
@@ -50,21 +50,25 @@ void TMainForm::buildCommands()
     c.Recent2 = cmd("Recent2", tr("&2 "), QString());
     c.Recent3 = cmd("Recent3", tr("&3 "), QString());
     c.Recent4 = cmd("Recent4", tr("&4 "), QString());
-    for (int i = 0; i < 4; ++i) c.recentItems()[i]->setVisible(false);
+    for (int i = 0; i < 4; ++i)
+        c.recentItems()[i]->setVisible(false);
     c.Exit1 = cmd("Exit1", tr("E&xit"), tr("Quits Brisel."));
 
     // Edit
-    c.UndoA = cmd("UndoA", tr("&Undo"), tr("Undo|Undoes the last action."), keys("Ctrl+Z"), M::Undo);
+    c.UndoA =
+        cmd("UndoA", tr("&Undo"), tr("Undo|Undoes the last action."), keys("Ctrl+Z"), M::Undo);
     c.RedoA = cmd("RedoA", tr("&Redo"), tr("Redo|Redoes the previously undone action."),
                   keys("Ctrl+Shift+Z"), M::Redo);
-    c.CutA = cmd("CutA", tr("&Cut"), tr("Cut|Cuts the image/selection and puts it on the Clipboard."),
-                 keys("Ctrl+X"), M::Cut);
+    c.CutA =
+        cmd("CutA", tr("&Cut"), tr("Cut|Cuts the image/selection and puts it on the Clipboard."),
+            keys("Ctrl+X"), M::Cut);
     c.CopyA = cmd("CopyA", tr("&Copy"),
                   tr("Copy|Copies the image/selection and puts it on the Clipboard."),
                   keys("Ctrl+C"), M::Copy);
     c.PasteA = cmd("PasteA", tr("&Paste"), tr("Paste|Inserts the contents of the Clipboard."),
                    keys("Ctrl+V"), M::Paste);
-    c.Clear2 = cmd("Clear2", tr("C&lear"), tr("Clears the image/selection."), keys("Del"), M::Clear);
+    c.Clear2 =
+        cmd("Clear2", tr("C&lear"), tr("Clears the image/selection."), keys("Del"), M::Clear);
 
     // Icon
     c.NewIA = cmd("NewIA", tr("&New"), tr("New Icon|Adds a new icon/cursor to file."),
@@ -76,12 +80,12 @@ void TMainForm::buildCommands()
     c.Duplicate1 = cmd("Duplicate1", tr("&Duplicate"), tr("Creates a copy of active image."));
     c.Resize1 = cmd("Resize1", tr("&Resize"), tr("Changes the size of active image."));
     c.N21 = cmd("N21", tr("&2 Colors (1bit)"), tr("Changes image colors format to 1bit."));
-    c.N16Colors1 = cmd("N16Colors1", tr("&16 Colors (4bits)"),
-                       tr("Changes image colors format to 4bit."));
-    c.N256Color1 = cmd("N256Color1", tr("2&56 Colors (8bits)"),
-                       tr("Changes image colors format to 8bit."));
-    c.reuColors1 = cmd("reuColors1", tr("&True Color (24bits)"),
-                       tr("Changes image colors format to 24bit."));
+    c.N16Colors1 =
+        cmd("N16Colors1", tr("&16 Colors (4bits)"), tr("Changes image colors format to 4bit."));
+    c.N256Color1 =
+        cmd("N256Color1", tr("2&56 Colors (8bits)"), tr("Changes image colors format to 8bit."));
+    c.reuColors1 =
+        cmd("reuColors1", tr("&True Color (24bits)"), tr("Changes image colors format to 24bit."));
     c.rueColorwithAplpha1 = cmd("rueColorwithAplpha1", tr("True Color with &Alpha (32bits)"),
                                 tr("Changes image colors format to 32bit."));
     c.FormatGroup = new QActionGroup(this);
@@ -99,9 +103,9 @@ void TMainForm::buildCommands()
                      keys("Ctrl+P"), M::Preview);
 
     // Effects
-    c.Invert1 = cmd("Invert1", tr("&Invert Colors"),
-                    tr("Inverts red, green and blue channels of the image/selection."),
-                    keys("Alt+I"));
+    c.Invert1 =
+        cmd("Invert1", tr("&Invert Colors"),
+            tr("Inverts red, green and blue channels of the image/selection."), keys("Alt+I"));
     c.InvertAlpha1 = cmd("InvertAlpha1", tr("Invert &Alpha"),
                          tr("Inverts alpha channel of the image/selection."), keys("Alt+A"));
     c.GrayScale1 = cmd("GrayScale1", tr("&Grayscale"),
@@ -109,24 +113,24 @@ void TMainForm::buildCommands()
     c.ColorL1 = cmd("ColorL1", tr("Color &Levels"),
                     tr("Adjusts red, green, blue and alpha channels of then image/selection."),
                     keys("Alt+L"));
-    c.ImageBalance1 = cmd("ImageBalance1", tr("Image &Balance"),
-                          tr("Adjusts brightness, contrast and gamma of the image/selection."),
-                          keys("Alt+B"));
+    c.ImageBalance1 =
+        cmd("ImageBalance1", tr("Image &Balance"),
+            tr("Adjusts brightness, contrast and gamma of the image/selection."), keys("Alt+B"));
     c.Saturation1 = cmd("Saturation1", tr("&Saturation"), tr("Reduces image/selection saturation."),
                         keys("Alt+S"));
-    c.AddColorNoise1 = cmd("AddColorNoise1", tr("Add Color &Noise"),
-                           tr("Adds noise with random 24bit colors to the image/selection."),
-                           keys("Alt+N"));
+    c.AddColorNoise1 =
+        cmd("AddColorNoise1", tr("Add Color &Noise"),
+            tr("Adds noise with random 24bit colors to the image/selection."), keys("Alt+N"));
     c.AddColorNoisewithAlpha1 =
         cmd("AddColorNoisewithAlpha1", tr("Add Color Noise with Alp&ha"),
             tr("Adds noise with random 32bit colors to the image/selection."), keys("Alt+F"));
-    c.AddPenNoise1 = cmd("AddPenNoise1", tr("Add &Pen Noise"),
-                         tr("Adds noise with foreground color to the image/selection."),
-                         keys("Alt+P"));
+    c.AddPenNoise1 =
+        cmd("AddPenNoise1", tr("Add &Pen Noise"),
+            tr("Adds noise with foreground color to the image/selection."), keys("Alt+P"));
     c.Spray1 = cmd("Spray1", tr("Spa&tter"), tr("Replaces image/selection pixels."), keys("Alt+T"));
     c.Blur1 = cmd("Blur1", tr("Bl&ur"), tr("Softens image/selection."), keys("Alt+U"));
-    c.Shadow1 = cmd("Shadow1", tr("Sha&dow"), tr("Creates a shadow of image/selection."),
-                    keys("Alt+D"));
+    c.Shadow1 =
+        cmd("Shadow1", tr("Sha&dow"), tr("Creates a shadow of image/selection."), keys("Alt+D"));
     const QString emboss = tr("Applies the Emboss effect");
     c.opLeft1 = cmd("opLeft1", tr("Top Left"), emboss, keys("Alt+E"));
     c.opRight1 = cmd("opRight1", tr("Top Right"), emboss, keys("Alt+Shift+E"));
@@ -139,22 +143,22 @@ void TMainForm::buildCommands()
     c.SmoothStretch1 = cmd("SmoothStretch1", tr("S&mooth Contract"), QString(), keys("Alt+M"));
     c.Cloclwise1 = cmd("Cloclwise1", tr("Clock&wise"),
                        tr("Rotates image/selection 90 degrees clockwise."), keys("Alt+W"));
-    c.CounterClockwise1 = cmd("CounterClockwise1", tr("&Counterclockwise"),
-                              tr("Rotates image/selection 90 degrees counterclockwise."),
-                              keys("Alt+C"));
-    c.Custom1 = cmd("Custom1", tr("Cust&om Rotation"),
-                    tr("Rotates image/selection 0 to 360 degrees counterclockwise."),
-                    keys("Alt+O"));
+    c.CounterClockwise1 =
+        cmd("CounterClockwise1", tr("&Counterclockwise"),
+            tr("Rotates image/selection 90 degrees counterclockwise."), keys("Alt+C"));
+    c.Custom1 =
+        cmd("Custom1", tr("Cust&om Rotation"),
+            tr("Rotates image/selection 0 to 360 degrees counterclockwise."), keys("Alt+O"));
     c.FlipHorizentall1 = cmd("FlipHorizentall1", tr("Flip &Horizontal"),
                              tr("Flips image/selection horizontal."), keys("Alt+H"));
     c.FlipVertical1 = cmd("FlipVertical1", tr("Flip &Vertical"),
                           tr("Flips image/selection vertical."), keys("Alt+V"));
 
     // Options
-    c.ransparentColor1 = cmd("ransparentColor1", tr("&Transparent Color"),
-                             tr("Changes screen transparent color."));
-    c.InvertedColor1 = cmd("InvertedColor1", tr("&Inverted Color"),
-                           tr("Changes screen inverted color."));
+    c.ransparentColor1 =
+        cmd("ransparentColor1", tr("&Transparent Color"), tr("Changes screen transparent color."));
+    c.InvertedColor1 =
+        cmd("InvertedColor1", tr("&Inverted Color"), tr("Changes screen inverted color."));
     c.GridColor1 = cmd("GridColor1", tr("&Grid Color"), tr("Changes grid color."));
     c.UndoLevel1 = cmd("UndoLevel1", tr("Undo Le&vel"), tr("Specifies the number of undo levels."));
     c.ransparencyalpharange1 =
@@ -173,18 +177,19 @@ void TMainForm::buildCommands()
     c.Statusbar1->setChecked(true);
 
     // Help
-    c.HelpA = cmd("HelpA", tr("&Contents"), tr("Help|Displays help contents."), keys("F1"), M::Help);
+    c.HelpA =
+        cmd("HelpA", tr("&Contents"), tr("Help|Displays help contents."), keys("F1"), M::Help);
     c.VisitHomepage1 = cmd("VisitHomepage1", tr("Visit Homepage"),
                            tr("Opens default web browser and connects to Tavro."));
     c.About1 = cmd("About1", tr("About..."), QString());
 
     // Shortcuts work while the menus are closed and the tool bar is hidden.
     addActions(all);
-    for (QAction* a : all) a->installEventFilter(this);
+    for (QAction* a : all)
+        a->installEventFilter(this);
 }
 
-void TMainForm::buildMenus()
-{
+void TMainForm::buildMenus() {
     MainCommands& c = m_commands;
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
@@ -257,8 +262,7 @@ void TMainForm::buildMenus()
     c.Help1->addAction(c.About1);
 }
 
-void TMainForm::buildToolBar()
-{
+void TMainForm::buildToolBar() {
     const MainCommands& c = m_commands;
     m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -285,8 +289,7 @@ void TMainForm::buildToolBar()
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
-void TMainForm::bindCommand(QAction* Command, std::function<void()> Handler)
-{
+void TMainForm::bindCommand(QAction* Command, std::function<void()> Handler) {
     connect(Command, &QAction::triggered, this, [Handler = std::move(Handler)] { Handler(); });
     Command->setEnabled(true);
 }
@@ -294,8 +297,7 @@ void TMainForm::bindCommand(QAction* Command, std::function<void()> Handler)
 // Some commands share their key with a menu title's mnemonic (Alt+F, Alt+E,
 // ...). The command wins, as it always has in this program; Qt would
 // otherwise take turns between the two and warn.
-bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
-{
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Event->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(Event);
         if (se->isAmbiguous()) {

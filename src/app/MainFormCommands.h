@@ -98,8 +98,7 @@ struct MainCommands {
     // Every command above (not the menus or separators), in menu order.
     QList<QAction*> all;
     // The five format entries, Format 1, 4, 8, 24, 32 in that order.
-    QList<QAction*> formatItems() const
-    {
+    QList<QAction*> formatItems() const {
         return {N21, N16Colors1, N256Color1, reuColors1, rueColorwithAplpha1};
     }
     QList<QAction*> recentItems() const { return {Recent1, Recent2, Recent3, Recent4}; }

@@ -13,8 +13,7 @@
 const char* const TMainForm::HomePage = "https://brisel.example.org/";
 const char* const TMainForm::HelpFileName = "briselhelp.html";
 
-void TMainForm::bindShellCommands()
-{
+void TMainForm::bindShellCommands() {
     MainCommands& c = m_commands;
     bindCommand(c.NewA, [this] { NewAExecute(); });
     bindCommand(c.Exit1, [this] { Exit1Click(); });
@@ -28,39 +27,44 @@ void TMainForm::bindShellCommands()
     bindCommand(c.About1, [this] { About1Click(); });
 }
 
-void TMainForm::NewAExecute() { m_session->NewAExecute(false); }
+void TMainForm::NewAExecute() {
+    m_session->NewAExecute(false);
+}
 
-void TMainForm::Exit1Click() { close(); }
+void TMainForm::Exit1Click() {
+    close();
+}
 
-void TMainForm::UndoLevel1Click()
-{
+void TMainForm::UndoLevel1Click() {
     if (const auto v = ulForm().ask(tr("Undo Level"), m_session->settings().UndoMax,
                                     ProgramSettings::UndoMaxLimit))
         m_session->setUndoMax(*v);
 }
 
-void TMainForm::ransparencyalpharange1Click()
-{
-    if (const auto v = ulForm().ask(tr("Transparency alpha range"),
-                                    m_session->settings().TraRange, 255))
+void TMainForm::ransparencyalpharange1Click() {
+    if (const auto v =
+            ulForm().ask(tr("Transparency alpha range"), m_session->settings().TraRange, 255))
         m_session->setTraRange(*v);
 }
 
-void TMainForm::GridAExecute() { m_session->setGridShown(m_commands.GridA->isChecked()); }
+void TMainForm::GridAExecute() {
+    m_session->setGridShown(m_commands.GridA->isChecked());
+}
 
-void TMainForm::oolbar1Click() { m_toolBar->setVisible(m_commands.oolbar1->isChecked()); }
+void TMainForm::oolbar1Click() {
+    m_toolBar->setVisible(m_commands.oolbar1->isChecked());
+}
 
-void TMainForm::Statusbar1Click()
-{
+void TMainForm::Statusbar1Click() {
     statusBar()->setVisible(m_commands.Statusbar1->isChecked());
 }
 
-void TMainForm::HelpAExecute()
-{
+void TMainForm::HelpAExecute() {
     const QString path = QDir(m_session->ProgramFolder()).filePath(QLatin1String(HelpFileName));
     if (!QFileInfo::exists(path)) {
-        m_prompter.message(tr("The help file \"%1\" was not found.").arg(QDir::toNativeSeparators(path)),
-                           MessageKind::Error, mbOK);
+        m_prompter.message(
+            tr("The help file \"%1\" was not found.").arg(QDir::toNativeSeparators(path)),
+            MessageKind::Error, mbOK);
         return;
     }
     if (!m_shell.openFile(path))
@@ -69,16 +73,14 @@ void TMainForm::HelpAExecute()
                            MessageKind::Error, mbOK);
 }
 
-void TMainForm::VisitHomepage1Click()
-{
+void TMainForm::VisitHomepage1Click() {
     const QString url = QLatin1String(HomePage);
     if (!m_shell.openUrl(url))
         m_prompter.message(tr("No web browser could be started to open %1.").arg(url),
                            MessageKind::Error, mbOK);
 }
 
-void TMainForm::About1Click()
-{
+void TMainForm::About1Click() {
     if (!m_aboutBox) m_aboutBox = new TAboutBox(this);
     m_aboutBox->exec();
 }

@@ -9,8 +9,7 @@ namespace {
 const QColor Ink(40, 40, 48);
 const QColor Paper(255, 255, 255);
 
-void page(QPainter& p, const QRectF& r, const QColor& fill = Paper)
-{
+void page(QPainter& p, const QRectF& r, const QColor& fill = Paper) {
     const qreal fold = 5;
     QPainterPath path;
     path.moveTo(r.left(), r.top());
@@ -26,15 +25,14 @@ void page(QPainter& p, const QRectF& r, const QColor& fill = Paper)
     p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
 }
 
-void textLines(QPainter& p, qreal x1, qreal x2, qreal y, int n)
-{
+void textLines(QPainter& p, qreal x1, qreal x2, qreal y, int n) {
     p.setPen(QPen(QColor(140, 150, 170), 1));
-    for (int i = 0; i < n; ++i) p.drawLine(QPointF(x1, y + 3 * i), QPointF(x2, y + 3 * i));
+    for (int i = 0; i < n; ++i)
+        p.drawLine(QPointF(x1, y + 3 * i), QPointF(x2, y + 3 * i));
 }
 
 // A small icon picture: a framed square with a few coloured pixels.
-void picture(QPainter& p, const QRectF& r)
-{
+void picture(QPainter& p, const QRectF& r) {
     p.setPen(QPen(Ink, 1));
     p.setBrush(QColor(200, 225, 255));
     p.drawRect(r);
@@ -45,8 +43,7 @@ void picture(QPainter& p, const QRectF& r)
     p.drawEllipse(QRectF(r.right() - 7, r.top() + 2, 5, 5));
 }
 
-void arrow(QPainter& p, bool Left)
-{
+void arrow(QPainter& p, bool Left) {
     p.save();
     if (!Left) {
         p.translate(24, 0);
@@ -67,8 +64,7 @@ void arrow(QPainter& p, bool Left)
     p.restore();
 }
 
-void drawGlyph(int Index, QPainter& p)
-{
+void drawGlyph(int Index, QPainter& p) {
     switch (Index) {
     case MenuImageList::New:
         page(p, QRectF(5.5, 2.5, 13, 19));
@@ -82,7 +78,8 @@ void drawGlyph(int Index, QPainter& p)
         p.drawRect(QRectF(2.5, 6.5, 17, 13));
         p.drawRect(QRectF(2.5, 4.5, 7, 2));
         QPolygonF flap;
-        flap << QPointF(5.5, 10.5) << QPointF(22.5, 10.5) << QPointF(19.5, 19.5) << QPointF(2.5, 19.5);
+        flap << QPointF(5.5, 10.5) << QPointF(22.5, 10.5) << QPointF(19.5, 19.5)
+             << QPointF(2.5, 19.5);
         p.setBrush(QColor(250, 215, 110));
         p.drawPolygon(flap);
         break;
@@ -215,8 +212,7 @@ void drawGlyph(int Index, QPainter& p)
 
 } // namespace
 
-MenuImageList::MenuImageList() : m_images(Count)
-{
+MenuImageList::MenuImageList() : m_images(Count) {
     for (int i = 0; i < Count; ++i) {
         QImage img(ImageSize, ImageSize, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
@@ -228,26 +224,24 @@ MenuImageList::MenuImageList() : m_images(Count)
         // An untouched slot stays empty, so it shows no glyph at all.
         bool blank = true;
         for (int y = 0; y < ImageSize && blank; ++y)
-            for (int x = 0; x < ImageSize && blank; ++x) blank = qAlpha(img.pixel(x, y)) == 0;
+            for (int x = 0; x < ImageSize && blank; ++x)
+                blank = qAlpha(img.pixel(x, y)) == 0;
         if (!blank) m_images[std::size_t(i)] = img;
     }
 }
 
-const QImage& MenuImageList::image(int Index) const
-{
+const QImage& MenuImageList::image(int Index) const {
     static const QImage none;
     if (Index < 0 || Index >= Count) return none;
     return m_images[std::size_t(Index)];
 }
 
-QIcon MenuImageList::icon(int Index) const
-{
+QIcon MenuImageList::icon(int Index) const {
     const QImage& img = image(Index);
     return img.isNull() ? QIcon() : QIcon(QPixmap::fromImage(img));
 }
 
-void MenuImageList::setImage(int Index, const QImage& Image)
-{
+void MenuImageList::setImage(int Index, const QImage& Image) {
     if (Index < 0 || Index >= Count) return;
     m_images[std::size_t(Index)] = Image;
 }

@@ -4,16 +4,14 @@
 #include <QFileInfo>
 
 namespace {
-QString withSeparator(const QString& Dir)
-{
+QString withSeparator(const QString& Dir) {
     QString d = QDir::cleanPath(Dir);
     if (!d.endsWith(QLatin1Char('/'))) d += QLatin1Char('/');
     return d;
 }
 } // namespace
 
-QString findProgramFolder(const QString& ExeDir)
-{
+QString findProgramFolder(const QString& ExeDir) {
     const QDir exe(ExeDir);
     if (QFileInfo(exe.filePath(QStringLiteral("Use Files"))).isDir()) return withSeparator(ExeDir);
     const QString shared = exe.filePath(QStringLiteral("../share/brisel"));

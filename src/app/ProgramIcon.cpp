@@ -9,14 +9,12 @@ namespace {
 
 // An 8 x 8 pixel heart in three colours: 0 transparent, 1 dark, 2 red, 3 light.
 constexpr const char* Heart[8] = {
-    "01100110", "12211221", "12322221", "12222221",
-    "01222210", "00122100", "00011000", "00000000",
+    "01100110", "12211221", "12322221", "12222221", "01222210", "00122100", "00011000", "00000000",
 };
 
 } // namespace
 
-QImage drawProgramIcon(int Size)
-{
+QImage drawProgramIcon(int Size) {
     QImage img(Size, Size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -40,8 +38,9 @@ QImage drawProgramIcon(int Size)
             p.drawRect(QRectF(canvas.left() + x * 5, canvas.top() + y * 5, 5, 5));
             const char c = Heart[y][x];
             if (c == '0') continue;
-            p.setBrush(c == '1' ? QColor(120, 10, 30) : c == '2' ? QColor(225, 40, 60)
-                                                                : QColor(255, 170, 180));
+            p.setBrush(c == '1'   ? QColor(120, 10, 30)
+                       : c == '2' ? QColor(225, 40, 60)
+                                  : QColor(255, 170, 180));
             p.drawRect(QRectF(canvas.left() + x * 5, canvas.top() + y * 5, 5, 5));
         }
     p.setPen(QPen(QColor(20, 30, 60), 1.2));
@@ -73,8 +72,7 @@ QImage drawProgramIcon(int Size)
     return img;
 }
 
-QIcon programIcon()
-{
+QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(QPixmap::fromImage(drawProgramIcon(size)));

@@ -7,16 +7,16 @@
 
 namespace {
 
-QColor toQColor(TColor C) { return QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF)); }
-TColor fromQColor(const QColor& C)
-{
+QColor toQColor(TColor C) {
+    return QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF));
+}
+TColor fromQColor(const QColor& C) {
     return TColor(C.red()) | (TColor(C.green()) << 8) | (TColor(C.blue()) << 16);
 }
 
 } // namespace
 
-MessageAnswer QtPrompter::message(const QString& Text, MessageKind Kind, MessageButtons Buttons)
-{
+MessageAnswer QtPrompter::message(const QString& Text, MessageKind Kind, MessageButtons Buttons) {
     QMessageBox::Icon icon = QMessageBox::Information;
     QString title = QMessageBox::tr("Information");
     switch (Kind) {
@@ -46,15 +46,19 @@ MessageAnswer QtPrompter::message(const QString& Text, MessageKind Kind, Message
     box.setWindowModality(Qt::ApplicationModal);
     // Closing the box counts as its cancel button, or OK for a plain notice.
     switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Ok: return MessageAnswer::OK;
-    default: return (Buttons & mbCancel) || !(Buttons & mbOK) ? MessageAnswer::Cancel : MessageAnswer::OK;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Ok:
+        return MessageAnswer::OK;
+    default:
+        return (Buttons & mbCancel) || !(Buttons & mbOK) ? MessageAnswer::Cancel
+                                                         : MessageAnswer::OK;
     }
 }
 
-QStringList QtPrompter::nameFilters(const QString& Filter)
-{
+QStringList QtPrompter::nameFilters(const QString& Filter) {
     QStringList out;
     const QStringList parts = Filter.split(QLatin1Char('|'));
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -65,8 +69,7 @@ QStringList QtPrompter::nameFilters(const QString& Filter)
     return out;
 }
 
-std::optional<FileChoice> QtPrompter::runFileDialog(const FileDialogRequest& Request, bool Save)
-{
+std::optional<FileChoice> QtPrompter::runFileDialog(const FileDialogRequest& Request, bool Save) {
     QFileDialog dialog(m_parent, Request.Title, Request.InitialDir);
     dialog.setAcceptMode(Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -85,18 +88,15 @@ std::optional<FileChoice> QtPrompter::runFileDialog(const FileDialogRequest& Req
     return choice;
 }
 
-std::optional<FileChoice> QtPrompter::openFile(const FileDialogRequest& Request)
-{
+std::optional<FileChoice> QtPrompter::openFile(const FileDialogRequest& Request) {
     return runFileDialog(Request, false);
 }
 
-std::optional<FileChoice> QtPrompter::saveFile(const FileDialogRequest& Request)
-{
+std::optional<FileChoice> QtPrompter::saveFile(const FileDialogRequest& Request) {
     return runFileDialog(Request, true);
 }
 
-std::optional<TColor> QtPrompter::chooseColor(TColor Initial, CustomColours& Custom)
-{
+std::optional<TColor> QtPrompter::chooseColor(TColor Initial, CustomColours& Custom) {
     // Slots that were never set show white, as a fresh colour dialog does.
     const auto known = Custom.slotColours();
     for (int i = 0; i < CustomColours::Count; ++i)
@@ -111,8 +111,7 @@ std::optional<TColor> QtPrompter::chooseColor(TColor Initial, CustomColours& Cus
     return fromQColor(dialog.selectedColor());
 }
 
-std::optional<QFont> QtPrompter::chooseFont(const QFont& Initial)
-{
+std::optional<QFont> QtPrompter::chooseFont(const QFont& Initial) {
     bool ok = false;
     const QFont f = QFontDialog::getFont(&ok, Initial, m_parent);
     if (!ok) return std::nullopt;

@@ -4,8 +4,7 @@
 
 namespace {
 
-int readInt(const QSettings& Store, const char* Key, int Default)
-{
+int readInt(const QSettings& Store, const char* Key, int Default) {
     const QVariant v = Store.value(QLatin1String(Key));
     bool ok = false;
     const int i = v.toInt(&ok);
@@ -13,8 +12,7 @@ int readInt(const QSettings& Store, const char* Key, int Default)
 }
 
 // Booleans are stored as 0 or 1; "true" and "false" are understood too.
-bool readBool(const QSettings& Store, const char* Key, bool Default)
-{
+bool readBool(const QSettings& Store, const char* Key, bool Default) {
     const QVariant v = Store.value(QLatin1String(Key));
     if (!v.isValid()) return Default;
     if (v.typeId() == QMetaType::Bool) return v.toBool();
@@ -26,31 +24,26 @@ bool readBool(const QSettings& Store, const char* Key, bool Default)
     return ok ? i != 0 : Default;
 }
 
-TColor readColor(const QSettings& Store, const char* Key, TColor Default)
-{
+TColor readColor(const QSettings& Store, const char* Key, TColor Default) {
     return TColor(readInt(Store, Key, int(Default))) & 0xFFFFFFu;
 }
 
-QString readString(const QSettings& Store, const char* Key, const QString& Default)
-{
+QString readString(const QSettings& Store, const char* Key, const QString& Default) {
     const QVariant v = Store.value(QLatin1String(Key));
     return v.isValid() ? v.toString() : Default;
 }
 
-void writeBool(QSettings& Store, const char* Key, bool B)
-{
+void writeBool(QSettings& Store, const char* Key, bool B) {
     Store.setValue(QLatin1String(Key), B ? 1 : 0);
 }
 
 } // namespace
 
-std::unique_ptr<QSettings> openSettingsStore()
-{
+std::unique_ptr<QSettings> openSettingsStore() {
     return std::make_unique<QSettings>(QStringLiteral("Tavro"), QStringLiteral("Brisel 1"));
 }
 
-ProgramSettings readSettings(QSettings& Store)
-{
+ProgramSettings readSettings(QSettings& Store) {
     ProgramSettings s;
     s.Left = readInt(Store, "Left", s.Left);
     s.Top = readInt(Store, "Top", s.Top);
@@ -61,8 +54,8 @@ ProgramSettings readSettings(QSettings& Store)
     s.InvColor = readColor(Store, "Inv Color", s.InvColor);
     // The undo history needs at least its starting entry; a value edited out
     // of range by hand is brought back into the range the prompt allows.
-    s.UndoMax = std::clamp(readInt(Store, "Undo Redo Max", s.UndoMax), 1,
-                           ProgramSettings::UndoMaxLimit);
+    s.UndoMax =
+        std::clamp(readInt(Store, "Undo Redo Max", s.UndoMax), 1, ProgramSettings::UndoMaxLimit);
     s.Grid = readBool(Store, "Grid", s.Grid);
     s.Tool = readBool(Store, "Tool", s.Tool);
     s.Status = readBool(Store, "Status", s.Status);
@@ -82,8 +75,7 @@ ProgramSettings readSettings(QSettings& Store)
     return s;
 }
 
-void writeSettings(QSettings& Store, const ProgramSettings& S)
-{
+void writeSettings(QSettings& Store, const ProgramSettings& S) {
     Store.setValue(QStringLiteral("Left"), S.Left);
     Store.setValue(QStringLiteral("Top"), S.Top);
     Store.setValue(QStringLiteral("Width"), S.Width);

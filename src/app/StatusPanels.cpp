@@ -3,8 +3,7 @@
 #include <QLabel>
 #include <QResizeEvent>
 
-StatusPanels::StatusPanels(QWidget* Parent) : QStatusBar(Parent)
-{
+StatusPanels::StatusPanels(QWidget* Parent) : QStatusBar(Parent) {
     setObjectName(QStringLiteral("StatusBar"));
     for (int i = 0; i < PanelCount; ++i) {
         auto* label = new QLabel(this);
@@ -19,40 +18,36 @@ StatusPanels::StatusPanels(QWidget* Parent) : QStatusBar(Parent)
     layoutPanels();
 }
 
-QString StatusPanels::panelText(int Panel) const
-{
+QString StatusPanels::panelText(int Panel) const {
     if (Panel < 0 || Panel >= PanelCount) return {};
     return m_panels[std::size_t(Panel)]->text();
 }
 
-void StatusPanels::setPanelText(int Panel, const QString& Text)
-{
+void StatusPanels::setPanelText(int Panel, const QString& Text) {
     if (Panel < 0 || Panel >= PanelCount) return;
     m_panels[std::size_t(Panel)]->setText(Text);
 }
 
-int StatusPanels::panelWidth(int Panel) const
-{
+int StatusPanels::panelWidth(int Panel) const {
     if (Panel < 0 || Panel >= PanelCount) return 0;
     return m_widths[std::size_t(Panel)];
 }
 
-QSize StatusPanels::sizeHint() const
-{
+QSize StatusPanels::sizeHint() const {
     const int h = fontMetrics().height() + 8;
     return QSize(QStatusBar::sizeHint().width(), h);
 }
 
-QSize StatusPanels::minimumSizeHint() const { return QSize(0, sizeHint().height()); }
+QSize StatusPanels::minimumSizeHint() const {
+    return QSize(0, sizeHint().height());
+}
 
-void StatusPanels::resizeEvent(QResizeEvent* Event)
-{
+void StatusPanels::resizeEvent(QResizeEvent* Event) {
     QStatusBar::resizeEvent(Event);
     layoutPanels();
 }
 
-void StatusPanels::layoutPanels()
-{
+void StatusPanels::layoutPanels() {
     const int w = width() / 5;
     m_widths = {3 * w, w, w};
     int x = 0;

@@ -5,8 +5,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-TULForm::TULForm(QWidget* Parent) : QDialog(Parent)
-{
+TULForm::TULForm(QWidget* Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("ULForm"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setFixedSize(225, 42);
@@ -30,8 +29,7 @@ TULForm::TULForm(QWidget* Parent) : QDialog(Parent)
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::optional<int> TULForm::ask(const QString& Caption, int Position, int Maximum)
-{
+std::optional<int> TULForm::ask(const QString& Caption, int Position, int Maximum) {
     setWindowTitle(Caption);
     Ed->setMaximum(Maximum);
     Ed->setValue(Position);
@@ -41,10 +39,10 @@ std::optional<int> TULForm::ask(const QString& Caption, int Position, int Maximu
     return Ed->value();
 }
 
-void TULForm::showEvent(QShowEvent* Event)
-{
-    applyHint(Ed, windowTitle().startsWith(QLatin1Char('U')) ? tr("Specifies undo level.")
-                                                             : tr("Specifies transparency alpha range."));
+void TULForm::showEvent(QShowEvent* Event) {
+    applyHint(Ed, windowTitle().startsWith(QLatin1Char('U'))
+                      ? tr("Specifies undo level.")
+                      : tr("Specifies transparency alpha range."));
     Ed->setFocus();
     QDialog::showEvent(Event);
 }

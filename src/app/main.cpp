@@ -5,8 +5,7 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The program's title is its name and version; the window captions carry
     // only the document's name.

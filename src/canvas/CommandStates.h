@@ -9,8 +9,7 @@ struct CommandStates {
     bool RemoveIA = false;
     bool PalA = false;
 
-    bool operator==(const CommandStates& O) const
-    {
+    bool operator==(const CommandStates& O) const {
         return UndoA == O.UndoA && RedoA == O.RedoA && RemoveIA == O.RemoveIA && PalA == O.PalA;
     }
     bool operator!=(const CommandStates& O) const { return !(*this == O); }

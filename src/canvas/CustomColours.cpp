@@ -5,19 +5,16 @@ const QString Prefix = QStringLiteral("Color");
 constexpr int PrefixLength = 7; // "ColorA="
 } // namespace
 
-QString CustomColours::hexValue(TColor C)
-{
+QString CustomColours::hexValue(TColor C) {
     return QStringLiteral("%1").arg(C & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper();
 }
 
-void CustomColours::addLine(int Slot, const QString& Value)
-{
+void CustomColours::addLine(int Slot, const QString& Value) {
     if (Slot < 0 || Slot >= Count) return;
     m_lines.append(Prefix + QChar(char16_t(u'A' + Slot)) + QLatin1Char('=') + Value);
 }
 
-std::array<std::optional<TColor>, CustomColours::Count> CustomColours::slotColours() const
-{
+std::array<std::optional<TColor>, CustomColours::Count> CustomColours::slotColours() const {
     std::array<std::optional<TColor>, Count> out{};
     for (const QString& line : m_lines) {
         if (line.size() < PrefixLength || !line.startsWith(Prefix) ||
@@ -32,8 +29,8 @@ std::array<std::optional<TColor>, CustomColours::Count> CustomColours::slotColou
     return out;
 }
 
-void CustomColours::setSlots(const std::array<TColor, Count>& Colours)
-{
+void CustomColours::setSlots(const std::array<TColor, Count>& Colours) {
     m_lines.clear();
-    for (int i = 0; i < Count; ++i) addLine(i, hexValue(Colours[std::size_t(i)]));
+    for (int i = 0; i < Count; ++i)
+        addLine(i, hexValue(Colours[std::size_t(i)]));
 }

@@ -3,8 +3,7 @@
 #include <QFileInfo>
 
 EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent)
-    : QObject(Parent), m_prompter(Prompts), m_programFolder(std::move(ProgramFolder))
-{
+    : QObject(Parent), m_prompter(Prompts), m_programFolder(std::move(ProgramFolder)) {
     // Until a Save command is installed, a requested save cannot happen; say
     // so rather than pretend, and keep the changes.
     m_save = [this] {
@@ -16,16 +15,16 @@ EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Pare
 
 EditSession::~EditSession() = default;
 
-QString EditSession::windowCaption() const
-{
+QString EditSession::windowCaption() const {
     if (m_document.FileName.isEmpty()) return QStringLiteral("Brisel - Untitled");
     return QStringLiteral("Brisel - ") + QFileInfo(m_document.FileName).completeBaseName();
 }
 
-void EditSession::showStatus(const QString& Text) { emit statusText(Text); }
+void EditSession::showStatus(const QString& Text) {
+    emit statusText(Text);
+}
 
-void EditSession::updateCommandStates()
-{
+void EditSession::updateCommandStates() {
     CommandStates s = m_states;
     s.RemoveIA = m_document.ImageCount() >= 2;
     s.PalA = m_document.ActiveImage().Format < 24;
@@ -34,16 +33,14 @@ void EditSession::updateCommandStates()
     emit commandStatesChanged(m_states);
 }
 
-void EditSession::setUndoStates(bool CanUndo, bool CanRedo)
-{
+void EditSession::setUndoStates(bool CanUndo, bool CanRedo) {
     if (m_states.UndoA == CanUndo && m_states.RedoA == CanRedo) return;
     m_states.UndoA = CanUndo;
     m_states.RedoA = CanRedo;
     emit commandStatesChanged(m_states);
 }
 
-void EditSession::loadWorkingCopies(const TBitmap32& Pixels)
-{
+void EditSession::loadWorkingCopies(const TBitmap32& Pixels) {
     m_workBitmap.Assign(Pixels);
     m_cleanBitmap.Assign(Pixels);
 }

@@ -2,8 +2,7 @@
 
 #include "DefaultPalette.h"
 
-bool EditSession::ConfirmSaveChanges()
-{
+bool EditSession::ConfirmSaveChanges() {
     if (!m_document.Modified) return false;
     switch (m_prompter.message(tr("Save changes?"), MessageKind::Confirmation, mbYesNoCancel)) {
     case MessageAnswer::No:
@@ -17,8 +16,7 @@ bool EditSession::ConfirmSaveChanges()
     }
 }
 
-PalettePicture EditSession::readColourChart()
-{
+PalettePicture EditSession::readColourChart() {
     try {
         return DefaultPalette(32, m_programFolder);
     } catch (const DataFileError& e) {
@@ -29,8 +27,7 @@ PalettePicture EditSession::readColourChart()
     }
 }
 
-void EditSession::NewAExecute(bool FromCode)
-{
+void EditSession::NewAExecute(bool FromCode) {
     if (!FromCode && ConfirmSaveChanges()) return;
 
     // Everything that can fail happens before the old document is touched.

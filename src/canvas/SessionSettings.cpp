@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-void EditSession::loadSettings(const ProgramSettings& S)
-{
+void EditSession::loadSettings(const ProgramSettings& S) {
     m_settings = S;
     const QFont font = textFont();
     m_workBitmap.Font = font;
@@ -12,8 +11,7 @@ void EditSession::loadSettings(const ProgramSettings& S)
 }
 
 void EditSession::setWindowValues(const QRect& Bounds, bool ToolBarShown, bool StatusBarShown,
-                                  int IconsWidth)
-{
+                                  int IconsWidth) {
     m_settings.Left = Bounds.left();
     m_settings.Top = Bounds.top();
     m_settings.Width = Bounds.width();
@@ -23,8 +21,7 @@ void EditSession::setWindowValues(const QRect& Bounds, bool ToolBarShown, bool S
     m_settings.Icons = IconsWidth;
 }
 
-TransparencySettings EditSession::transparency() const
-{
+TransparencySettings EditSession::transparency() const {
     TransparencySettings t;
     t.TraColor = m_settings.TraColor;
     t.InvColor = m_settings.InvColor;
@@ -32,28 +29,24 @@ TransparencySettings EditSession::transparency() const
     return t;
 }
 
-void EditSession::setUndoMax(int UndoMax)
-{
+void EditSession::setUndoMax(int UndoMax) {
     m_settings.UndoMax = std::clamp(UndoMax, 1, ProgramSettings::UndoMaxLimit);
     emit settingsChanged();
 }
 
-void EditSession::setTraRange(int TraRange)
-{
+void EditSession::setTraRange(int TraRange) {
     m_settings.TraRange = std::uint8_t(std::clamp(TraRange, 1, 255));
     emit settingsChanged();
     emit workChanged();
 }
 
-void EditSession::setGridShown(bool Shown)
-{
+void EditSession::setGridShown(bool Shown) {
     m_settings.Grid = Shown;
     emit settingsChanged();
     emit workChanged();
 }
 
-void EditSession::setDisplayColors(TColor TraColor, TColor InvColor, TColor GridColor)
-{
+void EditSession::setDisplayColors(TColor TraColor, TColor InvColor, TColor GridColor) {
     m_settings.TraColor = TraColor & 0xFFFFFFu;
     m_settings.InvColor = InvColor & 0xFFFFFFu;
     m_settings.GridColor = GridColor & 0xFFFFFFu;
@@ -61,8 +54,7 @@ void EditSession::setDisplayColors(TColor TraColor, TColor InvColor, TColor Grid
     emit workChanged();
 }
 
-QFont EditSession::textFont() const
-{
+QFont EditSession::textFont() const {
     QFont f(m_settings.FontName);
     if (m_settings.FontSize > 0) f.setPointSize(m_settings.FontSize);
     f.setBold(m_settings.FontBold);
@@ -72,8 +64,7 @@ QFont EditSession::textFont() const
     return f;
 }
 
-void EditSession::setTextFont(const QFont& Font)
-{
+void EditSession::setTextFont(const QFont& Font) {
     m_settings.FontName = Font.family();
     if (Font.pointSize() > 0) m_settings.FontSize = Font.pointSize();
     m_settings.FontBold = Font.bold();

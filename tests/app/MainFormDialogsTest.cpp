@@ -1,0 +1,93 @@
+#include "AboutBox.h"
+#include "MainFormTestSupport.h"
+#include "ULForm.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSpinBox>
+
+TEST_F(MainFormTest, SettingPromptsKeepTheirRanges) {
+    TMainForm& f = form();
+    f.show();
+    const struct {
+        QAction* Command;
+        const char* Caption;
+        const char* Hint;
+        int Maximum;
+        std::function<int()> Value;
+    } prompts_[] = {
+        {f.commands().UndoLevel1, "Undo Level", "Specifies undo level.", 999,
+         [&] { return f.session().settings().UndoMax; }},
+        {f.commands().ransparencyalpharange1, "Transparency alpha range",
+         "Specifies transparency alpha range.", 255,
+         [&] { return int(f.session().settings().TraRange); }},
+    };
+    for (const auto& p : prompts_) {
+        SCOPED_TRACE(p.Caption);
+        const int before = p.Value();
+        // Cancel changes nothing, whatever was typed.
+        withModal<TULForm>([&] { p.Command->trigger(); },
+                           [&](TULForm& d) {
+                               EXPECT_EQ(d.windowTitle(), QLatin1String(p.Caption));
+                               EXPECT_EQ(d.size(), QSize(225, 42));
+                               EXPECT_EQ(d.Ed->value(), before);
+                               EXPECT_EQ(d.Ed->statusTip(), QLatin1String(p.Hint));
+                               d.Ed->setValue(5);
+                               d.Cancel->click();
+                           });
+        EXPECT_EQ(p.Value(), before);
+        // Values beyond the range stop at its ends.
+        for (const auto& [typed, kept] : {std::pair{100000, p.Maximum}, std::pair{0, 1}}) {
+            withModal<TULForm>([&] { p.Command->trigger(); },
+                               [&, typed = typed](TULForm& d) {
+                                   d.Ed->setValue(typed);
+                                   d.OK->click();
+                               });
+            EXPECT_EQ(p.Value(), kept);
+        }
+    }
+}
+
+TEST_F(MainFormTest, HelpOpensOurHelpDocument) {
+    TMainForm& f = form();
+    f.commands().HelpA->trigger();
+    ASSERT_EQ(shell.files.size(), 1);
+    EXPECT_EQ(shell.files[0], QStringLiteral(BRISEL_DATA_DIR "/briselhelp.html"));
+    EXPECT_TRUE(QFileInfo::exists(shell.files[0]));
+    EXPECT_TRUE(prompts.messages.empty());
+
+    f.commands().VisitHomepage1->trigger();
+    EXPECT_EQ(shell.urls, QStringList{QLatin1String(TMainForm::HomePage)});
+}
+
+TEST_F(MainFormTest, MissingHelpOrBrowserIsReported) {
+    QTemporaryDir emptyInstall;
+    prompts.answer(MessageAnswer::OK); // no colour chart there either
+    TMainForm& f = form(emptyInstall.path() + QLatin1Char('/'));
+    prompts.answer(MessageAnswer::OK);
+    f.commands().HelpA->trigger();
+    EXPECT_TRUE(shell.files.isEmpty());
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_TRUE(prompts.messages[1].Text.contains(QStringLiteral("briselhelp.html")));
+
+    shell.succeed = false;
+    prompts.answer(MessageAnswer::OK);
+    f.commands().VisitHomepage1->trigger();
+    ASSERT_EQ(prompts.messages.size(), 3u);
+    EXPECT_EQ(prompts.messages[2].Kind, MessageKind::Error);
+}
+
+TEST_F(MainFormTest, AboutBox) {
+    TMainForm& f = form();
+    f.show();
+    withModal<TAboutBox>([&] { f.commands().About1->trigger(); },
+                         [](TAboutBox& d) {
+                             EXPECT_EQ(d.windowTitle(), QStringLiteral("About"));
+                             EXPECT_EQ(d.size(), QSize(298, 213));
+                             EXPECT_EQ(d.OKButton->text(), QStringLiteral("OK"));
+                             EXPECT_EQ(d.OKButton->statusTip(),
+                                       QStringLiteral("Closes dialog box."));
+                             d.OKButton->click();
+                         });
+}

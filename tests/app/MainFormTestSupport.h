@@ -1,0 +1,67 @@
+#pragma once
+
+#include "MainForm.h"
+#include "ScriptedPrompter.h"
+#include "SettingsStore.h"
+#include "ShellOpener.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Records what the window hands to the desktop instead of starting anything.
+struct RecordingShell : ShellOpener {
+    QStringList files;
+    QStringList urls;
+    bool succeed = true;
+    bool openFile(const QString& Path) override {
+        files << Path;
+        return succeed;
+    }
+    bool openUrl(const QString& Url) override {
+        urls << Url;
+        return succeed;
+    }
+};
+
+// Every window test gets its own settings store in a temporary folder, so the
+// user's settings are never read or written.
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+        ASSERT_TRUE(openSettingsStore()->fileName().startsWith(m_settingsDir.path()));
+    }
+
+    TMainForm& form(const QString& ProgramFolder = QStringLiteral(BRISEL_DATA_DIR "/")) {
+        if (!m_form) m_form = std::make_unique<TMainForm>(prompts, shell, ProgramFolder);
+        return *m_form;
+    }
+
+    std::unique_ptr<QSettings> store() { return openSettingsStore(); }
+
+    // Runs Step on the modal dialog that Trigger opens, as soon as it is up.
+    template <class Dialog>
+    void withModal(const std::function<void()>& Trigger, const std::function<void(Dialog&)>& Step) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            seen = true;
+            Step(*d);
+            if (d->isVisible()) d->reject();
+        });
+        Trigger();
+        EXPECT_TRUE(seen) << "the dialog did not open";
+    }
+
+    QTemporaryDir m_settingsDir;
+    ScriptedPrompter prompts;
+    RecordingShell shell;
+    std::unique_ptr<TMainForm> m_form;
+};
