@@ -18,7 +18,7 @@ TBitmap32 fromGrid(std::initializer_list<const char*> rows) {
 }
 } // namespace
 
-TEST(FloodFill, FillsTheFourConnectedAreaOfExactlyThatColour) {
+TEST(Bitmap32FloodFill, FillsTheFourConnectedAreaOfExactlyThatColour) {
     // 'a' differs from '.' (transparent black) only in its alpha.
     TBitmap32 b = fromGrid({"...x.....", //
                             "...x.xxx.", //
@@ -37,7 +37,7 @@ TEST(FloodFill, FillsTheFourConnectedAreaOfExactlyThatColour) {
     EXPECT_EQ(b.GetPixel(8, 0), 0u);
 }
 
-TEST(FloodFill, DoesNothingOnABarrierOrOutside) {
+TEST(Bitmap32FloodFill, DoesNothingOnABarrierOrOutside) {
     TBitmap32 b = fromGrid({"..x", "..x"});
     const auto before = b.Bits;
     b.FloodFill(2, 0, 0);  // the clicked pixel is not Color
@@ -46,7 +46,7 @@ TEST(FloodFill, DoesNothingOnABarrierOrOutside) {
     EXPECT_EQ(b.Bits, before);
 }
 
-TEST(FloodFill, PaintsTheMarkedAreaOnceEvenWhenTheBrushMatches) {
+TEST(Bitmap32FloodFill, PaintsTheMarkedAreaOnceEvenWhenTheBrushMatches) {
     TBitmap32 b = makeCanvas(255, 255);
     b.BrushColor = kHalfWhite;
     b.FloodFill(100, 100, 0);
@@ -59,7 +59,7 @@ TEST(FloodFill, PaintsTheMarkedAreaOnceEvenWhenTheBrushMatches) {
     EXPECT_EQ(countPixels(same, 0xFF000000u), 64);
 }
 
-TEST(FloodFill, FollowsAWindingCorridor) {
+TEST(Bitmap32FloodFill, FollowsAWindingCorridor) {
     // A serpentine path, the case where a fill that recursed would go deep.
     TBitmap32 b = makeCanvas(101, 101);
     for (int y = 1; y < 101; y += 2)
@@ -70,7 +70,7 @@ TEST(FloodFill, FollowsAWindingCorridor) {
     EXPECT_EQ(countPixels(b, 0), 0);
 }
 
-TEST(Draw, ClipsAtTheRightEdge) {
+TEST(Bitmap32Draw, ClipsAtTheRightEdge) {
     TBitmap32 src = makeCanvas(4, 4, 0xFF445566u);
     TBitmap32 b = makeCanvas(16, 16);
     b.Draw(14, 0, src);
@@ -79,7 +79,7 @@ TEST(Draw, ClipsAtTheRightEdge) {
             EXPECT_EQ(b.GetPixel(x, y), (x >= 14 && y < 4) ? 0xFF445566u : 0u) << x << "," << y;
 }
 
-TEST(Draw, NegativeOffsetSkipsTheKeyAndBlends) {
+TEST(Bitmap32Draw, NegativeOffsetSkipsTheKeyAndBlends) {
     TBitmap32 src = fromGrid({"x.", "xx"});
     src.SetPixel(1, 1, kHalfWhite);
     src.Transparent = true;
@@ -91,7 +91,7 @@ TEST(Draw, NegativeOffsetSkipsTheKeyAndBlends) {
     EXPECT_EQ(b.GetPixel(1, 1), 0xFF000000u);
 }
 
-TEST(StretchDraw, ScalesByNearestPixel) {
+TEST(Bitmap32StretchDraw, ScalesByNearestPixel) {
     TBitmap32 src(2, 2);
     src.Bits = {0xFF000001u, 0xFF000002u, 0xFF000003u, 0xFF000004u};
     TBitmap32 b = makeCanvas(5, 5);
@@ -108,7 +108,7 @@ TEST(StretchDraw, ScalesByNearestPixel) {
     EXPECT_EQ(countPixels(one, 0), 3);
 }
 
-TEST(StretchDraw, NothingForAnEmptyRectangleOrSource) {
+TEST(Bitmap32StretchDraw, NothingForAnEmptyRectangleOrSource) {
     TBitmap32 src = makeCanvas(2, 2, 0xFF000000u);
     TBitmap32 b = makeCanvas(4, 4, kPen);
     b.Blend = false;
@@ -118,14 +118,14 @@ TEST(StretchDraw, NothingForAnEmptyRectangleOrSource) {
     EXPECT_EQ(countPixels(b, kPen), 16);
 }
 
-TEST(StretchDraw, OntoItselfReadsTheOriginal) {
+TEST(Bitmap32StretchDraw, OntoItselfReadsTheOriginal) {
     TBitmap32 b(4, 1);
     b.Bits = {0xFF000001u, 0xFF000002u, 0xFF000003u, 0xFF000004u};
     b.StretchDraw(TRect(0, 0, 8, 1), b);
     EXPECT_EQ(b.Bits, (std::vector<TColor32>{0xFF000001u, 0xFF000001u, 0xFF000002u, 0xFF000002u}));
 }
 
-TEST(CopyRect, ScalesAPartAndReadsZeroOutsideTheSource) {
+TEST(Bitmap32CopyRect, ScalesAPartAndReadsZeroOutsideTheSource) {
     TBitmap32 src(3, 1);
     src.Bits = {0xFF000001u, 0xFF000002u, 0xFF000003u};
     src.Transparent = true;
@@ -143,7 +143,7 @@ TEST(CopyRect, ScalesAPartAndReadsZeroOutsideTheSource) {
     EXPECT_EQ(b.GetPixel(3, 1), 0u);
 }
 
-TEST(RasterPrimitives, EveryWriteHonoursTheClipRegion) {
+TEST(Bitmap32Raster, EveryWriteHonoursTheClipRegion) {
     // Everything goes through PutPixel, so nothing lands right of column 5.
     const QRegion left(QRect(0, 0, 6, 12));
     TBitmap32 src = makeCanvas(12, 12, 0xFF0000FFu);

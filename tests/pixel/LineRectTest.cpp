@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-TEST(Rectangle, OutlineAndInteriorStopBeforeRightAndBottom) {
+TEST(Bitmap32Rectangle, OutlineAndInteriorStopBeforeRightAndBottom) {
     TBitmap32 b = makeCanvas(6, 6);
     b.Rectangle(0, 0, 4, 4);
     EXPECT_EQ(picture(b), grid({"oooo..", //
@@ -20,7 +20,7 @@ TEST(Rectangle, OutlineAndInteriorStopBeforeRightAndBottom) {
     EXPECT_EQ(countPixels(b, kBrush), 4);
 }
 
-TEST(Rectangle, CornersInAnyOrderDrawTheSame) {
+TEST(Bitmap32Rectangle, CornersInAnyOrderDrawTheSame) {
     TBitmap32 expected = makeCanvas(10, 10);
     expected.Rectangle(2, 3, 8, 7);
     const int corners[][4] = {{8, 7, 2, 3}, {2, 7, 8, 3}, {8, 3, 2, 7}};
@@ -35,7 +35,7 @@ TEST(Rectangle, CornersInAnyOrderDrawTheSame) {
     EXPECT_EQ(picture(r), picture(expected));
 }
 
-TEST(Rectangle, DegenerateUnfilledAndClipped) {
+TEST(Bitmap32Rectangle, DegenerateUnfilledAndClipped) {
     TBitmap32 b = makeCanvas(10, 10);
     b.Rectangle(5, 5, 5, 9);
     b.Rectangle(1, 4, 9, 4);
@@ -52,7 +52,7 @@ TEST(Rectangle, DegenerateUnfilledAndClipped) {
     EXPECT_EQ(picture(c), grid({"....", "oo..", "#o..", "#o.."}));
 }
 
-TEST(Rectangle, WidePenFollowsThePenWidth) {
+TEST(Bitmap32Rectangle, WidePenFollowsThePenWidth) {
     TBitmap32 b = makeCanvas(7, 7);
     b.PenWidth = 2;
     b.Rectangle(0, 0, 7, 6);
@@ -60,7 +60,7 @@ TEST(Rectangle, WidePenFollowsThePenWidth) {
               grid({"ooooooo", "ooooooo", "oo###oo", "oo###oo", "ooooooo", "ooooooo", "......."}));
 }
 
-TEST(LineTo, ToThePenPositionChangesNothing) {
+TEST(Bitmap32LineTo, ToThePenPositionChangesNothing) {
     TBitmap32 b = makeCanvas(5, 5);
     b.MoveTo(2, 2);
     b.LineTo(2, 2);
@@ -68,7 +68,7 @@ TEST(LineTo, ToThePenPositionChangesNothing) {
     EXPECT_EQ(b.PenPos, QPoint(2, 2));
 }
 
-TEST(LineTo, CoversStartButNotEnd) {
+TEST(Bitmap32LineTo, CoversStartButNotEnd) {
     TBitmap32 b = makeCanvas(5, 2);
     b.MoveTo(0, 0);
     b.LineTo(3, 0);
@@ -76,7 +76,7 @@ TEST(LineTo, CoversStartButNotEnd) {
     EXPECT_EQ(b.PenPos, QPoint(3, 0));
 }
 
-TEST(LineTo, ChainWritesEveryJointOnce) {
+TEST(Bitmap32LineTo, ChainWritesEveryJointOnce) {
     TBitmap32 b = makeCanvas(12, 12);
     b.PenColor = kHalfWhite;
     const QPoint chain[] = {{1, 1}, {9, 1}, {9, 8}, {2, 10}, {0, 3}, {5, 5}};
@@ -89,7 +89,7 @@ TEST(LineTo, ChainWritesEveryJointOnce) {
     EXPECT_EQ(b.GetPixel(5, 5), 0u); // the very last point is left to the caller
 }
 
-TEST(LineTo, ReverseCoversTheSameThinConnectedPixels) {
+TEST(Bitmap32LineTo, ReverseCoversTheSameThinConnectedPixels) {
     std::srand(7);
     for (int n = 0; n < 300; ++n) {
         const QPoint a(std::rand() % 21 - 3, std::rand() % 21 - 3);
@@ -120,7 +120,7 @@ TEST(LineTo, ReverseCoversTheSameThinConnectedPixels) {
     }
 }
 
-TEST(LineTo, RespectsTheClipRegion) {
+TEST(Bitmap32LineTo, RespectsTheClipRegion) {
     const QRegion left(QRect(0, 0, 3, 6));
     TBitmap32 b = makeCanvas(6, 6);
     b.ClipRegion = &left;

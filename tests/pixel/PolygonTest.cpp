@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-TEST(Polygon, FillsItsInteriorEvenWhenNotFilled) {
+TEST(Bitmap32Polygon, FillsItsInteriorEvenWhenNotFilled) {
     for (bool filled : {true, false}) {
         SCOPED_TRACE(filled);
         TBitmap32 b = makeCanvas(7, 6);
@@ -18,7 +18,7 @@ TEST(Polygon, FillsItsInteriorEvenWhenNotFilled) {
     }
 }
 
-TEST(Polygon, SelfOverlapFollowsEvenOdd) {
+TEST(Bitmap32Polygon, SelfOverlapFollowsEvenOdd) {
     // A five-pointed star drawn in one stroke: its centre is crossed twice
     // and stays empty.
     TBitmap32 b = makeCanvas(21, 21);
@@ -29,7 +29,7 @@ TEST(Polygon, SelfOverlapFollowsEvenOdd) {
     EXPECT_EQ(b.GetPixel(10, 0), kPen);
 }
 
-TEST(Polygon, WritesEveryPixelOnce) {
+TEST(Bitmap32Polygon, WritesEveryPixelOnce) {
     const std::vector<std::vector<QPoint>> shapes = {
         {{1, 1}, {18, 3}, {4, 16}},
         {{10, 0}, {16, 20}, {0, 7}, {20, 7}, {4, 20}},
@@ -50,7 +50,7 @@ TEST(Polygon, WritesEveryPixelOnce) {
     }
 }
 
-TEST(Polygon, InteriorStaysInsideTheOutline) {
+TEST(Bitmap32Polygon, InteriorStaysInsideTheOutline) {
     TBitmap32 b = makeCanvas(21, 21);
     b.Polygon({{1, 1}, {19, 4}, {6, 19}, {3, 10}});
     for (int y = 0; y < 21; ++y) {
@@ -69,7 +69,7 @@ TEST(Polygon, InteriorStaysInsideTheOutline) {
     EXPECT_GT(countPixels(b, kBrush), 50);
 }
 
-TEST(Polyline, OpenChainWithoutItsLastPoint) {
+TEST(Bitmap32Polyline, OpenChainWithoutItsLastPoint) {
     TBitmap32 b = makeCanvas(6, 4);
     b.BrushColor = kHalfWhite; // would show if anything were filled
     b.Polyline({{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}});
@@ -86,7 +86,7 @@ TEST(Polyline, OpenChainWithoutItsLastPoint) {
     EXPECT_EQ(open.GetPixel(1, 1), 0u);
 }
 
-TEST(PolyBezier, StraightControlPointsGiveTheLine) {
+TEST(Bitmap32PolyBezier, StraightControlPointsGiveTheLine) {
     TBitmap32 curve = makeCanvas(20, 10), line = makeCanvas(20, 10);
     curve.PolyBezier({{1, 2}, {7, 4}, {13, 6}, {19, 8}});
     line.MoveTo(1, 2);
@@ -95,7 +95,7 @@ TEST(PolyBezier, StraightControlPointsGiveTheLine) {
     EXPECT_EQ(curve.GetPixel(19, 8), 0u);
 }
 
-TEST(PolyBezier, SegmentsJoinAndEachPixelIsWrittenOnce) {
+TEST(Bitmap32PolyBezier, SegmentsJoinAndEachPixelIsWrittenOnce) {
     TBitmap32 b = makeCanvas(30, 20);
     b.PenColor = kHalfWhite;
     std::vector<QPoint> points = {{0, 19}, {0, 0}, {14, 0}, {14, 10}, {14, 19}, {29, 19}, {29, 0}};

@@ -56,7 +56,7 @@ void expectWellFormed(const TBitmap32& b, int w, int h) {
 
 } // namespace
 
-TEST(Ellipse, SmallCirclesAsExpected) {
+TEST(Bitmap32Ellipse, SmallCirclesAsExpected) {
     TBitmap32 b = makeCanvas(8, 8);
     b.Ellipse(0, 0, 7, 7);
     EXPECT_EQ(picture(b), grid({"..ooo...", //
@@ -72,7 +72,7 @@ TEST(Ellipse, SmallCirclesAsExpected) {
     EXPECT_EQ(picture(c), grid({".oo.", "o##o", "o##o", ".oo."}));
 }
 
-TEST(Ellipse, EverySizeIsWellFormedAndWrittenOnce) {
+TEST(Bitmap32Ellipse, EverySizeIsWellFormedAndWrittenOnce) {
     for (int h = 1; h <= 26; ++h)
         for (int w = 1; w <= 26; ++w) {
             SCOPED_TRACE(testing::Message() << w << "x" << h);
@@ -87,7 +87,7 @@ TEST(Ellipse, EverySizeIsWellFormedAndWrittenOnce) {
         }
 }
 
-TEST(Ellipse, UnfilledWritesOnlyTheOutline) {
+TEST(Bitmap32Ellipse, UnfilledWritesOnlyTheOutline) {
     const TColor32 back = 0xFF112233u;
     TBitmap32 filled = makeCanvas(12, 9, back), unfilled = makeCanvas(12, 9, back);
     filled.Ellipse(1, 1, 11, 8);
@@ -104,7 +104,7 @@ TEST(Ellipse, UnfilledWritesOnlyTheOutline) {
     EXPECT_EQ(clear.Bits, unfilled.Bits);
 }
 
-TEST(Ellipse, DegenerateAndOffCanvas) {
+TEST(Bitmap32Ellipse, DegenerateAndOffCanvas) {
     TBitmap32 b = makeCanvas(6, 6);
     b.Ellipse(2, 2, 2, 5);
     b.Ellipse(1, 3, 5, 3);
@@ -118,7 +118,7 @@ TEST(Ellipse, DegenerateAndOffCanvas) {
             EXPECT_EQ(part.GetPixel(x, y), whole.GetPixel(x + 6, y + 6));
 }
 
-TEST(RoundRect, CornerAsLargeAsTheBoxIsTheEllipse) {
+TEST(Bitmap32RoundRect, CornerAsLargeAsTheBoxIsTheEllipse) {
     for (int h = 1; h <= 20; ++h)
         for (int w = 1; w <= 20; ++w) {
             SCOPED_TRACE(testing::Message() << w << "x" << h);
@@ -132,7 +132,7 @@ TEST(RoundRect, CornerAsLargeAsTheBoxIsTheEllipse) {
         }
 }
 
-TEST(RoundRect, NoCornerIsTheRectangle) {
+TEST(Bitmap32RoundRect, NoCornerIsTheRectangle) {
     for (const QPoint corner : {QPoint(0, 0), QPoint(0, 5), QPoint(6, 0), QPoint(1, 1)}) {
         SCOPED_TRACE(testing::Message() << corner.x() << "," << corner.y());
         TBitmap32 round = makeCanvas(10, 8), rect = makeCanvas(10, 8);
@@ -142,7 +142,7 @@ TEST(RoundRect, NoCornerIsTheRectangle) {
     }
 }
 
-TEST(RoundRect, CornersAreEllipseQuarters) {
+TEST(Bitmap32RoundRect, CornersAreEllipseQuarters) {
     TBitmap32 b = makeCanvas(14, 10);
     b.RoundRect(0, 0, 14, 10, 8, 6);
     EXPECT_EQ(picture(b), grid({"..oooooooooo..", //

@@ -19,7 +19,7 @@ TBitmap32 textCanvas(bool filled, TColor32 font = kInk) {
 
 } // namespace
 
-TEST(Text, ExtentGrowsWithTheText) {
+TEST(Bitmap32Text, ExtentGrowsWithTheText) {
     TBitmap32 b = textCanvas(true);
     const QSize one = b.TextExtent("W"), two = b.TextExtent("WW");
     EXPECT_GT(one.width(), 0);
@@ -33,7 +33,7 @@ TEST(Text, ExtentGrowsWithTheText) {
     EXPECT_GT(b.TextHeight("W"), one.height());
 }
 
-TEST(Text, FilledDrawsTheTextCellBoxAndTheGlyphs) {
+TEST(Bitmap32Text, FilledDrawsTheTextCellBoxAndTheGlyphs) {
     TBitmap32 b = textCanvas(true);
     b.TextOut(3, 2, kText);
     const QSize cell = b.TextExtent(kText);
@@ -55,7 +55,7 @@ TEST(Text, FilledDrawsTheTextCellBoxAndTheGlyphs) {
     EXPECT_GT(glyph, 20);
 }
 
-TEST(Text, UnfilledLeavesThePixelsBetweenGlyphsUnchanged) {
+TEST(Bitmap32Text, UnfilledLeavesThePixelsBetweenGlyphsUnchanged) {
     TBitmap32 filled = textCanvas(true), unfilled = textCanvas(false);
     filled.TextOut(3, 2, kText);
     unfilled.TextOut(3, 2, kText);
@@ -70,7 +70,7 @@ TEST(Text, UnfilledLeavesThePixelsBetweenGlyphsUnchanged) {
     EXPECT_GT(glyph, 20);
 }
 
-TEST(Text, CoverageIsSubtractedFromTheFontAlpha) {
+TEST(Bitmap32Text, CoverageIsSubtractedFromTheFontAlpha) {
     // Replacing, so each pixel shows the colour that was computed for it.
     TBitmap32 opaque = textCanvas(false, 0xFF0000FFu), half = textCanvas(false, 0x800000FFu);
     opaque.Blend = half.Blend = false;
@@ -93,7 +93,7 @@ TEST(Text, CoverageIsSubtractedFromTheFontAlpha) {
     EXPECT_GT(partly, 0); // smoothed edges
 }
 
-TEST(Text, FilledGlyphsAreBlendedOntoTheBrush) {
+TEST(Bitmap32Text, FilledGlyphsAreBlendedOntoTheBrush) {
     TBitmap32 b = textCanvas(true);
     b.Blend = false;
     b.FontColor = 0x800000FFu;
@@ -107,7 +107,7 @@ TEST(Text, FilledGlyphsAreBlendedOntoTheBrush) {
         }
 }
 
-TEST(Text, ClearBrushDrawsNoBox) {
+TEST(Bitmap32Text, ClearBrushDrawsNoBox) {
     TBitmap32 b = textCanvas(true);
     b.Blend = false;
     b.BrushColor = 0x00FFFFFFu;
