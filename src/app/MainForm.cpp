@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "ProgramIcon.h"
+#include "RecentMenu.h"
 #include "SettingsStore.h"
 #include "ShellOpener.h"
 #include "StatusPanels.h"
@@ -50,6 +51,8 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     setStatusBar(m_statusBar);
     connectSession();
     bindShellCommands();
+    bindFileCommands();
+    m_cursors.load(ProgramFolder);
     FormCreate();
 }
 

@@ -4,12 +4,14 @@
 #include "EditSession.h"
 #include "MainFormCommands.h"
 #include "MenuImageList.h"
+#include "ProgramCursors.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 class QFrame;
+class RecentMenu;
 class QSplitter;
 class QToolBar;
 class ShellOpener;
@@ -78,6 +80,16 @@ public:
     void VisitHomepage1Click();
     void About1Click();
 
+    // --- file commands and recent files (MainFormFiles.cpp) ---
+    void OpenAExecute();
+    void Open2Click();
+    void SaveAExecute();
+    void SaveAs1Click();
+    void RefreshRecentMenu();
+    void Recent4Click(QAction* Sender);
+    // The cursors of the tools, by number (21 to 33).
+    const ProgramCursors& cursors() const { return m_cursors; }
+
 signals:
     // Once, when the window is first activated: the recent files are listed
     // and the command-line file is opened.
@@ -98,6 +110,8 @@ private:
     void buildToolBar();
     void connectSession();
     void bindShellCommands();
+    void bindFileCommands();
+    void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
     void showStatusNow(const QString& Text);
@@ -119,6 +133,8 @@ private:
     QFrame* m_opsPanel = nullptr;
     TULForm* m_ulForm = nullptr;
     TAboutBox* m_aboutBox = nullptr;
+    std::unique_ptr<RecentMenu> m_recentMenu;
+    ProgramCursors m_cursors;
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+class RecentFiles;
+
 // The editing state of the one open document for the whole run: the document,
 // the two working copies of the active image, the program-wide settings and
 // the colours. The window shows it and turns its signals into repaints,
@@ -66,6 +68,25 @@ public:
     // The Save command, run when the user answers Yes.
     void setSaveHandler(SaveHandler Handler) { m_save = std::move(Handler); }
 
+    // --- file commands (SessionFiles.cpp) ---
+    // The Open command. From the menu the open dialog comes first, then the
+    // "Save changes?" question; from code (command line, recent files) Path
+    // is opened without a dialog. A file that cannot be read is reported and
+    // leaves the untitled document.
+    void OpenAExecute(bool FromCode, const QString& Path = QString());
+    // Adds the images of a chosen file after the document's own; a file that
+    // cannot be read is reported and adds nothing.
+    void Open2Click();
+    // Writes the document to FileName (Save As when it has none). A save run
+    // from code also puts the file at the top of the recent files.
+    SaveResult SaveAExecute(bool FromCode);
+    // Asks for a name and a type, then saves there.
+    SaveResult SaveAs1Click();
+    // Puts FileName at the top of the recent files; the menu follows through
+    // recentFilesChanged. Without a list installed only the signal is sent.
+    void AddRecentFile();
+    void setRecentFiles(RecentFiles* Recent) { m_recent = Recent; }
+
     // --- undo seam (SessionUndo.cpp) ---
     // Starts the history afresh with the WorkBitmap being shown.
     void ResetUndo();
@@ -95,10 +116,16 @@ signals:
     void statusText(const QString& Text);
     // A display setting changed (grid, colours, alpha range, font).
     void settingsChanged();
+    // A file is about to replace the document: the pencil tool is selected
+    // and any floating selection is discarded.
+    void openingDocument();
+    // The recent files changed: the File menu rebuilds them.
+    void recentFilesChanged();
 
 private:
     PalettePicture readColourChart();
     void loadWorkingCopies(const TBitmap32& Pixels);
+    void showOpenedDocument();
 
     Prompter& m_prompter;
     QString m_programFolder;
@@ -108,4 +135,5 @@ private:
     ProgramSettings m_settings;
     CommandStates m_states;
     SaveHandler m_save;
+    RecentFiles* m_recent = nullptr;
 };

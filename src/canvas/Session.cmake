@@ -15,3 +15,11 @@ list(APPEND BRISEL_CANVAS_SOURCES
   SaveResult.h
   ShellOpener.h
 )
+# The file commands, the recent files and the desktop's recently-used list.
+list(APPEND BRISEL_CANVAS_SOURCES
+  SessionFiles.cpp
+  RecentDocuments.h
+  RecentFiles.h RecentFiles.cpp
+  RecentIcon.h RecentIcon.cpp
+  XbelRecentDocuments.h XbelRecentDocuments.cpp
+)

@@ -92,9 +92,9 @@ TEST_F(MainFormTest, CommandsHaveTheirShortcutsHintsAndStates) {
         bool Enabled;
     } table[] = {
         {"NewA", "Ctrl+N", "Creates a new icon/cursor.", true},
-        {"OpenA", "Ctrl+O", "Opens an existing icon/cursor file.", false},
-        {"SaveA", "Ctrl+S", "Saves current icon/cursor to file.", false},
-        {"SaveAs1", "", "Saves current icon/cursor as a new file.", false},
+        {"OpenA", "Ctrl+O", "Opens an existing icon/cursor file.", true},
+        {"SaveA", "Ctrl+S", "Saves current icon/cursor to file.", true},
+        {"SaveAs1", "", "Saves current icon/cursor as a new file.", true},
         {"Exit1", "", "Quits Brisel.", true},
         {"UndoA", "Ctrl+Z", "Undoes the last action.", false},
         {"RedoA", "Ctrl+Shift+Z", "Redoes the previously undone action.", false},
@@ -103,7 +103,7 @@ TEST_F(MainFormTest, CommandsHaveTheirShortcutsHintsAndStates) {
         {"PasteA", "Ctrl+V", "Inserts the contents of the Clipboard.", false},
         {"Clear2", "Del", "Clears the image/selection.", false},
         {"NewIA", "Ctrl+I", "Adds a new icon/cursor to file.", false},
-        {"Open2", "", "Opens an icon/cursor file and adds its images to current file.", false},
+        {"Open2", "", "Opens an icon/cursor file and adds its images to current file.", true},
         {"RemoveIA", "Ctrl+R", "Deletes active image from file.", false},
         {"Duplicate1", "", "Creates a copy of active image.", false},
         {"Resize1", "", "Changes the size of active image.", false},
