@@ -84,8 +84,9 @@ void WorkView::render(const WorkViewScene& Scene) {
     const QSize paint = devicePaintSize();
     m_geometry =
         ZoomToFit(paint.width(), paint.height(), Scene.WorkBitmap->Width, Scene.WorkBitmap->Height);
-    m_viewBuffer.setDevicePixelRatio(devicePixelRatioF());
     RenderWorkView(Scene, m_geometry, m_viewBuffer);
+    // Built in device pixels: drawn at this ratio it lands one to one on screen.
+    m_viewBuffer.setDevicePixelRatio(devicePixelRatioF());
 }
 
 void WorkView::zoomToFit() {
