@@ -4,8 +4,10 @@
 
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 class TBitmap32;
@@ -57,6 +59,14 @@ private:
 // The image pixels that a stroke through points with a pen penWidth wide can
 // reach, clipped to bounds.
 QRect strokeWindow(const std::vector<QPoint>& points, int penWidth, const QRect& bounds);
+
+// The steps 0 .. count - 1 that land inside 0 .. limit - 1 when added to
+// origin, as [first, end); the others would be dropped by PutPixel anyway.
+inline std::pair<int, int> visibleSteps(long long origin, int count, int limit) {
+    const long long first = std::clamp<long long>(-origin, 0, std::max(0, count));
+    const long long end = std::clamp<long long>(limit - origin, first, std::max(0, count));
+    return {int(first), int(end)};
+}
 
 // Calls plot(x, y) for every pixel of the line from a to b except b itself.
 // The pixels are those of the line traced from its lower end, so a line and

@@ -1,4 +1,5 @@
 // Drawing one buffer onto another.
+#include "CoverageMask.h"
 #include "TBitmap32.h"
 
 #include <algorithm>
@@ -22,24 +23,15 @@ bool skipped(const TBitmap32& source, TColor32 p) {
     return source.Transparent && p == source.TransparentColor;
 }
 
-// The steps 0 .. count - 1 that land inside 0 .. limit - 1 when added to
-// origin: the others would be dropped by PutPixel anyway.
-std::pair<int, int> visibleSteps(int origin, int count, int limit) {
-    const long long from = std::max<long long>(0, -(long long)origin);
-    const long long to = std::min<long long>(count, (long long)limit - origin);
-    return {int(from), int(std::max(from, to))};
-}
-
 } // namespace
 
 void TBitmap32::Draw(int X, int Y, const TBitmap32& Source) {
     std::optional<TBitmap32> copy;
     const TBitmap32& src = stableSource(*this, Source, copy);
-    const int w = int(std::min<long long>(src.Width, (long long)Width - X));
-    const int h = int(std::min<long long>(src.Height, (long long)Height - Y));
-    // Columns and rows left of or above the buffer would be dropped anyway.
-    for (int j = std::max(0, -Y); j < h; ++j)
-        for (int i = std::max(0, -X); i < w; ++i) {
+    const auto [i0, i1] = visibleSteps(X, src.Width, Width);
+    const auto [j0, j1] = visibleSteps(Y, src.Height, Height);
+    for (int j = j0; j < j1; ++j)
+        for (int i = i0; i < i1; ++i) {
             const TColor32 p = src.GetPixel(i, j);
             if (!skipped(src, p)) PutPixel(X + i, Y + j, p);
         }

@@ -14,8 +14,8 @@ template <class Shape>
 void paintShape(TBitmap32& bmp, int X1, int Y1, const Shape& outer,
                 const std::optional<Shape>& inset, int insetBy) {
     const int w = outer.width(), h = outer.height();
-    const int xFrom = std::max(0, -X1), xTo = std::min(w, bmp.Width - X1);
-    const int yFrom = std::max(0, -Y1), yTo = std::min(h, bmp.Height - Y1);
+    const auto [xFrom, xTo] = visibleSteps(X1, w, bmp.Width);
+    const auto [yFrom, yTo] = visibleSteps(Y1, h, bmp.Height);
     for (int y = yFrom; y < yTo; ++y)
         for (int x = xFrom; x < xTo; ++x) {
             CoverageMask::State s = outer.at(x, y);

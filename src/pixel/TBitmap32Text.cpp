@@ -1,4 +1,5 @@
 // Text extent and text output.
+#include "CoverageMask.h"
 #include "TBitmap32.h"
 
 #include <QFontMetrics>
@@ -54,10 +55,8 @@ void TBitmap32::TextOut(int X, int Y, const QString& Text) {
     const TColor fontRGB = Color32ToColor(FontColor);
     const int fontAlpha = AlphaOf(FontColor);
 
-    const int xFrom = std::max(0, -X),
-              xTo = int(std::min<long long>(mask.width(), (long long)Width - X));
-    const int yFrom = std::max(0, -Y),
-              yTo = int(std::min<long long>(mask.height(), (long long)Height - Y));
+    const auto [xFrom, xTo] = visibleSteps(X, mask.width(), Width);
+    const auto [yFrom, yTo] = visibleSteps(Y, mask.height(), Height);
     for (int y = yFrom; y < yTo; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         for (int x = xFrom; x < xTo; ++x) {

@@ -128,3 +128,15 @@ TEST(Bitmap32LineTo, RespectsTheClipRegion) {
     b.LineTo(6, 2);
     EXPECT_EQ(picture(b), grid({"......", "......", "ooo...", "......", "......", "......"}));
 }
+
+TEST(Bitmap32LineTo, WidePenCoversASquareAroundEachPixel) {
+    TBitmap32 b = makeCanvas(8, 5);
+    b.PenColor = kHalfWhite;
+    b.PenWidth = 3;
+    b.MoveTo(2, 2);
+    b.LineTo(6, 2);
+    EXPECT_TRUE(everyPixelWrittenAtMostOnce(b));
+    EXPECT_EQ(countPixels(b, kHalfWhite), 3 * 6); // columns 1 .. 6, rows 1 .. 3
+    EXPECT_EQ(b.GetPixel(1, 1), kHalfWhite);
+    EXPECT_EQ(b.GetPixel(6, 3), kHalfWhite);
+}

@@ -167,3 +167,20 @@ TEST(Bitmap32RoundRect, CornersAreEllipseQuarters) {
             EXPECT_TRUE(everyPixelWrittenAtMostOnce(once));
         }
 }
+
+TEST(Bitmap32Ellipse, WidePenThickensTheOutlineInward) {
+    TBitmap32 thin = makeCanvas(12, 12), wide = makeCanvas(12, 12);
+    thin.Ellipse(0, 0, 12, 12);
+    wide.PenWidth = 2;
+    wide.Ellipse(0, 0, 12, 12);
+    expectWellFormed(wide, 12, 12);
+    // The same shape, with a second ring of outline just inside the first.
+    for (std::size_t i = 0; i < thin.Bits.size(); ++i)
+        EXPECT_EQ(thin.Bits[i] == 0, wide.Bits[i] == 0) << i;
+    EXPECT_EQ(picture(wide).substr(13 * 6, 13), "oo########oo\n");
+    TBitmap32 once = makeCanvas(12, 12);
+    once.PenColor = once.BrushColor = kHalfWhite;
+    once.PenWidth = 3;
+    once.RoundRect(0, 0, 12, 12, 6, 6);
+    EXPECT_TRUE(everyPixelWrittenAtMostOnce(once));
+}
