@@ -43,6 +43,7 @@ public:
         const std::uint16_t reserved = m_in.u16();
         const std::uint16_t type = m_in.u16();
         count = m_in.u16();
+        m_count = count;
         if (reserved != 0 || type > IconFile::TypeCursor)
             refuse(QStringLiteral("Its header is not that of an icon or a cursor."));
         if (count == 0) refuse(QStringLiteral("It holds no images."));
@@ -70,7 +71,7 @@ public:
 
     void planImage(int number, ImagePlan& p) {
         const std::int64_t directoryEnd =
-            IconFile::HeaderSize + std::int64_t(m_planCount) * IconFile::EntrySize;
+            IconFile::HeaderSize + std::int64_t(m_count) * IconFile::EntrySize;
         if (p.offset < directoryEnd || p.offset >= m_in.size())
             refuse(QStringLiteral("The data of image %1 lies outside the file.").arg(number));
         m_in.seek(p.offset);
@@ -183,8 +184,6 @@ public:
         return image;
     }
 
-    void setPlanCount(int count) { m_planCount = count; }
-
 private:
     static const PalettePicture& maskPalette() {
         static const PalettePicture palette = PalettePicture::fromEntries({0x000000, 0xFFFFFF});
@@ -208,7 +207,7 @@ private:
 
     IconByteCursor m_in;
     QString m_fileName;
-    int m_planCount = 0;
+    int m_count = 0;
 };
 
 } // namespace
@@ -221,7 +220,6 @@ IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
         int count = 0;
         IconFileContents contents;
         contents.FileType = reader.readHeader(count);
-        reader.setPlanCount(count);
         std::vector<ImagePlan> plans = reader.readDirectory(count);
         for (int i = 0; i < count; ++i)
             reader.planImage(i + 1, plans[std::size_t(i)]);

@@ -124,6 +124,13 @@ PaletteIndexer::PaletteIndexer(const PalettePicture& Palette, int MaxEntries) {
 
 int PaletteIndexer::index(TColor RGB) {
     const TColor c = RGB & 0xFFFFFFu;
+    if (m_lastIndex >= 0 && c == m_lastColour) return m_lastIndex;
+    m_lastColour = c;
+    m_lastIndex = lookUp(c);
+    return m_lastIndex;
+}
+
+int PaletteIndexer::lookUp(TColor c) {
     const auto it = m_known.find(c);
     if (it != m_known.end()) return it->second;
     // A colour the palette lacks (typically the black or white standing in for

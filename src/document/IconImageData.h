@@ -40,7 +40,13 @@ public:
     int index(TColor RGB);
 
 private:
+    int lookUp(TColor c);
+
     std::vector<TColor> m_entries;
     std::unordered_map<TColor, int> m_known;
+    // Pictures and masks come in runs of one colour: the last answer is
+    // checked before the table.
+    TColor m_lastColour = 0;
+    int m_lastIndex = -1;
     std::optional<PaletteMatcher> m_nearest; // made at the first colour not in the palette
 };
