@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+// A command that cannot be carried out. The message names the file and the
+// reason; the program prints it on one line and ends with status 1.
+class CliError : public std::runtime_error {
+public:
+    explicit CliError(const QString& Message)
+        : std::runtime_error(Message.toStdString()), m_message(Message) {}
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The commands; each returns the exit status. Args are the arguments after
+// the command's name.
+int runExtract(const QStringList& Args);
+int runCreate(const QStringList& Args);
+int runConvert(const QStringList& Args);
+
+// Output through stdio, so many lines cost one buffered write.
+void printLine(const QString& Line);
+void printError(const QString& Message);
+
+// The whole file at Path; throws CliError naming it when it cannot be read.
+QByteArray readWholeFile(const QString& Path);
+
+// Runs Work(i) for i = 0 .. Count - 1 on as many threads as there are
+// processors. Every item is independent. When items throw, the exception of
+// the lowest such item is rethrown once all threads are done, so the message
+// does not depend on timing.
+template <class Work> void forEachParallel(int Count, Work&& work) {
+    std::atomic<int> next{0};
+    std::vector<std::exception_ptr> errors(static_cast<std::size_t>(Count > 0 ? Count : 0));
+    const auto run = [&] {
+        for (int i = next++; i < Count; i = next++) {
+            try {
+                work(i);
+            } catch (...) {
+                errors[std::size_t(i)] = std::current_exception();
+            }
+        }
+    };
+    const int threads = std::max(1, std::min<int>(Count, int(std::thread::hardware_concurrency())));
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(run);
+    run();
+    for (std::thread& h : helpers)
+        h.join();
+    for (const std::exception_ptr& e : errors)
+        if (e) std::rethrow_exception(e);
+}
