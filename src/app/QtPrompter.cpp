@@ -62,9 +62,15 @@ QStringList QtPrompter::nameFilters(const QString& Filter) {
     QStringList out;
     const QStringList parts = Filter.split(QLatin1Char('|'));
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts.at(i + 1).split(QLatin1Char(';')).join(QLatin1Char(' '));
-        // Qt reads the patterns from the last parentheses of each entry.
-        out << parts.at(i) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        const QString raw = parts.at(i + 1).trimmed();
+        const QString patterns = raw.split(QLatin1Char(';')).join(QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses of each entry; a
+        // description that already shows them ("Windows icon (*.ico)") keeps
+        // its words.
+        QString description = parts.at(i).trimmed();
+        const QString shown = QLatin1Char('(') + raw + QLatin1Char(')');
+        if (description.endsWith(shown)) description.chop(shown.size());
+        out << description.trimmed() + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "MainFormTestSupport.h"
+#include "QtPrompter.h"
 #include "ULForm.h"
 
 #include <QAction>
@@ -90,4 +91,15 @@ TEST_F(MainFormTest, AboutBox) {
                                        QStringLiteral("Closes dialog box."));
                              d.OKButton->click();
                          });
+}
+
+TEST(QtPrompterFilters, PairsBecomeQtNameFilters) {
+    EXPECT_EQ(QtPrompter::nameFilters(QStringLiteral(
+                  "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor "
+                  "(*.cur)|*.cur")),
+              (QStringList{QStringLiteral("All supported files (*.ico *.cur)"),
+                           QStringLiteral("Windows icon (*.ico)"),
+                           QStringLiteral("Windows cursor (*.cur)")}));
+    EXPECT_EQ(QtPrompter::nameFilters(QStringLiteral("Bitmaps (*.bmp)|*.bmp|broken")),
+              QStringList{QStringLiteral("Bitmaps (*.bmp)")});
 }
