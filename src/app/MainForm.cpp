@@ -52,6 +52,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     connectSession();
     bindShellCommands();
     bindFileCommands();
+    bindPanelCommands();
     m_cursors.load(ProgramFolder);
     FormCreate();
 }

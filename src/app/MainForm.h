@@ -4,12 +4,15 @@
 #include "EditSession.h"
 #include "MainFormCommands.h"
 #include "MenuImageList.h"
+#include "NewIconForm.h"
 #include "ProgramCursors.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
+class ColoursPanel;
+class ImageListPanel;
 class QFrame;
 class RecentMenu;
 class QSplitter;
@@ -90,6 +93,19 @@ public:
     // The cursors of the tools, by number (21 to 33).
     const ProgramCursors& cursors() const { return m_cursors; }
 
+    // --- undo, the image list and the colours (MainFormPanels.cpp) ---
+    ImageListPanel* imageList() const { return m_imageList; }
+    ColoursPanel* coloursPanel() const { return m_coloursPanel; }
+    NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
+    void UndoAExecute();
+    void RedoAExecute();
+    void NewIAExecute();
+    void RemoveIAExecute();
+    void Duplicate1Click();
+    void ransparentColor1Click();
+    void InvertedColor1Click();
+    void GridColor1Click();
+
 signals:
     // Once, when the window is first activated: the recent files are listed
     // and the command-line file is opened.
@@ -111,6 +127,7 @@ private:
     void connectSession();
     void bindShellCommands();
     void bindFileCommands();
+    void bindPanelCommands();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -135,6 +152,9 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     std::unique_ptr<RecentMenu> m_recentMenu;
     ProgramCursors m_cursors;
+    ImageListPanel* m_imageList = nullptr;
+    ColoursPanel* m_coloursPanel = nullptr;
+    NewIconDialogPrompt m_newIconDialog{this};
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ColourState.h"
+#include "ColoursBox.h"
 #include "CommandStates.h"
+#include "DisplayColours.h"
 #include "IconDocument.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
@@ -8,11 +11,14 @@
 #include "StatusSink.h"
 #include "TBitmap32.h"
 #include "Transparency.h"
+#include "UndoHistory.h"
 
 #include <QFont>
 #include <QObject>
 #include <QString>
 
+class NewIconPrompt;
+struct NewIconChoice;
 class RecentFiles;
 
 // The editing state of the one open document for the whole run: the document,
@@ -87,9 +93,60 @@ public:
     void AddRecentFile();
     void setRecentFiles(RecentFiles* Recent) { m_recent = Recent; }
 
-    // --- undo seam (SessionUndo.cpp) ---
+    // --- undo and redo (SessionUndo.cpp) ---
     // Starts the history afresh with the WorkBitmap being shown.
     void ResetUndo();
+    // The steps that finish a change: commit() keeps what is painted
+    // (CleanBitmap := WorkBitmap), reset() drops a preview (WorkBitmap :=
+    // CleanBitmap), PushUndo() then records the committed state: the image
+    // record and its thumbnail are refreshed first and Modified is set.
+    void commit();
+    void reset();
+    void PushUndo();
+    // Ctrl+Z / Ctrl+Shift+Z; nothing happens while there is nowhere to go.
+    void UndoAExecute();
+    void RedoAExecute();
+    const UndoHistory& undoHistory() const { return m_undo; }
+
+    // --- the image list (SessionImages.cpp) ---
+    // The active image's record and list thumbnail take the CleanBitmap.
+    void RefreshThumbnail();
+    // Makes the image at Selected active (a double click on the list, or
+    // Forced after the list changed). Without Forced, choosing the active
+    // image again does nothing.
+    void ActivateImage(int Selected, bool Forced);
+    // Who answers the "New Icon" dialog; without one NewIAExecute does nothing.
+    void setNewIconPrompt(NewIconPrompt* Prompt) { m_newIconPrompt = Prompt; }
+    void NewIAExecute();
+    // Appends a blank image of the chosen size and format and activates it.
+    void appendNewImage(const NewIconChoice& Choice);
+    void RemoveIAExecute();
+    void Duplicate1Click();
+    // Exchange the active image with its neighbour above / below.
+    void IUBClick();
+    void IDBClick();
+    // The current tool draws a preview into the WorkBitmap while the mouse
+    // only hovers (brush, eraser, text): leaving the image must not keep it.
+    void setToolDrawsHoverPreview(bool Draws) { m_hoverPreviewTool = Draws; }
+
+    // --- the colours (SessionColours.cpp) ---
+    // The two drawing colours as the colours panel edits them; setColours
+    // also gives the WorkBitmap its PenColor and BrushColor.
+    ColourState colours() const;
+    void setColours(const ColourState& State);
+    // The palette box: the active image's palette or colour chart and the
+    // transparent/inverted row.
+    const ColoursBox& coloursBox() const { return m_coloursBox; }
+    void RebuildColoursBox();
+    void ColorsBoxMouseDown(int X, int Y, Qt::MouseButton Button);
+    // A click on the foreground or background swatch: the right button swaps
+    // the colours, any other asks the colour dialog.
+    void pecolMouseDown(ColourSlot Slot, Qt::MouseButton Button);
+    // The Options menu's Transparent, Inverted and Grid Color commands.
+    void chooseDisplayColour(DisplayColour Which);
+    // The tool-panel buttons that recolour the committed image.
+    void changecolClick();
+    void colcovertClick();
 
     // --- what the window shows ---
     QString windowCaption() const;
@@ -121,11 +178,26 @@ signals:
     void openingDocument();
     // The recent files changed: the File menu rebuilds them.
     void recentFilesChanged();
+    // The caption or thumbnail of the list item Index changed.
+    void imageItemChanged(int Index);
+    // The WorkBitmap took another size or format: the view refits its zoom.
+    void workResized();
+    // The active image took another format: the format menu follows.
+    void formatChanged();
+    // The drawing colours or their alphas changed: the swatches follow.
+    void coloursChanged();
+    // The palette box was rebuilt: the colours panel resizes and repaints.
+    void coloursBoxChanged();
 
 private:
     PalettePicture readColourChart();
     void loadWorkingCopies(const TBitmap32& Pixels);
     void showOpenedDocument();
+    void showUndoNode(const UndoNode& Node);
+    void fitColoursToPalette();
+    void storeWorkIntoActive();
+    void dropFloatingSelection();
+    void discardFloatingSelection();
 
     Prompter& m_prompter;
     QString m_programFolder;
@@ -136,4 +208,8 @@ private:
     CommandStates m_states;
     SaveHandler m_save;
     RecentFiles* m_recent = nullptr;
+    UndoHistory m_undo;
+    ColoursBox m_coloursBox;
+    NewIconPrompt* m_newIconPrompt = nullptr;
+    bool m_hoverPreviewTool = false;
 };

@@ -23,3 +23,9 @@ list(APPEND BRISEL_CANVAS_SOURCES
   RecentIcon.h RecentIcon.cpp
   XbelRecentDocuments.h XbelRecentDocuments.cpp
 )
+# The image list commands and the colours of the session.
+list(APPEND BRISEL_CANVAS_SOURCES
+  SessionImages.cpp
+  SessionColours.cpp
+  SessionFloating.cpp
+)

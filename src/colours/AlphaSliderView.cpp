@@ -1,0 +1,88 @@
+#include "AlphaSliderView.h"
+
+#include "EditSession.h"
+#include "Hint.h"
+#include "ScreenPointer.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+AlphaSliderView::AlphaSliderView(EditSession& Session, ScreenPointer& Pointer, QWidget* Parent)
+    : QFrame(Parent), m_session(Session), m_pointer(&Pointer) {
+    setObjectName(QStringLiteral("Alph"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setLineWidth(1);
+    setFixedSize(TrackWidth, TrackHeight);
+
+    m_thumb = new QFrame(this);
+    m_thumb->setObjectName(QStringLiteral("AlP"));
+    m_thumb->setFrameShape(QFrame::Panel);
+    m_thumb->setFrameShadow(QFrame::Raised);
+    m_thumb->setLineWidth(1);
+    m_thumb->setAutoFillBackground(true);
+    m_label = new QLabel(m_thumb);
+    m_label->setObjectName(QStringLiteral("AlL"));
+    m_label->setAlignment(Qt::AlignCenter);
+    // Thumb and label are pressed and dragged as one.
+    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* layout = new QVBoxLayout(m_thumb);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_label);
+    applyHint(m_thumb, tr("Scroll to change alpha (F:Left button; B:Right button)"));
+    m_thumb->installEventFilter(this);
+    placeThumb();
+}
+
+void AlphaSliderView::placeThumb() {
+    m_thumb->setGeometry(m_model.thumbLeft(), 1, 23, 15);
+    m_label->setText(m_model.caption());
+}
+
+void AlphaSliderView::AlPMouseDown(Qt::MouseButton Button, int X) {
+    const int shift = m_model.press(Button, X, m_session.colours());
+    placeThumb();
+    // The pointer stays on the same spot of the thumb.
+    if (shift != 0) m_pointer->setPos(m_pointer->pos() + QPoint(shift, 0));
+}
+
+void AlphaSliderView::AlPMouseMove(int X) {
+    ColourState state = m_session.colours();
+    if (!m_model.move(X, state, m_session.WorkBitmap())) return;
+    placeThumb();
+    m_session.setColours(state);
+}
+
+void AlphaSliderView::AlPMouseUp() {
+    m_model.release();
+}
+
+bool AlphaSliderView::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched != m_thumb) return QFrame::eventFilter(Watched, Event);
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        AlPMouseDown(e->button(), int(e->position().x()));
+        return true;
+    }
+    case QEvent::MouseMove:
+        AlPMouseMove(int(static_cast<QMouseEvent*>(Event)->position().x()));
+        return true;
+    case QEvent::MouseButtonRelease:
+    case QEvent::Leave: // AlLMouseLeave
+        AlPMouseUp();
+        return Event->type() == QEvent::MouseButtonRelease;
+    default:
+        return QFrame::eventFilter(Watched, Event);
+    }
+}
+
+void AlphaSliderView::paintEvent(QPaintEvent* Event) {
+    QFrame::paintEvent(Event);
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(contentsRect(), Qt::AlignCenter, tr("Alpha"));
+}
