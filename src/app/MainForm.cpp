@@ -54,6 +54,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     bindFileCommands();
     bindPanelCommands();
     m_cursors.load(ProgramFolder);
+    bindTools();
     FormCreate();
 }
 

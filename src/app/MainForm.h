@@ -21,6 +21,7 @@ class ShellOpener;
 class StatusPanels;
 class TAboutBox;
 class TULForm;
+class ToolsUi;
 class WorkView;
 
 // The main window. It builds the menus, tool bar and panels from the command
@@ -106,6 +107,10 @@ public:
     void InvertedColor1Click();
     void GridColor1Click();
 
+    // --- the painting tools (MainFormTools.cpp) ---
+    // The tool buttons, the option panels and the work view's mouse.
+    ToolsUi* toolsUi() const { return m_toolsUi; }
+
 signals:
     // Once, when the window is first activated: the recent files are listed
     // and the command-line file is opened.
@@ -127,6 +132,7 @@ private:
     void connectSession();
     void bindShellCommands();
     void bindFileCommands();
+    void bindTools();
     void bindPanelCommands();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
@@ -152,6 +158,7 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     std::unique_ptr<RecentMenu> m_recentMenu;
     ProgramCursors m_cursors;
+    ToolsUi* m_toolsUi = nullptr;
     ImageListPanel* m_imageList = nullptr;
     ColoursPanel* m_coloursPanel = nullptr;
     NewIconDialogPrompt m_newIconDialog{this};

@@ -1,5 +1,7 @@
 #include "EditSession.h"
 
+#include "SessionTools.h"
+
 #include <QFileInfo>
 
 EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent)
@@ -11,6 +13,7 @@ EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Pare
                            MessageKind::Error, mbOK);
         return SaveResult::Failed;
     };
+    m_tools = std::make_unique<SessionTools>(*this);
 }
 
 EditSession::~EditSession() = default;

@@ -16,10 +16,12 @@
 #include <QFont>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class NewIconPrompt;
 struct NewIconChoice;
 class RecentFiles;
+class SessionTools;
 
 // The editing state of the one open document for the whole run: the document,
 // the two working copies of the active image, the program-wide settings and
@@ -148,6 +150,10 @@ public:
     void changecolClick();
     void colcovertClick();
 
+    // --- the painting tools (SessionTools.cpp) ---
+    // The tools' context, their mouse protocol and their options.
+    SessionTools& tools() { return *m_tools; }
+
     // --- what the window shows ---
     QString windowCaption() const;
     CommandStates commandStates() const { return m_states; }
@@ -212,4 +218,5 @@ private:
     ColoursBox m_coloursBox;
     NewIconPrompt* m_newIconPrompt = nullptr;
     bool m_hoverPreviewTool = false;
+    std::unique_ptr<SessionTools> m_tools;
 };

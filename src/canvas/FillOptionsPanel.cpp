@@ -1,0 +1,56 @@
+#include "OptionPanels.h"
+
+#include "Hint.h"
+#include "SessionTools.h"
+
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QSpinBox>
+
+// PatilP: the gradient bar between its end colours, the fill mode and the
+// linear gradient's angle.
+void OptionPanels::buildFill(DrawingColourSource Colours) {
+    QWidget* p = addPanel(PatilP, "PatilP");
+    auto* row = static_cast<QBoxLayout*>(p->layout());
+    row->setContentsMargins(4, 2, 4, 2);
+    FillOptions& f = m_tools.fillOptions();
+
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(1);
+    bar->addWidget(new GradientSwatch(f.Gradient, GradientModel::End::First, Colours, p));
+    m_graP = new GradientBarPanel(f.Gradient, m_tools.barBackground(), Colours, p);
+    bar->addWidget(m_graP);
+    bar->addWidget(new GradientSwatch(f.Gradient, GradientModel::End::Last, Colours, p));
+    row->addLayout(bar);
+    connect(m_graP, &GradientBarPanel::hoverText, this,
+            [this](const QString& Text) { emit readout(1, Text); });
+
+    auto* modes = new QVBoxLayout;
+    modes->setSpacing(0);
+    const struct {
+        const char* Name;
+        const char* Caption;
+        FillOptions::Mode Mode;
+    } buttons[] = {
+        {"Fill1", "Solid Fill", FillOptions::Mode::Solid},
+        {"Fill2", "Linear Gradient", FillOptions::Mode::Linear},
+        {"Fill3", "Conical Gradient", FillOptions::Mode::Conical},
+    };
+    for (const auto& b : buttons) {
+        auto* radio = new QRadioButton(tr(b.Caption), p);
+        radio->setObjectName(QLatin1String(b.Name));
+        radio->setChecked(f.FillMode == b.Mode);
+        const FillOptions::Mode mode = b.Mode;
+        connect(radio, &QRadioButton::toggled, this, [&f, mode](bool On) {
+            if (On) f.FillMode = mode;
+        });
+        modes->addWidget(radio);
+    }
+    row->addLayout(modes);
+
+    QSpinBox* angle = addUpDown(row, tr("Angle"), "AngE", "AngUP", 0, FillOptions::MaxAngle,
+                                f.Angle, tr("Changes linear gradient angle."));
+    angle->setSingleStep(FillOptions::AngleStep);
+    angle->setFixedWidth(52);
+    connect(angle, &QSpinBox::valueChanged, this, [&f](int V) { f.Angle = V; });
+}
