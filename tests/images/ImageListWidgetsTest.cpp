@@ -1,0 +1,160 @@
+#include "IconListModel.h"
+#include "ImageListPanel.h"
+#include "NewIconForm.h"
+#include "ScriptedPrompter.h"
+#include "SessionTestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ImageListWidgets : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.NewAExecute(true);
+        s.appendNewImage({16, 16, 4});
+        s.appendNewImage({48, 24, 32});
+        panel.resize(121, 430);
+        list = new ImageListPanel(s, &panel);
+        panel.show();
+    }
+    QListView* view() { return list->IconsList(); }
+    QPoint centreOf(int Row) { return view()->visualRect(list->model()->index(Row)).center(); }
+    int selectedRow() {
+        const QModelIndexList rows = view()->selectionModel()->selectedIndexes();
+        return rows.size() == 1 ? rows.front().row() : -1;
+    }
+
+    ScriptedPrompter prompts;
+    EditSession s{prompts, testDataDir()};
+    QFrame panel;
+    ImageListPanel* list = nullptr;
+};
+
+TEST_F(ImageListWidgets, ShowsEveryImageWithCaptionAndThumbnail) {
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    EXPECT_EQ(list->model()->index(0).data().toString(), QStringLiteral("32 x 32 (TCA)"));
+    EXPECT_EQ(list->model()->index(1).data().toString(), QStringLiteral("16 x 16  (16)"));
+    EXPECT_EQ(list->model()->index(2).data().toString(), QStringLiteral("48 x 24  (TCA)"));
+    EXPECT_EQ(view()->iconSize(), QSize(32, 32));
+    EXPECT_EQ(view()->viewMode(), QListView::IconMode);
+    EXPECT_EQ(selectedRow(), 2) << "the active image is selected";
+    EXPECT_EQ(view()->toolTip(), QStringLiteral("Double click to select icon."));
+    EXPECT_EQ(list->IUB()->toolTip(), QStringLiteral("UP"));
+    EXPECT_EQ(list->IDB()->statusTip(), QStringLiteral("Moves active icon one level down."));
+
+    // A committed change redraws the item's thumbnail.
+    paintAll(s, 0xFF0000FFu);
+    const QIcon icon = list->model()->index(2).data(Qt::DecorationRole).value<QIcon>();
+    const QImage shown = icon.pixmap(32, 32).toImage();
+    EXPECT_EQ(shown.pixel(16, 16) & 0xFFFFFFu, 0xFF0000u);
+}
+
+TEST_F(ImageListWidgets, DoubleClickEditsAnImageAndAClickOnlySelects) {
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, centreOf(1));
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_EQ(s.document().activeIndex(), 2) << "a single click does not switch";
+
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, centreOf(1));
+    EXPECT_EQ(s.document().activeIndex(), 1);
+    EXPECT_EQ(s.WorkBitmap().Width, 16);
+}
+
+TEST_F(ImageListWidgets, MoveButtonsReorderAndTheSelectionFollows) {
+    QTest::mouseClick(list->IUB(), Qt::LeftButton);
+    EXPECT_EQ(s.document().activeIndex(), 1);
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_EQ(list->model()->index(1).data().toString(), QStringLiteral("48 x 24  (TCA)"));
+    EXPECT_EQ(list->model()->index(2).data().toString(), QStringLiteral("16 x 16  (16)"));
+    EXPECT_EQ(s.WorkBitmap().Width, 48);
+
+    QTest::mouseClick(list->IDB(), Qt::LeftButton);
+    EXPECT_EQ(s.document().activeIndex(), 2);
+    EXPECT_EQ(selectedRow(), 2);
+}
+
+TEST_F(ImageListWidgets, RemovingSelectsTheNewActiveImage) {
+    s.RemoveIAExecute();
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(selectedRow(), 1);
+}
+
+// Runs Step on the dialog once it is up modally, then lets Ask return.
+template <class Result>
+Result whileModal(const std::function<Result()>& Ask,
+                  const std::function<void(TNewicofrm&)>& Step) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TNewicofrm*>(QApplication::activeModalWidget());
+        if (!d) return;
+        seen = true;
+        Step(*d);
+        if (d->isVisible()) d->reject();
+    });
+    Result r = Ask();
+    EXPECT_TRUE(seen) << "the dialog did not open";
+    return r;
+}
+
+TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
+    QWidget owner;
+    NewIconDialogPrompt prompt(&owner);
+    TNewicofrm& form = prompt.form();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("New Icon"));
+    EXPECT_EQ(form.size(), QSize(298, 226));
+    EXPECT_EQ(form.SizeC()->count(), 10);
+    EXPECT_EQ(form.SizeC()->currentText(), QStringLiteral("32 x 32"));
+    EXPECT_EQ(form.SizeC()->itemText(9), QStringLiteral("Custom..."));
+    EXPECT_FALSE(form.WidthE()->isEnabled());
+    EXPECT_EQ(form.Cols()->title(), QStringLiteral("Image Colors"));
+    EXPECT_EQ(form.ok()->toolTip(), QStringLiteral("Creates a new icon and closes dialog box."));
+
+    const auto choice = whileModal<std::optional<NewIconChoice>>(
+        [&] { return prompt.askNewIcon(); },
+        [](TNewicofrm& d) {
+            d.SizeC()->setCurrentIndex(9);
+            EXPECT_TRUE(d.WidthE()->isEnabled());
+            EXPECT_TRUE(d.HeightE()->isEnabled());
+            d.WidthE()->setValue(20);
+            d.HeightE()->setValue(400); // kept within 1..255
+            d.findChild<QRadioButton*>(QStringLiteral("Cols1"))->setChecked(true);
+            QTest::mouseClick(d.ok(), Qt::LeftButton);
+        });
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->Width, 20);
+    EXPECT_EQ(choice->Height, 255);
+    EXPECT_EQ(choice->Format, 4);
+
+    // The next use opens with those choices; Cancel yields nothing.
+    const auto cancelled = whileModal<std::optional<NewIconChoice>>(
+        [&] { return prompt.askNewIcon(); },
+        [](TNewicofrm& d) {
+            EXPECT_EQ(d.SizeC()->currentIndex(), 9);
+            EXPECT_EQ(d.WidthE()->value(), 20);
+            EXPECT_TRUE(d.findChild<QRadioButton*>(QStringLiteral("Cols1"))->isChecked());
+            d.SizeC()->setCurrentIndex(1);
+            EXPECT_FALSE(d.HeightE()->isEnabled());
+            QTest::mouseClick(d.cancel(), Qt::LeftButton);
+        });
+    EXPECT_FALSE(cancelled);
+
+    const auto listed = whileModal<std::optional<NewIconChoice>>(
+        [&] { return prompt.askNewIcon(); },
+        [](TNewicofrm& d) { QTest::mouseClick(d.ok(), Qt::LeftButton); });
+    ASSERT_TRUE(listed);
+    EXPECT_EQ(listed->Width, 16);
+    EXPECT_EQ(listed->Height, 16);
+}
+
+} // namespace
