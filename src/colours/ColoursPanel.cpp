@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int BoxLeft = 8;
@@ -84,8 +82,7 @@ void ColoursPanel::layoutBox() {
     for (auto [label, centre] : {std::pair{m_traLbl, BoxLeft + half / 2},
                                  std::pair{m_invLbl, BoxLeft + half + half / 2}}) {
         label->adjustSize();
-        const int w = std::max(half, label->width());
-        label->setGeometry(centre - w / 2, top, w, label->height());
+        label->move(centre - label->width() / 2, top);
     }
 }
 
