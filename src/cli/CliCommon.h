@@ -34,6 +34,12 @@ void printError(const QString& Message);
 // The whole file at Path; throws CliError naming it when it cannot be read.
 QByteArray readWholeFile(const QString& Path);
 
+// Writes Bytes to a new file beside Path and only then puts it in Path's
+// place, so Path is never left half-written. An existing file keeps its
+// permissions. Unlike the editor's save this does not wait for the disk: a
+// batch of files would otherwise wait once per file.
+void writeFileReplacing(const QString& Path, const QByteArray& Bytes);
+
 // Runs Work(i) for i = 0 .. Count - 1 on as many threads as there are
 // processors. Every item is independent. When items throw, the exception of
 // the lowest such item is rethrown once all threads are done, so the message

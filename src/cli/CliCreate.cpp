@@ -135,11 +135,13 @@ std::unique_ptr<IconImage> imageOf(TBitmap32 Pixels, const CreateOptions& O) {
 
 void save(const QString& Out, std::uint16_t Type,
           const std::vector<std::unique_ptr<IconImage>>& Images) {
+    QByteArray bytes;
     try {
-        SaveIconFile(Out, Type, Images, TransparencySettings());
+        bytes = WriteIconFile(Type, Images, TransparencySettings());
     } catch (const FileError& e) {
-        throw CliError(e.message());
+        throw CliError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(Out), e.message()));
     }
+    writeFileReplacing(Out, bytes);
 }
 
 } // namespace
