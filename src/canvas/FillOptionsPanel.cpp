@@ -12,11 +12,13 @@
 void OptionPanels::buildFill(DrawingColourSource Colours) {
     QWidget* p = addPanel(PatilP, "PatilP");
     auto* row = static_cast<QBoxLayout*>(p->layout());
-    row->setContentsMargins(4, 2, 4, 2);
+    // The widest panel: it has to fit below the work view of the smallest window.
+    row->setContentsMargins(1, 1, 1, 1);
+    row->setSpacing(3);
     FillOptions& f = m_tools.fillOptions();
 
     auto* bar = new QHBoxLayout;
-    bar->setSpacing(1);
+    bar->setSpacing(0);
     bar->addWidget(new GradientSwatch(f.Gradient, GradientModel::End::First, Colours, p));
     m_graP = new GradientBarPanel(f.Gradient, m_tools.barBackground(), Colours, p);
     bar->addWidget(m_graP);
@@ -51,6 +53,6 @@ void OptionPanels::buildFill(DrawingColourSource Colours) {
     QSpinBox* angle = addUpDown(row, tr("Angle"), "AngE", "AngUP", 0, FillOptions::MaxAngle,
                                 f.Angle, tr("Changes linear gradient angle."));
     angle->setSingleStep(FillOptions::AngleStep);
-    angle->setFixedWidth(52);
+    angle->setFixedWidth(46);
     connect(angle, &QSpinBox::valueChanged, this, [&f](int V) { f.Angle = V; });
 }

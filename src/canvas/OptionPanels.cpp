@@ -116,7 +116,11 @@ void OptionPanels::buildBrush() {
     m_brusI = new BrushShapeEditor(m_tools.options().Brush, p);
     applyHint(m_brusI, BrushHint);
     row->addWidget(m_brusI);
-    row->addSpacing(6);
+    // The editor apart from the presets, which look just like it.
+    auto* line = new QFrame(p);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    row->addWidget(line);
     for (int n = 1; n <= BrushShape::PresetCount; ++n) {
         auto* b = new QToolButton(p);
         b->setObjectName(QStringLiteral("Brush%1").arg(n));

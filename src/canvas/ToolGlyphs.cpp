@@ -263,10 +263,10 @@ void drawTransparentText(QPainter& p) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             p.fillRect(QRectF(2 + x * 4, 2 + y * 4, 4, 4),
-                       (x + y) % 2 ? QColor(200, 200, 200) : QColor(255, 255, 255));
-    p.setPen(inkPen(2.0));
-    p.drawLine(QPointF(5, 5), QPointF(15, 5));
-    p.drawLine(QPointF(10, 5), QPointF(10, 16));
+                       (x + y) % 2 ? QColor(160, 160, 170) : QColor(255, 255, 255));
+    p.setPen(inkPen(2.4));
+    p.drawLine(QPointF(4, 4.5), QPointF(16, 4.5));
+    p.drawLine(QPointF(10, 4.5), QPointF(10, 17));
 }
 
 } // namespace
