@@ -19,13 +19,15 @@ AlphaSliderView::AlphaSliderView(EditSession& Session, ScreenPointer& Pointer, Q
 
     m_thumb = new QFrame(this);
     m_thumb->setObjectName(QStringLiteral("AlP"));
-    m_thumb->setFrameShape(QFrame::Panel);
+    m_thumb->setFrameShape(QFrame::WinPanel);
     m_thumb->setFrameShadow(QFrame::Raised);
-    m_thumb->setLineWidth(1);
     m_thumb->setAutoFillBackground(true);
     m_label = new QLabel(m_thumb);
     m_label->setObjectName(QStringLiteral("AlL"));
     m_label->setAlignment(Qt::AlignCenter);
+    QFont f = m_label->font();
+    f.setPixelSize(9);
+    m_label->setFont(f);
     // Thumb and label are pressed and dragged as one.
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* layout = new QVBoxLayout(m_thumb);

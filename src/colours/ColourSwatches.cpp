@@ -25,6 +25,10 @@ ColourSwatch::ColourSwatch(ColourSlot Slot, QWidget* Parent) : QFrame(Parent), m
     m_label = new QLabel(this);
     m_label->setObjectName(front ? QStringLiteral("pelbl") : QStringLiteral("brlbl"));
     m_label->setAlignment(Qt::AlignCenter);
+    // Small enough that "255" stays clear of the other swatch's corner.
+    QFont f = m_label->font();
+    f.setPixelSize(9);
+    m_label->setFont(f);
     // The swatch takes the mouse for its label, as the two are one control.
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* layout = new QVBoxLayout(this);

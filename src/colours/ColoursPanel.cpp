@@ -11,10 +11,14 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int BoxLeft = 8;
 constexpr int BoxTop = 8;
+// The least space between the "Transparent Color" and "Inverted Color" labels.
+constexpr int LabelGap = 6;
 
 QLabel* markerLabel(QWidget* Parent, const char* Name, const QString& Text) {
     auto* l = new QLabel(Text, Parent);
@@ -76,14 +80,21 @@ void ColoursPanel::layoutBox() {
     m_box->boxChanged();
     const ColoursBox& box = m_session.coloursBox();
     const int top = BoxTop + box.labelsTop();
-    // Each label centred under its cell of the marker row; a label wider
-    // than its cell reaches into the panel's margin.
+    // Each label centred under its cell of the marker row. Labels wider than
+    // their cells are pushed apart, into the panel's margins, so the two
+    // captions never run together.
     const int half = ColoursBox::Width / 2;
-    for (auto [label, centre] : {std::pair{m_traLbl, BoxLeft + half / 2},
-                                 std::pair{m_invLbl, BoxLeft + half + half / 2}}) {
-        label->adjustSize();
-        label->move(centre - label->width() / 2, top);
+    m_traLbl->adjustSize();
+    m_invLbl->adjustSize();
+    int traLeft = BoxLeft + half / 2 - m_traLbl->width() / 2;
+    int invLeft = BoxLeft + half + half / 2 - m_invLbl->width() / 2;
+    const int overlap = traLeft + m_traLbl->width() + LabelGap - invLeft;
+    if (overlap > 0) {
+        traLeft = std::max(0, traLeft - (overlap + 1) / 2);
+        invLeft = traLeft + m_traLbl->width() + LabelGap;
     }
+    m_traLbl->move(traLeft, top);
+    m_invLbl->move(invLeft, top);
 }
 
 void ColoursPanel::placeAlph() {
