@@ -70,6 +70,14 @@ TNewicofrm::TNewicofrm(QWidget* Parent) : QDialog(Parent) {
         colsLayout->addWidget(r);
     }
     m_formats->button(4)->setChecked(true);
+    // Like a radio group: Tab reaches the chosen format, the arrow keys
+    // choose another.
+    const auto tabToChecked = [this] {
+        for (QAbstractButton* b : m_formats->buttons())
+            b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(m_formats, &QButtonGroup::buttonToggled, this, tabToChecked);
+    tabToChecked();
 
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));

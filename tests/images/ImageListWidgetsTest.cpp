@@ -149,12 +149,23 @@ TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
         });
     EXPECT_FALSE(cancelled);
 
-    const auto listed = whileModal<std::optional<NewIconChoice>>(
+    // The keyboard: Tab goes from the size to the chosen format, Up picks the
+    // one above it.
+    const auto keyed = whileModal<std::optional<NewIconChoice>>(
         [&] { return prompt.askNewIcon(); },
-        [](TNewicofrm& d) { QTest::mouseClick(d.ok(), Qt::LeftButton); });
-    ASSERT_TRUE(listed);
-    EXPECT_EQ(listed->Width, 16);
-    EXPECT_EQ(listed->Height, 16);
+        [](TNewicofrm& d) {
+            d.SizeC()->setFocus();
+            QTest::keyClick(d.SizeC(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(),
+                      d.findChild<QRadioButton*>(QStringLiteral("Cols1")));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+    ASSERT_TRUE(keyed);
+    EXPECT_EQ(keyed->Format, 1);
+
+    EXPECT_EQ(keyed->Width, 16);
+    EXPECT_EQ(keyed->Height, 16);
 }
 
 } // namespace
