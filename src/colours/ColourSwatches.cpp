@@ -80,6 +80,9 @@ ColourSwatches::ColourSwatches(EditSession& Session, QWidget* Parent)
         connect(s, &ColourSwatch::left, this, [this] { emit readout(QString(), QString()); });
     }
     connect(&Session, &EditSession::coloursChanged, this, &ColourSwatches::refresh);
+    // Opening a file snaps the colours to the new image's palette without
+    // announcing it separately.
+    connect(&Session, &EditSession::activeImageChanged, this, &ColourSwatches::refresh);
     refresh();
 }
 
