@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QToolButton* moveButton(QWidget* Parent, const char* Name, ArrowDirection Direction,
@@ -48,7 +50,11 @@ ImageListPanel::ImageListPanel(EditSession& Session, QWidget* IconsPanel)
     m_list->setWordWrap(false);
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setUniformItemSizes(false);
-    m_list->setSpacing(2);
+    m_list->setSpacing(1);
+    // Captions such as "255 x 255  (TCA)" fit the panel's width at design.
+    QFont font = m_list->font();
+    font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+    m_list->setFont(font);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setDragEnabled(false);
