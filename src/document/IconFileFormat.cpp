@@ -1,18 +1,13 @@
 #include "IconFileFormat.h"
 
+#include "DefaultPalette.h"
+
 namespace IconFile {
 
+// A palette format's colour table is its palette: one entry per colour.
 int ColourTableEntries(int BitCount) {
-    switch (BitCount) {
-    case 1:
-        return 2;
-    case 4:
-        return 16;
-    case 8:
-        return 256;
-    default:
-        return 0;
-    }
+    return BitCount == 1 || BitCount == 4 || BitCount == 8 ? PaletteEntryCount(ColourFormat(BitCount))
+                                                           : 0;
 }
 
 bool IsSupportedBitCount(int BitCount) {
