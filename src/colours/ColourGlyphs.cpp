@@ -33,15 +33,20 @@ void arrow(QPainter& P, const QPainterPath& Path, QPointF Tip, QPointF Dir) {
     P.drawPolygon(QPolygonF{Tip, Tip - Dir * 3 + n * 2, Tip - Dir * 3 - n * 2});
 }
 
+// The foreground swatch top left, the background swatch bottom right: the
+// picture both recolouring buttons start from.
+void frontAndBackSwatches(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    swatch(p, QRectF(1.5, 1.5, 8, 8), QColor(200, 40, 40));
+    swatch(p, QRectF(10.5, 10.5, 8, 8), QColor(40, 80, 200));
+}
+
 } // namespace
 
 QIcon changeColourGlyph() {
     QPixmap pm = canvas();
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor front(200, 40, 40), back(40, 80, 200);
-    swatch(p, QRectF(1.5, 1.5, 8, 8), front);
-    swatch(p, QRectF(10.5, 10.5, 8, 8), back);
+    frontAndBackSwatches(p);
     // Front becomes back: one arrow from the first swatch to the second.
     QPainterPath path(QPointF(12, 5));
     path.lineTo(QPointF(14.5, 5));
@@ -54,10 +59,7 @@ QIcon changeColourGlyph() {
 QIcon replaceColoursGlyph() {
     QPixmap pm = canvas();
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor front(200, 40, 40), back(40, 80, 200);
-    swatch(p, QRectF(1.5, 1.5, 8, 8), front);
-    swatch(p, QRectF(10.5, 10.5, 8, 8), back);
+    frontAndBackSwatches(p);
     // The two change places: arrows both ways.
     QPainterPath there(QPointF(12, 4.5));
     there.lineTo(QPointF(15.5, 4.5));
