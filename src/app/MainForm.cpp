@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -162,6 +163,15 @@ void TMainForm::applySettings(const ProgramSettings& S)
     m_commands.Statusbar1->setChecked(S.Status);
     m_statusBar->setVisible(S.Status);
     m_splitter->setSizes({S.Icons, std::max(1, width() - S.Icons)});
+}
+
+void TMainForm::showEvent(QShowEvent* Event)
+{
+    QMainWindow::showEvent(Event);
+    // Without a window manager the window is never activated, so waiting for
+    // that would never open the command-line file. Right after the window is
+    // up is early enough and the same for every desktop.
+    if (m_firstActivation) QTimer::singleShot(0, this, &TMainForm::FormActivate);
 }
 
 void TMainForm::FormActivate()

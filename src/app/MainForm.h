@@ -63,7 +63,8 @@ public:
     // available exactly when it has been built.
     void bindCommand(QAction* Command, std::function<void()> Handler);
 
-    // The file named on the command line, opened at the first activation.
+    // The file named on the command line, opened once the window is first
+    // shown.
     void setCommandLineFile(const QString& Path) { m_commandLineFile = Path; }
     const QString& commandLineFile() const { return m_commandLineFile; }
 
@@ -112,12 +113,14 @@ public:
     ToolsUi* toolsUi() const { return m_toolsUi; }
 
 signals:
-    // Once, when the window is first activated: the recent files are listed
-    // and the command-line file is opened.
+    // Once, when the window is first shown (or activated, should that come
+    // first): the recent files are listed and the command-line file is
+    // opened.
     void firstActivation();
 
 protected:
     bool event(QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
 

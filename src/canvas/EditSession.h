@@ -77,10 +77,11 @@ public:
     void setSaveHandler(SaveHandler Handler) { m_save = std::move(Handler); }
 
     // --- file commands (SessionFiles.cpp) ---
-    // The Open command. From the menu the open dialog comes first, then the
-    // "Save changes?" question; from code (command line, recent files) Path
-    // is opened without a dialog. A file that cannot be read is reported and
-    // leaves the untitled document.
+    // The Open command. From the menu the open dialog comes first; from code
+    // (command line, recent files) Path is opened without a dialog. The file
+    // is read next: one that cannot be read is reported and leaves the
+    // document, its unsaved changes and its undo history as they were. Only
+    // then comes the "Save changes?" question.
     void OpenAExecute(bool FromCode, const QString& Path = QString());
     // Adds the images of a chosen file after the document's own; a file that
     // cannot be read is reported and adds nothing.

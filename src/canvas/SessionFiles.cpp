@@ -47,10 +47,9 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         if (!choice) return;
         fileName = choice->FileName;
     }
-    // A save asked for here still goes to the current document's own file.
-    if (ConfirmSaveChanges()) return;
-    emit openingDocument();
-
+    // The file is read and checked before anything else: a file that cannot
+    // be opened is reported and costs nothing, neither the document with its
+    // unsaved changes and undo history nor a question about saving them.
     IconFileContents contents;
     try {
         // Palette images carry their own palette; the colour chart is only
@@ -58,9 +57,12 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         contents = LoadIconFile(fileName, transparency());
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);
-        NewAExecute(true);
         return;
     }
+    // A save asked for here still goes to the current document's own file.
+    if (ConfirmSaveChanges()) return;
+    emit openingDocument();
+
     if (hasTrueColour(contents)) {
         const PalettePicture chart = readColourChart();
         for (auto& image : contents.Images)

@@ -46,6 +46,10 @@ QString pixelText(QPoint P) {
 WorkView::WorkView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Work"));
     setMouseTracking(true);
+    // A click on the image takes the keyboard, so Ctrl+Z and Ctrl+Shift+Z
+    // reach the image's undo and redo instead of the last option panel's
+    // text box.
+    setFocusPolicy(Qt::ClickFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Outside the magnified image the panel's own background shows.
     setAutoFillBackground(false);

@@ -99,7 +99,9 @@ TEST_F(SessionFilesTest, SaveBeforeOpeningFromCodeGoesToTheOldFile) {
     EXPECT_EQ(recentList(), (QStringList{other, mine}));
 }
 
-TEST_F(SessionFilesTest, AFileThatCannotBeReadLeavesTheUntitledDocument) {
+// A file that cannot be opened costs nothing: no "Save changes?" is asked,
+// and the document keeps its name, its unsaved drawing and its undo history.
+TEST_F(SessionFilesTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
     const auto image = makeImage(2, 2, 32, alphaRamp);
     QByteArray good = iconBytes(1, {image.get()});
     struct Case {
@@ -117,17 +119,22 @@ TEST_F(SessionFilesTest, AFileThatCannotBeReadLeavesTheUntitledDocument) {
         {"count0.ico", count0, true},
         {"missing.ico", QByteArray(), false},
     };
+    const QString before = path(QStringLiteral("before.ico"));
+    session.document().FileName = before;
+    std::fill(session.WorkBitmap().Bits.begin(), session.WorkBitmap().Bits.end(), 0xFF00FF00u);
+    session.commit();
+    session.PushUndo();
+    ASSERT_TRUE(session.document().Modified);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         const QString file = path(QLatin1String(c.Name));
         if (!c.Bytes.isEmpty()) writeFile(file, c.Bytes);
-        session.document().FileName = path(QStringLiteral("before.ico"));
         prompts.messages.clear();
         prompts.answer(MessageAnswer::OK);
 
         session.OpenAExecute(true, file);
 
-        ASSERT_EQ(prompts.messages.size(), 1u);
+        ASSERT_EQ(prompts.messages.size(), 1u) << "only the error, no \"Save changes?\"";
         EXPECT_EQ(prompts.messages[0].Kind, MessageKind::Error);
         EXPECT_EQ(prompts.messages[0].Buttons, unsigned(mbOK));
         if (c.NotAnIcon)
@@ -136,10 +143,15 @@ TEST_F(SessionFilesTest, AFileThatCannotBeReadLeavesTheUntitledDocument) {
                 << prompts.messages[0].Text.toStdString();
         else
             EXPECT_TRUE(prompts.messages[0].Text.contains(QDir::toNativeSeparators(file)));
-        EXPECT_TRUE(session.document().FileName.isEmpty());
-        EXPECT_EQ(session.document().ImageCount(), 1);
-        EXPECT_EQ(session.windowCaption(), QStringLiteral("Brisel - Untitled"));
+        EXPECT_EQ(session.document().FileName, before);
+        EXPECT_TRUE(session.document().Modified);
+        EXPECT_EQ(session.ActiveImage().Pixels.GetPixel(1, 1), 0xFF00FF00u);
+        EXPECT_EQ(session.WorkBitmap().GetPixel(1, 1), 0xFF00FF00u);
+        EXPECT_EQ(session.windowCaption(), QStringLiteral("Brisel - before"));
+        ASSERT_TRUE(session.commandStates().UndoA);
     }
+    session.UndoAExecute();
+    EXPECT_EQ(session.WorkBitmap().GetPixel(1, 1), 0u);
     EXPECT_TRUE(recentList().isEmpty());
 }
 
