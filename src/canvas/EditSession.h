@@ -180,8 +180,8 @@ signals:
     void statusText(const QString& Text);
     // A display setting changed (grid, colours, alpha range, font).
     void settingsChanged();
-    // A file is about to replace the document: the pencil tool is selected
-    // and any floating selection is discarded.
+    // A new or opened document is about to replace the current one: the
+    // pencil tool is selected and any floating selection is discarded.
     void openingDocument();
     // The recent files changed: the File menu rebuilds them.
     void recentFilesChanged();
@@ -204,6 +204,9 @@ private:
     void fitColoursToPalette();
     void storeWorkIntoActive();
     void dropFloatingSelection();
+    // Gives up a curve or polygon still being clicked into place, before its
+    // preview could be taken for the image.
+    void endPendingShape();
     void discardFloatingSelection();
 
     Prompter& m_prompter;

@@ -4,6 +4,7 @@
 #include "IconFileFormat.h"
 #include "ImageCaption.h"
 #include "NewIconPrompt.h"
+#include "SessionTools.h"
 #include "Thumbnail.h"
 
 #include <algorithm>
@@ -28,10 +29,15 @@ void EditSession::storeWorkIntoActive() {
     emit imageItemChanged(image.Index);
 }
 
+void EditSession::endPendingShape() {
+    m_tools->controller().cancelPendingShape();
+}
+
 void EditSession::ActivateImage(int Selected, bool Forced) {
     if (Selected < 0 || Selected >= m_document.ImageCount()) return;
     if (!Forced && Selected == m_document.activeIndex()) return;
 
+    endPendingShape();
     dropFloatingSelection();
     if (m_hoverPreviewTool) reset();
     // After a list change (Forced) the image being left was already stored,
@@ -116,6 +122,7 @@ void EditSession::Duplicate1Click() {
                            MessageKind::Error, mbOK);
         return;
     }
+    endPendingShape();
     dropFloatingSelection();
     if (m_hoverPreviewTool) reset();
     storeWorkIntoActive();

@@ -29,6 +29,8 @@ PalettePicture EditSession::readColourChart() {
 
 void EditSession::NewAExecute(bool FromCode) {
     if (!FromCode && ConfirmSaveChanges()) return;
+    // A new document starts with the pencil, like an opened one.
+    emit openingDocument();
 
     // Everything that can fail happens before the old document is touched.
     PalettePicture chart = readColourChart();

@@ -40,7 +40,7 @@ SessionTools::SessionTools(EditSession& Session) : m_session(Session), m_control
             [this] { m_options.Font = m_session.textFont(); });
     // Another image shows: its working copies follow the "Blend Colors" switch.
     connect(&m_session, &EditSession::activeImageChanged, this, [this] { copyBlendSwitch(); });
-    // A document replaced by a file starts with the pencil.
+    // A new or opened document starts with the pencil.
     connect(&m_session, &EditSession::openingDocument, this, [this] {
         if (m_controller.CurrentTool() != PenTag) m_controller.freeClick(PenTag);
     });

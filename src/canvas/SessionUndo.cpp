@@ -30,6 +30,7 @@ void EditSession::PushUndo() {
 
 void EditSession::UndoAExecute() {
     if (!m_undo.canUndo()) return;
+    endPendingShape();
     // A floating selection is not part of any entry: it goes away unmerged,
     // so a lifted and moved selection is undone with the change before it.
     discardFloatingSelection();
@@ -38,6 +39,7 @@ void EditSession::UndoAExecute() {
 
 void EditSession::RedoAExecute() {
     if (!m_undo.canRedo()) return;
+    endPendingShape();
     discardFloatingSelection();
     if (const UndoNode* node = m_undo.RedoAExecute()) showUndoNode(*node);
 }

@@ -2,6 +2,9 @@
 #include "PaletteOps.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "SessionTools.h"
+#include "tools/PolygonTool.h"
+#include "tools/ToolInfo.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -195,6 +198,51 @@ TEST_F(SessionUndo, AnotherImageStartsAnEmptyHistory) {
     EXPECT_FALSE(canRedo());
     EXPECT_EQ(s.undoHistory().UndoCount(), 1);
     EXPECT_EQ(shown(), 0xFF000001u) << "the change itself stays";
+}
+
+// A polygon still being clicked into place lives only as a preview: leaving
+// the image, duplicating it or saving never takes its lines for the image,
+// and its clicks start again on the next image.
+TEST_F(SessionUndo, AnUnfinishedPolygonNeverReachesTheImage) {
+    start(10);
+    s.appendNewImage({16, 16, 32});
+    paintAll(s, 0xFF000001u);
+    SessionTools& t = s.tools();
+    const auto polygonAt = [&](QPoint A, QPoint B) {
+        t.freeClick(PolygonTag);
+        for (const QPoint p : {A, B}) {
+            t.WorkMouseDown(p, WorkButton::Left, WorkShift{});
+            t.WorkMouseUp(p, WorkButton::Left, WorkShift{});
+        }
+        t.WorkMouseMove(QPoint(8, 12), WorkShift{});
+        ASSERT_NE(s.WorkBitmap().GetPixel(2, 2), 0xFF000001u) << "rubber band shown";
+    };
+    const auto polygon = [&] {
+        return static_cast<PolygonTool*>(t.controller().tool(PolygonTag));
+    };
+
+    polygonAt(QPoint(2, 2), QPoint(12, 2));
+    s.Duplicate1Click();
+    EXPECT_EQ(s.document().image(1).Pixels.GetPixel(2, 2), 0xFF000001u);
+    EXPECT_EQ(s.document().image(2).Pixels.GetPixel(2, 2), 0xFF000001u);
+    EXPECT_EQ(polygon()->count(), 0);
+
+    s.ActivateImage(1, false);
+    polygonAt(QPoint(2, 2), QPoint(12, 2));
+    s.ActivateImage(0, false);
+    EXPECT_EQ(s.document().image(1).Pixels.GetPixel(2, 2), 0xFF000001u);
+    EXPECT_EQ(polygon()->count(), 0);
+    // A move on the next image previews nothing of the old clicks.
+    t.WorkMouseMove(QPoint(5, 5), WorkShift{});
+    EXPECT_TRUE(s.WorkBitmap().samePixels(s.CleanBitmap()));
+
+    // Undo in the middle of a polygon gives it up too.
+    s.ActivateImage(1, false);
+    paintAll(s, 0xFF000002u);
+    polygonAt(QPoint(2, 2), QPoint(12, 2));
+    s.UndoAExecute();
+    EXPECT_EQ(s.WorkBitmap().GetPixel(2, 2), 0xFF000001u);
+    EXPECT_EQ(polygon()->count(), 0);
 }
 
 } // namespace

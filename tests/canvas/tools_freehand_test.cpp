@@ -336,3 +336,51 @@ TEST(ToolsPalette, BlendedStrokeOnAPaletteImageIsSnappedBeforeItIsRecorded) {
         EXPECT_EQ(ctx.log, k.log);
     }
 }
+
+// Hover previews change the drawing colours and the fill flag; the next tool
+// starts from the chosen colours all the same.
+TEST(ToolsSelection, ChoosingAToolRestoresThePenColourAndTheFillFlag) {
+    FakeToolContext ctx;
+    ToolController c(ctx);
+    Mouse m{c};
+    ctx.options.TexTran = true;
+    ctx.options.Text = QStringLiteral("x");
+    c.freeClick(TextTag);
+    m.move(P(20, 20));
+    ASSERT_FALSE(ctx.work.Filled);
+    c.freeClick(EraseTag);
+    ctx.options.EraserWidth = ctx.options.EraserHeight = 4;
+    m.click(P(6, 6));
+    // The whole footprint is erased, not just its outline.
+    EXPECT_EQ(ctx.clean.GetPixel(5, 5), ctx.back);
+    EXPECT_EQ(changedPixels(ctx.clean).size(), 16);
+
+    // The eraser's hover paints with the background; the brush previews in
+    // the foreground colour before any press.
+    m.move(P(20, 20));
+    c.freeClick(BrushTag);
+    m.move(P(20, 20));
+    EXPECT_EQ(ctx.work.GetPixel(20, 20), ctx.fore);
+}
+
+TEST(ToolsSelection, AnUnfinishedShapeIsGivenUpWithItsPreview) {
+    for (const int tag : {CurveTag, PolygonTag}) {
+        SCOPED_TRACE(tag);
+        FakeToolContext ctx;
+        ToolController c(ctx);
+        Mouse m{c};
+        c.freeClick(tag);
+        m.click(P(2, 2));
+        m.click(P(9, 2));
+        m.move(P(9, 9));
+        ASSERT_FALSE(ctx.work.samePixels(ctx.clean));
+        ASSERT_NE(ctx.hint, QString::fromUtf8(toolInfo(tag)->Status));
+        c.cancelPendingShape();
+        EXPECT_TRUE(ctx.work.samePixels(ctx.clean));
+        EXPECT_EQ(ctx.hint, QString::fromUtf8(toolInfo(tag)->Status));
+        // The next click starts a new shape: nothing is previewed until then.
+        m.move(P(5, 5));
+        EXPECT_TRUE(ctx.work.samePixels(ctx.clean));
+        EXPECT_EQ(ctx.history.size(), 1u);
+    }
+}

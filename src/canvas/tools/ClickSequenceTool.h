@@ -8,6 +8,7 @@
 class ClickSequenceTool : public Tool {
 public:
     void selected(ToolEnv&) override { m_step = 0; }
+    bool cancel(ToolEnv&) override;
     int step() const { return m_step; }
 
 protected:
