@@ -1,5 +1,7 @@
 #include "EditSession.h"
 #include "ScriptedPrompter.h"
+#include "SessionTools.h"
+#include "tools/ToolInfo.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -82,6 +84,21 @@ TEST(SessionNew, UnmodifiedDocumentIsReplacedWithoutAQuestion) {
     s.NewAExecute(false);
     expectUntitled(s);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// The new document starts with the pencil, whatever tool was in use; a New
+// that was cancelled keeps the tool.
+TEST(SessionNew, ChoosesThePencil) {
+    ScriptedPrompter prompts;
+    EditSession s(prompts, DataDir);
+    makeEdited(s);
+    s.tools().freeClick(SprayTag);
+    prompts.answer(MessageAnswer::Cancel);
+    s.NewAExecute(false);
+    EXPECT_EQ(s.tools().CurrentTool(), SprayTag);
+    s.setModified(false);
+    s.NewAExecute(false);
+    EXPECT_EQ(s.tools().CurrentTool(), PenTag);
 }
 
 struct SaveChangesCase {

@@ -58,6 +58,16 @@ TEST(ToolsPencil, DragCommitsSegmentsWithoutTheirEndPoint) {
     r.expectUndoRestores();
 }
 
+// The release sets its own pixel only; the line up to it is the moves' work.
+TEST(ToolsPencil, ReleaseSetsOnlyTheReleasePixel) {
+    Rig r(PenTag);
+    r.mouse.move(P(1, 1));
+    r.mouse.down(P(1, 1));
+    r.mouse.move(P(4, 1));
+    r.mouse.up(P(7, 1));
+    EXPECT_EQ(changedPixels(r.ctx.clean), (QStringList{"1,1", "2,1", "3,1", "7,1"}));
+}
+
 TEST(ToolsPencil, RightButtonPaintsTheBackgroundAndColoursComeBack) {
     Rig r(PenTag);
     r.mouse.click(P(2, 2), WorkButton::Right);
@@ -162,6 +172,25 @@ TEST(ToolsEraser, RightButtonReplacesOnlyTheForegroundAlsoAtTheEdges) {
     EXPECT_EQ(r.ctx.clean.GetPixel(5, 0), fore); // beyond the last footprint
     EXPECT_EQ(changedPixels(r.ctx.clean, other), (QStringList{"0,0", "1,0", "5,0", "1,1"}));
     r.expectUndoRestores();
+}
+
+// A press with a button other than the left replaces the pressed button's
+// brush colour: the foreground for the right button, the background itself
+// (so nothing changes) for the middle one.
+TEST(ToolsEraser, OtherButtonsReplaceTheirBrushColourAtThePress) {
+    for (const WorkButton b : {WorkButton::Right, WorkButton::Middle}) {
+        SCOPED_TRACE(int(b));
+        Rig r(EraseTag, 8, 8, 0xFF0000FFu); // all foreground
+        r.ctx.work.SetPixel(4, 4, r.ctx.back);
+        r.ctx.clean.Assign(r.ctx.work);
+        r.ctx.history.back() = r.ctx.clean;
+        r.before = r.ctx.clean;
+        r.mouse.click(P(4, 4), b);
+        const bool right = b == WorkButton::Right;
+        EXPECT_EQ(r.ctx.clean.GetPixel(3, 3), right ? r.ctx.back : r.ctx.fore);
+        EXPECT_EQ(r.ctx.clean.GetPixel(4, 4), r.ctx.back);
+        EXPECT_EQ(changedPixels(r.ctx.clean, r.ctx.fore).size(), right ? 4 : 1);
+    }
 }
 
 TEST(ToolsEraser, DragJoinsFootprintsAndPaintsEachPixelOncePerMove) {

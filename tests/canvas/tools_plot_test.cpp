@@ -209,6 +209,21 @@ TEST(ToolsAARoundRect, SquareCornersGiveTheRectangleOutline) {
     AARoundRect(r, map, 2, 2, 3, 20, 8, 8);    // one pixel wide: nothing
 }
 
+// A corner ellipse wider than half the side keeps its own size, as in the
+// hard-edged shape: the antialiasing switch smooths the outline but never
+// turns a rounded rectangle into an ellipse.
+TEST(ToolsAARoundRect, ACornerPastHalfTheSideKeepsItsSize) {
+    TBitmap32 r(24, 24);
+    CoverageMap map;
+    r.Filled = false;
+    r.PenColor = 0xFF000000u;
+    AARoundRect(r, map, 2, 2, 23, 23, 12, 12); // outline 20 wide, corners 12
+    EXPECT_EQ(r.GetPixel(8, 2), 0xFF000000u);  // the straight top edge starts at 2 + 6
+    EXPECT_EQ(r.GetPixel(16, 2), 0xFF000000u);
+    EXPECT_GT(AlphaOf(r.GetPixel(4, 3)), 0u); // on the corner's arc
+    EXPECT_EQ(r.GetPixel(4, 5), 0u);          // inside it
+}
+
 TEST(ToolsBrushShape, PresetsAndTheEditorPicture) {
     const BrushShape plus = BrushShape::preset(3);
     EXPECT_TRUE(plus.contains(0, -1));
