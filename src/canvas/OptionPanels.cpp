@@ -183,6 +183,8 @@ void OptionPanels::buildText() {
     auto* row = static_cast<QBoxLayout*>(p->layout());
     ToolOptions& o = m_tools.options();
 
+    // The caption above; the text box, the Font button and the transparent
+    // switch side by side on one line below it.
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
     auto* label = new QLabel(tr("Type your Text here"), p);
@@ -191,22 +193,26 @@ void OptionPanels::buildText() {
     txt->setFixedWidth(150);
     applyHint(txt, tr("Changes text."));
     label->setBuddy(txt);
-    column->addWidget(label);
-    column->addWidget(txt);
-    column->addStretch(1);
-    row->addLayout(column);
     connect(txt, &QLineEdit::textChanged, this, [this](const QString& T) { m_tools.txtChange(T); });
 
     auto* font = new QPushButton(tr("Font"), p);
     font->setObjectName(QStringLiteral("FontBtn"));
     applyHint(font, tr("Changes text font."));
     connect(font, &QPushButton::clicked, this, [this] { m_tools.FontBtnClick(); });
-    row->addWidget(font, 0, Qt::AlignBottom);
 
     auto* tran =
         optionButton(p, "TexTran", OptionGlyph::Transparent,
                      QStringLiteral("Transparent Text|Draws text with transparent background."));
     tran->setChecked(o.TexTran);
     connect(tran, &QToolButton::toggled, this, [&o](bool Down) { o.TexTran = Down; });
-    row->addWidget(tran, 0, Qt::AlignBottom);
+
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    for (QWidget* w : {static_cast<QWidget*>(txt), static_cast<QWidget*>(font),
+                       static_cast<QWidget*>(tran)})
+        line->addWidget(w, 0, Qt::AlignVCenter);
+    column->addWidget(label);
+    column->addLayout(line);
+    column->addStretch(1);
+    row->addLayout(column);
 }

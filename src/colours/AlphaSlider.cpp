@@ -25,6 +25,12 @@ int AlphaSliderModel::press(Qt::MouseButton Button, int X, const ColourState& St
     return m_left - oldLeft;
 }
 
+void AlphaSliderModel::follow(const ColourState& State) {
+    if (m_dragging) return;
+    m_alpha = State.alpha(m_editing);
+    m_left = AlphaSlider::leftForAlpha(m_alpha);
+}
+
 std::optional<int> AlphaSliderModel::move(int X, ColourState& State, TBitmap32& WorkBitmap) {
     if (!m_dragging) return std::nullopt;
     if ((m_left == AlphaSlider::MinLeft && X < m_grabOffset) ||

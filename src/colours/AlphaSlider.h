@@ -49,6 +49,11 @@ public:
     // AlPMouseUp and AlLMouseLeave.
     void release() { m_dragging = false; }
 
+    // The colours changed elsewhere (a swatch, the palette box, a swap, the
+    // picker): the thumb shows the alpha of the colour it last edited, so it
+    // never disagrees with that swatch. A drag in progress leads instead.
+    void follow(const ColourState& State);
+
 private:
     int m_left = AlphaSlider::MaxLeft;
     int m_alpha = 255;

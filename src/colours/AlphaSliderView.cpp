@@ -35,12 +35,18 @@ AlphaSliderView::AlphaSliderView(EditSession& Session, ScreenPointer& Pointer, Q
     layout->addWidget(m_label);
     applyHint(m_thumb, tr("Scroll to change alpha (F:Left button; B:Right button)"));
     m_thumb->installEventFilter(this);
+    connect(&Session, &EditSession::coloursChanged, this, [this] {
+        m_model.follow(m_session.colours());
+        placeThumb();
+    });
     placeThumb();
 }
 
 void AlphaSliderView::placeThumb() {
     m_thumb->setGeometry(m_model.thumbLeft(), 1, 23, 15);
     m_label->setText(m_model.caption());
+    // The caption moves out of the thumb's way.
+    update();
 }
 
 void AlphaSliderView::AlPMouseDown(Qt::MouseButton Button, int X) {
@@ -82,9 +88,20 @@ bool AlphaSliderView::eventFilter(QObject* Watched, QEvent* Event) {
     }
 }
 
+QRect AlphaSliderView::captionRect() const {
+    // "Alpha" stands in the wider part of the track beside the thumb, so the
+    // thumb never covers it, wherever it is.
+    const QRect track = contentsRect();
+    const QRect thumb = m_thumb->geometry();
+    const QRect left(track.left(), track.top(), thumb.left() - track.left(), track.height());
+    const QRect right(thumb.right() + 1, track.top(), track.right() - thumb.right(),
+                      track.height());
+    return left.width() >= right.width() ? left : right;
+}
+
 void AlphaSliderView::paintEvent(QPaintEvent* Event) {
     QFrame::paintEvent(Event);
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(contentsRect(), Qt::AlignCenter, tr("Alpha"));
+    p.drawText(captionRect(), Qt::AlignCenter, tr("Alpha"));
 }

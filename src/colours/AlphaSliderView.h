@@ -25,6 +25,8 @@ public:
     QFrame* AlP() const { return m_thumb; }
     QLabel* AlL() const { return m_label; }
     const AlphaSliderModel& model() const { return m_model; }
+    // Where the "Alpha" caption is drawn: beside the thumb, never under it.
+    QRect captionRect() const;
 
     void AlPMouseDown(Qt::MouseButton Button, int X);
     void AlPMouseMove(int X);

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QVBoxLayout>
+#include <QPainter>
 
 namespace {
 
@@ -18,9 +18,8 @@ QColor toQColor(TColor C) {
 ColourSwatch::ColourSwatch(ColourSlot Slot, QWidget* Parent) : QFrame(Parent), m_slot(Slot) {
     const bool front = Slot == ColourSlot::Foreground;
     setObjectName(front ? QStringLiteral("pecol") : QStringLiteral("brcol"));
-    setFrameShape(QFrame::Box);
-    setLineWidth(1);
-    setAutoFillBackground(true);
+    // The swatch paints its colour and frame itself (paintEvent).
+    setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
     m_label = new QLabel(this);
     m_label->setObjectName(front ? QStringLiteral("pelbl") : QStringLiteral("brlbl"));
@@ -31,19 +30,39 @@ ColourSwatch::ColourSwatch(ColourSlot Slot, QWidget* Parent) : QFrame(Parent), m
     m_label->setFont(f);
     // The swatch takes the mouse for its label, as the two are one control.
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_label);
     applyHint(this, tr("Click to change color or right click to replace colors"));
 }
 
 void ColourSwatch::showColour(const ColourState& State) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(State.colour(m_slot)));
+    QPalette own = palette();
+    own.setColor(QPalette::Window, toQColor(State.colour(m_slot)));
+    setPalette(own);
+    QPalette pal = m_label->palette();
     pal.setColor(QPalette::WindowText, toQColor(State.labelTextColour(m_slot)));
-    setPalette(pal);
     m_label->setPalette(pal);
     m_label->setText(State.alphaCaption(m_slot));
+    update();
+}
+
+void ColourSwatch::setLabelArea(const QRect& Area) {
+    m_labelArea = Area;
+    m_label->setGeometry(m_labelArea.isEmpty() ? rect().adjusted(2, 2, -2, -2) : m_labelArea);
+}
+
+void ColourSwatch::resizeEvent(QResizeEvent* Event) {
+    QFrame::resizeEvent(Event);
+    setLabelArea(m_labelArea);
+}
+
+void ColourSwatch::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    // A black line with a white one inside it: whatever the colour, one of
+    // the two stands out, mid-grey included.
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(Qt::white);
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void ColourSwatch::mousePressEvent(QMouseEvent* Event) {
@@ -69,6 +88,10 @@ ColourSwatches::ColourSwatches(EditSession& Session, QWidget* Parent)
     // Created second, so it lies over the foreground swatch's corner.
     m_brcol = new ColourSwatch(ColourSlot::Background, this);
     m_brcol->setGeometry(24, 19, 25, 25);
+    // The foreground's alpha figure sits in the band above the background
+    // swatch, where nothing covers it.
+    const int band = m_brcol->y() - m_pecol->y();
+    m_pecol->setLabelArea(QRect(2, 2, m_pecol->width() - 4, band - 3));
 
     for (ColourSwatch* s : {m_pecol, m_brcol}) {
         connect(s, &ColourSwatch::pressed, this,

@@ -17,6 +17,9 @@ public:
     ColourSlot slot() const { return m_slot; }
     QLabel* label() const { return m_label; }
     void showColour(const ColourState& State);
+    // Where the alpha figure goes, in the swatch's own coordinates: the part
+    // that another swatch lying over this one leaves in view.
+    void setLabelArea(const QRect& Area);
 
 signals:
     void pressed(ColourSlot Slot, Qt::MouseButton Button);
@@ -24,6 +27,8 @@ signals:
     void left();
 
 protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
     void leaveEvent(QEvent* Event) override;
@@ -31,6 +36,7 @@ protected:
 private:
     ColourSlot m_slot;
     QLabel* m_label = nullptr;
+    QRect m_labelArea; // empty: the whole inside of the frame
 };
 
 // The lowered panel colspan of the tool panel: the foreground swatch with the

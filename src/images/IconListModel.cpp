@@ -2,13 +2,18 @@
 
 #include "EditSession.h"
 
+#include <QBrush>
+#include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 
 IconListModel::IconListModel(EditSession& Session, QObject* Parent)
     : QAbstractListModel(Parent), m_session(Session) {
     connect(&Session, &EditSession::imagesReplaced, this, &IconListModel::rebuild);
     connect(&Session, &EditSession::imageItemChanged, this, &IconListModel::itemChanged);
+    connect(&Session, &EditSession::activeImageChanged, this, &IconListModel::activeChanged);
 }
 
 int IconListModel::rowCount(const QModelIndex& Parent) const {
@@ -29,6 +34,15 @@ QVariant IconListModel::data(const QModelIndex& Index, int Role) const {
         icon.addPixmap(pm, QIcon::Selected);
         return icon;
     }
+    case Qt::FontRole:
+    case Qt::BackgroundRole: {
+        if (Index.row() != m_session.document().activeIndex()) return {};
+        if (Role == Qt::BackgroundRole)
+            return QBrush(QGuiApplication::palette().color(QPalette::Midlight));
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     default:
         return {};
     }
@@ -43,6 +57,11 @@ void IconListModel::rebuild() {
     beginResetModel();
     endResetModel();
     emit rebuilt();
+}
+
+void IconListModel::activeChanged() {
+    if (rowCount() == 0) return;
+    emit dataChanged(index(0), index(rowCount() - 1), {Qt::FontRole, Qt::BackgroundRole});
 }
 
 void IconListModel::itemChanged(int Row) {

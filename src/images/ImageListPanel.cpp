@@ -5,6 +5,7 @@
 #include "Hint.h"
 #include "IconListModel.h"
 
+#include <QKeyEvent>
 #include <QListView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -73,6 +74,9 @@ ImageListPanel::ImageListPanel(EditSession& Session, QWidget* IconsPanel)
     layout->addWidget(m_down);
 
     connect(m_list, &QListView::doubleClicked, this, [this] { IconsListDblClick(); });
+    // Enter is taken here rather than through the view's "activated", which
+    // some desktops also send for a single click.
+    m_list->installEventFilter(this);
     connect(m_up, &QToolButton::clicked, this, &ImageListPanel::IUBClick);
     connect(m_down, &QToolButton::clicked, this, &ImageListPanel::IDBClick);
     connect(m_model, &IconListModel::rebuilt, this, &ImageListPanel::selectActive);
@@ -84,6 +88,17 @@ void ImageListPanel::IconsListDblClick() {
     const QModelIndex current = m_list->currentIndex();
     if (!current.isValid() || !m_list->selectionModel()->isSelected(current)) return;
     m_session.ActivateImage(current.row(), false);
+}
+
+bool ImageListPanel::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == m_list && Event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(Event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            IconsListDblClick();
+            return true;
+        }
+    }
+    return QObject::eventFilter(Watched, Event);
 }
 
 void ImageListPanel::IUBClick() {

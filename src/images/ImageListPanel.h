@@ -10,7 +10,8 @@ class QWidget;
 
 // The contents of the main window's IconsPanel: the move-up button IUB, the
 // list IconsList of the document's images and the move-down button IDB.
-// A double click on an item edits that image; a single click only selects.
+// A double click on an item, or Enter, edits that image; a single click or
+// the arrow keys only move the highlight.
 // The list always selects the active image again after the session changed
 // the list or the active image.
 class ImageListPanel : public QObject {
@@ -30,6 +31,9 @@ public:
     void IconsListDblClick();
     void IUBClick();
     void IDBClick();
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void selectActive();
