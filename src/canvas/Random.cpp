@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "canvas/Random.h"
 
 #include <chrono>
 #include <utility>

@@ -1,7 +1,7 @@
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "MainFormTestSupport.h"
-#include "RecentMenu.h"
+#include "app/ui/RecentMenu.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QAction>
 #include <QDir>

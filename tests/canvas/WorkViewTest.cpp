@@ -1,6 +1,6 @@
-#include "WorkView.h"
+#include "canvas/ui/WorkView.h"
 
-#include "Random.h"
+#include "canvas/Random.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

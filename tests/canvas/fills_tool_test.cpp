@@ -1,9 +1,9 @@
-#include "PaletteOps.h"
-#include "tools/FillArea.h"
-#include "tools/FillTool.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/FillArea.h"
+#include "canvas/tools/FillTool.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
+#include "document/PaletteOps.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "tools/EraserTool.h"
+#include "canvas/tools/EraserTool.h"
 
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolOptions.h"
 
 namespace {
 

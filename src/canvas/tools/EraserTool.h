@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 #include <QRect>
 #include <vector>

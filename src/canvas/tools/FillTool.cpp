@@ -1,6 +1,6 @@
-#include "tools/FillTool.h"
+#include "canvas/tools/FillTool.h"
 
-#include "tools/GradientFill.h"
+#include "canvas/tools/GradientFill.h"
 
 StrokeEnd FillTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     TBitmap32& work = Env.work();

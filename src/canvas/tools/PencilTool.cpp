@@ -1,4 +1,4 @@
-#include "tools/PencilTool.h"
+#include "canvas/tools/PencilTool.h"
 
 StrokeEnd PencilTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     Env.work().MoveTo(Pixel.x(), Pixel.y());

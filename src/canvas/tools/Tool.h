@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WorkMouse.h"
-#include "tools/ToolContext.h"
+#include "canvas/WorkMouse.h"
+#include "canvas/tools/ToolContext.h"
 
 #include <QPoint>
 

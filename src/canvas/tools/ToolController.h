@@ -1,9 +1,9 @@
 #pragma once
 
-#include "WorkMouse.h"
-#include "tools/CoverageMap.h"
-#include "tools/Tool.h"
-#include "tools/ToolContext.h"
+#include "canvas/WorkMouse.h"
+#include "canvas/tools/CoverageMap.h"
+#include "canvas/tools/Tool.h"
+#include "canvas/tools/ToolContext.h"
 
 #include <QPoint>
 #include <map>
