@@ -73,12 +73,12 @@ TEST_F(MainFormFirstUse, UndoKeysGoToTheImageOnceItIsClicked) {
 
     WorkView* work = f.work();
     QTest::mouseClick(work, Qt::LeftButton, Qt::NoModifier, work->rect().center());
-    ASSERT_TRUE(f.commands().UndoA->isEnabled());
+    ASSERT_TRUE(f.commands().action("UndoA")->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), work);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(txt->text(), QStringLiteral("Textab"));
-    EXPECT_FALSE(f.commands().UndoA->isEnabled());
+    EXPECT_FALSE(f.commands().action("UndoA")->isEnabled());
     EXPECT_EQ(changedCount(s.WorkBitmap()), 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
                     Qt::ControlModifier | Qt::ShiftModifier);
@@ -91,7 +91,7 @@ TEST_F(MainFormFirstUse, TheListMarksTheActiveImageAndEnterEditsTheHighlightedOn
     TMainForm& f = shown();
     EditSession& s = f.session();
     newIcon.answer(NewIconChoice{16, 16, 32});
-    f.commands().NewIA->trigger();
+    f.commands().action("NewIA")->trigger();
     QListView* list = f.imageList()->IconsList();
     IconListModel* model = f.imageList()->model();
     const auto marked = [&](int Row) {

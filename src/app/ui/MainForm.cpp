@@ -46,12 +46,10 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
 
     buildPanels();
     buildCommands();
-    buildMenus();
     buildToolBar();
     m_statusBar = new StatusPanels(this);
     setStatusBar(m_statusBar);
     connectSession();
-    bindShellCommands();
     bindFileCommands();
     bindPanelCommands();
     m_cursors.load(ProgramFolder);
@@ -126,10 +124,10 @@ void TMainForm::connectSession()
 
 void TMainForm::applyCommandStates(const CommandStates& States)
 {
-    m_commands.UndoA->setEnabled(States.UndoA);
-    m_commands.RedoA->setEnabled(States.RedoA);
-    m_commands.RemoveIA->setEnabled(States.RemoveIA);
-    m_commands.PalA->setEnabled(States.PalA);
+    m_commands.action(QStringLiteral("UndoA"))->setEnabled(States.UndoA);
+    m_commands.action(QStringLiteral("RedoA"))->setEnabled(States.RedoA);
+    m_commands.action(QStringLiteral("RemoveIA"))->setEnabled(States.RemoveIA);
+    m_commands.action(QStringLiteral("PalA"))->setEnabled(States.PalA);
 }
 
 void TMainForm::showFormatChecked(ColourFormat Format)
@@ -157,10 +155,10 @@ void TMainForm::applySettings(const ProgramSettings& S)
     m_session->loadSettings(S);
     move(S.Left, S.Top);
     resize(S.Width, S.Height);
-    m_commands.GridA->setChecked(S.Grid);
-    m_commands.oolbar1->setChecked(S.Tool);
+    m_commands.action(QStringLiteral("GridA"))->setChecked(S.Grid);
+    m_commands.action(QStringLiteral("oolbar1"))->setChecked(S.Tool);
     m_toolBar->setVisible(S.Tool);
-    m_commands.Statusbar1->setChecked(S.Status);
+    m_commands.action(QStringLiteral("Statusbar1"))->setChecked(S.Status);
     m_statusBar->setVisible(S.Status);
     m_splitter->setSizes({S.Icons, std::max(1, width() - S.Icons)});
 }
@@ -185,8 +183,8 @@ bool TMainForm::FormClose()
 {
     if (m_session->ConfirmSaveChanges()) return false;
     const QRect bounds = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
-    m_session->setWindowValues(QRect(pos(), bounds.size()), m_commands.oolbar1->isChecked(),
-                               m_commands.Statusbar1->isChecked(), m_iconsPanel->width());
+    m_session->setWindowValues(QRect(pos(), bounds.size()), m_commands.action(QStringLiteral("oolbar1"))->isChecked(),
+                               m_commands.action(QStringLiteral("Statusbar1"))->isChecked(), m_iconsPanel->width());
     // A store that cannot be written loses this run's settings, nothing more.
     writeSettings(*openSettingsStore(), m_session->settings());
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ProgramCursors.h"
-#include "app/ui/MainFormCommands.h"
+#include "app/ui/MainCommands.h"
 #include "app/ui/MenuImageList.h"
 #include "images/ui/NewIconForm.h"
 #include "session/CommandStates.h"
@@ -59,8 +59,8 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
     StatusPanels* statusPanels() const { return m_statusBar; }
 
-    // Connects a command to its handler and enables it: a command is
-    // available exactly when it has been built.
+    // Connects a command to a handler of its own and enables it (a command
+    // table row without a handler stays disabled until it gets one).
     void bindCommand(QAction* Command, std::function<void()> Handler);
 
     // The file named on the command line, opened once the window is first
@@ -73,8 +73,8 @@ public:
     // The checked colour-format entry shows the check glyph, the others none.
     void showFormatChecked(ColourFormat Format);
 
-    // --- handlers of the shell's own commands ---
-    void NewAExecute();
+    // --- handlers of the shell's own commands; the command table calls these
+    // and the session's commands ---
     void Exit1Click();
     void UndoLevel1Click();
     void ransparencyalpharange1Click();
@@ -85,11 +85,7 @@ public:
     void VisitHomepage1Click();
     void About1Click();
 
-    // --- file commands and recent files (MainFormFiles.cpp) ---
-    void OpenAExecute();
-    void Open2Click();
-    void SaveAExecute();
-    void SaveAs1Click();
+    // --- recent files (MainFormFiles.cpp) ---
     void RefreshRecentMenu();
     void Recent4Click(QAction* Sender);
     // The cursors of the tools, by number (21 to 33).
@@ -99,14 +95,6 @@ public:
     ImageListPanel* imageList() const { return m_imageList; }
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
-    void UndoAExecute();
-    void RedoAExecute();
-    void NewIAExecute();
-    void RemoveIAExecute();
-    void Duplicate1Click();
-    void ransparentColor1Click();
-    void InvertedColor1Click();
-    void GridColor1Click();
 
     // --- the painting tools (MainFormTools.cpp) ---
     // The tool buttons, the option panels and the work view's mouse.
@@ -130,10 +118,8 @@ private:
     bool FormClose();
     void buildPanels();
     void buildCommands();
-    void buildMenus();
     void buildToolBar();
     void connectSession();
-    void bindShellCommands();
     void bindFileCommands();
     void bindTools();
     void bindPanelCommands();

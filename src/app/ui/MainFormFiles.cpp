@@ -13,34 +13,10 @@ void TMainForm::bindFileCommands() {
     // "Save changes?" answered Yes runs the Save command from code.
     s->setSaveHandler([s] { return s->SaveAExecute(true); });
 
-    MainCommands& c = m_commands;
-    bindCommand(c.OpenA, [this] { OpenAExecute(); });
-    bindCommand(c.SaveA, [this] { SaveAExecute(); });
-    bindCommand(c.SaveAs1, [this] { SaveAs1Click(); });
-    bindCommand(c.Open2, [this] { Open2Click(); });
-    for (QAction* item : c.recentItems())
-        bindCommand(item, [this, item] { Recent4Click(item); });
-
     connect(this, &TMainForm::firstActivation, this, [this] {
         RefreshRecentMenu();
         openCommandLineFile();
     });
-}
-
-void TMainForm::OpenAExecute() {
-    m_session->OpenAExecute(false);
-}
-
-void TMainForm::Open2Click() {
-    m_session->Open2Click();
-}
-
-void TMainForm::SaveAExecute() {
-    m_session->SaveAExecute(false);
-}
-
-void TMainForm::SaveAs1Click() {
-    m_session->SaveAs1Click();
 }
 
 void TMainForm::RefreshRecentMenu() {

@@ -13,24 +13,6 @@
 const char* const TMainForm::HomePage = "https://brisel.example.org/";
 const char* const TMainForm::HelpFileName = "briselhelp.html";
 
-void TMainForm::bindShellCommands() {
-    MainCommands& c = m_commands;
-    bindCommand(c.NewA, [this] { NewAExecute(); });
-    bindCommand(c.Exit1, [this] { Exit1Click(); });
-    bindCommand(c.UndoLevel1, [this] { UndoLevel1Click(); });
-    bindCommand(c.ransparencyalpharange1, [this] { ransparencyalpharange1Click(); });
-    bindCommand(c.GridA, [this] { GridAExecute(); });
-    bindCommand(c.oolbar1, [this] { oolbar1Click(); });
-    bindCommand(c.Statusbar1, [this] { Statusbar1Click(); });
-    bindCommand(c.HelpA, [this] { HelpAExecute(); });
-    bindCommand(c.VisitHomepage1, [this] { VisitHomepage1Click(); });
-    bindCommand(c.About1, [this] { About1Click(); });
-}
-
-void TMainForm::NewAExecute() {
-    m_session->NewAExecute(false);
-}
-
 void TMainForm::Exit1Click() {
     close();
 }
@@ -48,15 +30,15 @@ void TMainForm::ransparencyalpharange1Click() {
 }
 
 void TMainForm::GridAExecute() {
-    m_session->setGridShown(m_commands.GridA->isChecked());
+    m_session->setGridShown(m_commands.action(QStringLiteral("GridA"))->isChecked());
 }
 
 void TMainForm::oolbar1Click() {
-    m_toolBar->setVisible(m_commands.oolbar1->isChecked());
+    m_toolBar->setVisible(m_commands.action(QStringLiteral("oolbar1"))->isChecked());
 }
 
 void TMainForm::Statusbar1Click() {
-    statusBar()->setVisible(m_commands.Statusbar1->isChecked());
+    statusBar()->setVisible(m_commands.action(QStringLiteral("Statusbar1"))->isChecked());
 }
 
 void TMainForm::HelpAExecute() {

@@ -1,7 +1,7 @@
 #include "app/ui/RecentMenu.h"
 
 #include "app/RecentIcon.h"
-#include "app/ui/MainFormCommands.h"
+#include "app/ui/MainCommands.h"
 #include "app/ui/MenuImageList.h"
 #include "session/EditSession.h"
 
@@ -53,7 +53,8 @@ void RecentMenu::RefreshRecentMenu() {
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         item->setText(QStringLiteral("&%1 ").arg(k + 1) + name);
     }
-    m_commands.N2->setVisible(m_commands.Recent1->isVisible());
+    m_commands.action(QStringLiteral("N2"))->setVisible(
+        m_commands.action(QStringLiteral("Recent1"))->isVisible());
     for (QAction* item : items)
         MakeRecentIcon(item);
 }

@@ -8,7 +8,7 @@
 class EditSession;
 class MenuImageList;
 class QAction;
-struct MainCommands;
+class MainCommands;
 
 // The four recent-file items of the File menu and the separator N2 after
 // them, rebuilt from the settings store at the first activation and whenever
