@@ -1,5 +1,6 @@
 #include "colours/ui/ColourSwatches.h"
 
+#include "colours/ui/OutlinedLabel.h"
 #include "session/EditSession.h"
 #include "session/Hint.h"
 
@@ -21,7 +22,7 @@ ColourSwatch::ColourSwatch(ColourSlot Slot, QWidget* Parent) : QFrame(Parent), m
     // The swatch paints its colour and frame itself (paintEvent).
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
-    m_label = new QLabel(this);
+    m_label = new OutlinedLabel(this);
     m_label->setObjectName(front ? QStringLiteral("pelbl") : QStringLiteral("brlbl"));
     m_label->setAlignment(Qt::AlignCenter);
     // Small enough that "255" stays clear of the other swatch's corner.

@@ -8,7 +8,8 @@ class EditSession;
 class QLabel;
 
 // One drawing colour's swatch (pecol or brcol) with the label that fills it
-// (pelbl or brlbl) and shows the alpha in the complement of the colour.
+// (pelbl or brlbl) and shows the alpha in the complement of the colour,
+// outlined so it reads even where the complement is close to the colour.
 class ColourSwatch : public QFrame {
     Q_OBJECT
 public:
