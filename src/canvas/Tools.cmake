@@ -1,7 +1,6 @@
 # The painting tools: the mouse protocol, the freehand, shape and text tools,
-# the antialiased plotters, and the program-wide random numbers (widget-free).
+# and the antialiased plotters (widget-free).
 list(APPEND BRISEL_CANVAS_SOURCES
-  Random.h Random.cpp
   tools/AAPlot.h tools/AAPlot.cpp
   tools/AAShapes.h tools/AAShapes.cpp
   tools/BrushShape.h tools/BrushShape.cpp
