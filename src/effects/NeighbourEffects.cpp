@@ -3,30 +3,44 @@
 #include "EffectPixels.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// The sums of one 3 x 3 box. Transparent neighbours count without adding.
-TColor32 boxAverage(const TBitmap32& Copy, int X, int Y) {
-    const TColor32 c = Copy.scanLine(Y)[X];
-    int r = RedOf(c), g = GreenOf(c), b = BlueOf(c), a = AlphaOf(c);
-    int count = 1;
-    const int x0 = std::max(0, X - 1), x1 = std::min(Copy.Width - 1, X + 1);
-    const int y0 = std::max(0, Y - 1), y1 = std::min(Copy.Height - 1, Y + 1);
-    for (int y = y0; y <= y1; ++y) {
-        const TColor32* row = Copy.scanLine(y);
-        for (int x = x0; x <= x1; ++x) {
-            if (x == X && y == Y) continue;
-            ++count;
-            const TColor32 p = row[x];
-            if (AlphaOf(p) == 0) continue;
-            r += RedOf(p);
-            g += GreenOf(p);
-            b += BlueOf(p);
-            a += AlphaOf(p);
+// Channel sums of a pixel or of a run of pixels.
+struct Sums {
+    int r = 0, g = 0, b = 0, a = 0;
+    void add(TColor32 p) {
+        r += RedOf(p);
+        g += GreenOf(p);
+        b += BlueOf(p);
+        a += AlphaOf(p);
+    }
+    void add(const Sums& s) {
+        r += s.r;
+        g += s.g;
+        b += s.b;
+        a += s.a;
+    }
+};
+
+// What a pixel adds as a neighbour: nothing at all when it is transparent.
+TColor32 asNeighbour(TColor32 p) {
+    return AlphaOf(p) == 0 ? 0 : p;
+}
+
+// The sums of each pixel's row of up to three neighbours-as-neighbours.
+std::vector<Sums> rowSums(const TBitmap32& Source) {
+    const int w = Source.Width;
+    std::vector<Sums> sums(Source.Bits.size());
+    for (int y = 0; y < Source.Height; ++y) {
+        const TColor32* row = Source.scanLine(y);
+        Sums* out = sums.data() + std::size_t(y) * std::size_t(w);
+        for (int x = 0; x < w; ++x) {
+            for (int i = std::max(0, x - 1); i <= std::min(w - 1, x + 1); ++i) out[x].add(asNeighbour(row[i]));
         }
     }
-    return Color32(a / count, r / count, g / count, b / count);
+    return sums;
 }
 
 TColor32 embossed(TColor32 P, TColor32 Q) {
@@ -38,9 +52,27 @@ TColor32 embossed(TColor32 P, TColor32 Q) {
 } // namespace
 
 void Blur(TBitmap32& Target) {
+    // The box sums come from row sums added up over three rows; the centre
+    // then swaps its neighbour share for its own channels, which count even
+    // when it is transparent.
+    const int w = Target.Width, h = Target.Height;
     const TBitmap32 copy = Target;
-    for (int y = 0; y < Target.Height; ++y)
-        for (int x = 0; x < Target.Width; ++x) effectSetPixel(Target, x, y, boxAverage(copy, x, y));
+    const std::vector<Sums> rows = rowSums(copy);
+    for (int y = 0; y < h; ++y) {
+        const int y0 = std::max(0, y - 1), y1 = std::min(h - 1, y + 1);
+        const TColor32* centreRow = copy.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            Sums s;
+            for (int j = y0; j <= y1; ++j) s.add(rows[std::size_t(j) * std::size_t(w) + std::size_t(x)]);
+            const TColor32 centre = centreRow[x], share = asNeighbour(centre);
+            s.r += RedOf(centre) - RedOf(share);
+            s.g += GreenOf(centre) - GreenOf(share);
+            s.b += BlueOf(centre) - BlueOf(share);
+            s.a += AlphaOf(centre) - AlphaOf(share);
+            const int count = (y1 - y0 + 1) * (std::min(w - 1, x + 1) - std::max(0, x - 1) + 1);
+            effectSetPixel(Target, x, y, Color32(s.a / count, s.r / count, s.g / count, s.b / count));
+        }
+    }
 }
 
 void Emboss(TBitmap32& Target, EmbossDirection Direction) {
