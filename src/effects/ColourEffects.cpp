@@ -1,18 +1,9 @@
 #include "ColourEffects.h"
 
 #include "EffectPixels.h"
+#include "EffectRounding.h"
 
 namespace {
-
-// For the non-negative sums here truncation is the floor, and it spares a
-// library call per pixel.
-int roundHalfEvenExtended(long double V) {
-    const long long fi = static_cast<long long>(V);
-    const long double diff = V - static_cast<long double>(fi);
-    if (diff > 0.5L) return int(fi + 1);
-    if (diff < 0.5L) return int(fi);
-    return int(fi % 2 == 0 ? fi : fi + 1);
-}
 
 int saturateChannel(int C, int M) {
     // Signed division truncates toward zero on both sides of the mean.

@@ -1,21 +1,13 @@
 #include "CustomRotation.h"
 
 #include "EffectPixels.h"
+#include "EffectRounding.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr long double Pi = 3.141592653589793238462643383279502884L;
-
-int roundHalfEven(double V) {
-    const double f = std::floor(V);
-    const double diff = V - f;
-    if (diff > 0.5) return int(f) + 1;
-    if (diff < 0.5) return int(f);
-    const int fi = int(f);
-    return fi % 2 == 0 ? fi : fi + 1;
-}
 
 // The cosine or sine of the turn, worked out in extended precision and
 // stored as a double, so the quarter and sixth turns give the exact 0, 0.5
@@ -28,7 +20,7 @@ double turnFactor(long double V) {
 } // namespace
 
 int RotationSquareSide(int Width, int Height) {
-    return roundHalfEven(std::sqrt(double(Width) * Width + double(Height) * Height));
+    return roundHalfEvenFast(std::sqrt(double(Width) * Width + double(Height) * Height));
 }
 
 void RotateImage(const TBitmap32& Source, TBitmap32& Dest, int Angle) {
@@ -53,8 +45,8 @@ void RotateImage(const TBitmap32& Source, TBitmap32& Dest, int Angle) {
         TColor32* out = Dest.scanLine(y);
         for (int x = 0; x < d; ++x) {
             const double i = x - rc;
-            const int sx = roundHalfEven(cx + (i * c + j * s));
-            const int sy = roundHalfEven(cy - (j * c - i * s));
+            const int sx = roundHalfEvenFast(cx + (i * c + j * s));
+            const int sy = roundHalfEvenFast(cy - (j * c - i * s));
             out[x] = Source.GetPixel(sx, sy);
         }
     }

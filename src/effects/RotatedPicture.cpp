@@ -1,5 +1,7 @@
 #include "RotatedPicture.h"
 
+#include "EffectRounding.h"
+
 #include <QPainter>
 #include <QTransform>
 #include <cmath>
@@ -8,24 +10,16 @@ namespace {
 
 constexpr long double Pi = 3.141592653589793238462643383279502884L;
 
-int roundHalfEven(long double V) {
-    const long double f = std::floor(V);
-    const long double diff = V - f;
-    const long long fi = static_cast<long long>(f);
-    if (diff > 0.5L) return int(fi + 1);
-    if (diff < 0.5L) return int(fi);
-    return int(fi % 2 == 0 ? fi : fi + 1);
-}
-
 // A corner given in the centred, upward-pointing system, turned and moved
-// into the square's downward-pointing pixel system. atan2 also settles a
+// into the square's downward-pointing pixel system (never below 0: no
+// corner lies farther from the centre than Rad). atan2 also settles a
 // corner on the vertical axis (a picture 1 pixel wide), where the quotient
 // Y / X would divide by zero.
 QPoint turned(int X, int Y, long double Turn, long double Rad) {
     const long double t0 = std::atan2((long double)Y, (long double)X);
     const long double p = std::sqrt((long double)X * X + (long double)Y * Y);
-    return QPoint(roundHalfEven(std::cos(Turn + t0) * p + Rad),
-                  roundHalfEven(Rad - std::sin(Turn + t0) * p));
+    return QPoint(roundHalfEvenExtended(std::cos(Turn + t0) * p + Rad),
+                  roundHalfEvenExtended(Rad - std::sin(Turn + t0) * p));
 }
 
 } // namespace
@@ -39,7 +33,7 @@ RotatedCorners RotatedPictureCorners(int Width, int Height, double Angle) {
     c.TopLeft = turned(-hw, hh, turn, rad);
     c.TopRight = turned(hw, hh, turn, rad);
     c.BottomLeft = turned(-hw, -hh, turn, rad);
-    c.Side = roundHalfEven(2.0L * rad);
+    c.Side = roundHalfEvenExtended(2.0L * rad);
     return c;
 }
 
