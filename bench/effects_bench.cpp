@@ -1,16 +1,16 @@
 // The effects on a picture of the largest icon size, each on three kinds of
 // picture: a smooth gradient, noise, and flat art with transparent areas.
-#include "Adjustments.h"
-#include "ColourEffects.h"
-#include "CustomRotation.h"
-#include "EffectPreview.h"
-#include "NeighbourEffects.h"
-#include "NoiseEffects.h"
-#include "Orientation.h"
-#include "Resize.h"
-#include "RotatedPicture.h"
-#include "Shadow.h"
-#include "SmoothContract.h"
+#include "effects/Adjustments.h"
+#include "effects/ColourEffects.h"
+#include "effects/CustomRotation.h"
+#include "effects/EffectPreview.h"
+#include "effects/NeighbourEffects.h"
+#include "effects/NoiseEffects.h"
+#include "effects/Orientation.h"
+#include "effects/Resize.h"
+#include "effects/RotatedPicture.h"
+#include "effects/Shadow.h"
+#include "effects/SmoothContract.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

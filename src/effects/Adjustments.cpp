@@ -1,6 +1,6 @@
-#include "Adjustments.h"
+#include "effects/Adjustments.h"
 
-#include "EffectPixels.h"
+#include "effects/EffectPixels.h"
 
 #include <array>
 #include <cstdlib>

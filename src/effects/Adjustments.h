@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 // The slider adjustments. The same functions serve the dialogs' previews and
 // their OK buttons, so what the preview shows is what OK applies.

@@ -1,7 +1,7 @@
-#include "ColourEffects.h"
+#include "effects/ColourEffects.h"
 
-#include "EffectPixels.h"
-#include "EffectRounding.h"
+#include "effects/EffectPixels.h"
+#include "effects/EffectRounding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 // The effects that change each pixel from its own colour alone. Each works on
 // the whole buffer, rows from the top, each row from the left.

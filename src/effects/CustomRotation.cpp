@@ -1,7 +1,7 @@
-#include "CustomRotation.h"
+#include "effects/CustomRotation.h"
 
-#include "EffectPixels.h"
-#include "EffectRounding.h"
+#include "effects/EffectPixels.h"
+#include "effects/EffectRounding.h"
 
 #include <cmath>
 

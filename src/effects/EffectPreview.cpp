@@ -1,6 +1,6 @@
-#include "EffectPreview.h"
+#include "effects/EffectPreview.h"
 
-#include "NoiseEffects.h"
+#include "effects/NoiseEffects.h"
 
 QImage PreviewOnFace(const TBitmap32& Adjusted, const QColor& Face) {
     QImage out(Adjusted.Width, Adjusted.Height, QImage::Format_RGB888);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Adjustments.h"
-#include "TBitmap32.h"
+#include "effects/Adjustments.h"
+#include "pixel/TBitmap32.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "NeighbourEffects.h"
+#include "effects/NeighbourEffects.h"
 
-#include "EffectPixels.h"
+#include "effects/EffectPixels.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "NoiseEffects.h"
+#include "effects/NoiseEffects.h"
 
-#include "EffectPixels.h"
-#include "Random.h"
+#include "effects/EffectPixels.h"
+#include "pixel/Random.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 // The effects that draw from the program-wide random generator (Random.h).
 // Each reseeds it from the clock first and then draws pixel by pixel, rows

@@ -1,6 +1,6 @@
-#include "Orientation.h"
+#include "effects/Orientation.h"
 
-#include "EffectPixels.h"
+#include "effects/EffectPixels.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Resize.h"
+#include "effects/Resize.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 // What becomes of the picture when an image gets a new size (the "Image
 // Changes" choice; the values are the radio items' indexes).

@@ -1,6 +1,6 @@
-#include "RotatedPicture.h"
+#include "effects/RotatedPicture.h"
 
-#include "EffectRounding.h"
+#include "effects/EffectRounding.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -1,7 +1,7 @@
-#include "Shadow.h"
+#include "effects/Shadow.h"
 
-#include "EffectPixels.h"
-#include "EffectPreview.h"
+#include "effects/EffectPixels.h"
+#include "effects/EffectPreview.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "SmoothContract.h"
+#include "effects/SmoothContract.h"
 
-#include "EffectPixels.h"
-#include "Orientation.h"
+#include "effects/EffectPixels.h"
+#include "effects/Orientation.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "AboutBox.h"
 #include "MainFormTestSupport.h"
-#include "QtPrompter.h"
-#include "ULForm.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/QtPrompter.h"
+#include "app/ui/ULForm.h"
 
 #include <QAction>
 #include <QFileInfo>

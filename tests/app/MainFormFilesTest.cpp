@@ -1,11 +1,12 @@
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "MainFormTestSupport.h"
-#include "RecentMenu.h"
+#include "app/ui/RecentMenu.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QShowEvent>
 
 namespace {
 
@@ -141,6 +142,73 @@ TEST_F(MainFormFilesTest, TheCommandLineFileOpensAtTheFirstActivation) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - start"));
     EXPECT_EQ(recentValues(), QStringList{a});
     EXPECT_TRUE(f.commands().Recent1->isVisible());
+}
+
+// Without a window manager the window is shown but never activated: the file
+// opens all the same, and the title names it at once.
+TEST_F(MainFormFilesTest, TheCommandLineFileOpensOnceTheWindowIsShown) {
+    const QString a = icon(QStringLiteral("shown.ico"));
+    TMainForm& f = form();
+    f.setCommandLineFile(a);
+    QShowEvent shown;
+    QApplication::sendEvent(&f, &shown);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.session().document().FileName, a);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - shown"));
+    // Activated later, it does not open the file a second time.
+    f.session().setModified(true);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&f, &activate);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(f.session().document().Modified);
+}
+
+// A bad file chosen in the Open dialog, from the recent files or on the
+// command line leaves the drawing, its Modified flag and its undo history.
+TEST_F(MainFormFilesTest, AFileThatFailsToOpenCostsNothing) {
+    const QString bad = m_files.filePath(QStringLiteral("bad.ico"));
+    {
+        QFile out(bad);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("not an icon at all");
+    }
+    {
+        auto st = store();
+        st->setValue(QStringLiteral("Recent1"), bad);
+    }
+    TMainForm& f = form();
+    const MainCommands& c = f.commands();
+    EditSession& s = f.session();
+    f.setCommandLineFile(bad);
+    std::fill(s.WorkBitmap().Bits.begin(), s.WorkBitmap().Bits.end(), 0xFF0000FFu);
+    s.commit();
+    s.PushUndo();
+
+    // The first activation also lists the recent files.
+    const std::function<void()> opens[] = {
+        [&] { emit f.firstActivation(); },
+        [&] {
+            ASSERT_EQ(RecentMenu::pathOf(c.Recent1), bad);
+            c.Recent1->trigger();
+        },
+        [&] {
+            prompts.openFileAnswer(FileChoice{bad, 1});
+            c.OpenA->trigger();
+        },
+    };
+    for (const auto& open : opens) {
+        prompts.messages.clear();
+        prompts.answer(MessageAnswer::OK);
+        open();
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].Kind, MessageKind::Error);
+        EXPECT_TRUE(s.document().Modified);
+        EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), 0xFF0000FFu);
+        EXPECT_TRUE(c.UndoA->isEnabled());
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - Untitled"));
+    }
+    c.UndoA->trigger();
+    EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), 0u);
 }
 
 TEST_F(MainFormFilesTest, AMissingCommandLineFileIsIgnored) {

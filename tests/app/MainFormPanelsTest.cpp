@@ -1,12 +1,12 @@
-#include "ColourSwatches.h"
-#include "ColoursBoxView.h"
-#include "ColoursPanel.h"
-#include "IconListModel.h"
-#include "ImageListPanel.h"
 #include "MainFormTestSupport.h"
 #include "SessionTestSupport.h"
-#include "StatusPanels.h"
-#include "WorkView.h"
+#include "app/ui/StatusPanels.h"
+#include "canvas/ui/WorkView.h"
+#include "colours/ui/ColourSwatches.h"
+#include "colours/ui/ColoursBoxView.h"
+#include "colours/ui/ColoursPanel.h"
+#include "images/ui/IconListModel.h"
+#include "images/ui/ImageListPanel.h"
 
 #include <QAction>
 #include <QListView>

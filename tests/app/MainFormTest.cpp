@@ -1,5 +1,5 @@
 #include "MainFormTestSupport.h"
-#include "StatusPanels.h"
+#include "app/ui/StatusPanels.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -1,9 +1,9 @@
-#include "ColoursPanel.h"
-#include "AlphaSliderView.h"
-#include "ColourSwatches.h"
-#include "ColoursBoxView.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "colours/ui/AlphaSliderView.h"
+#include "colours/ui/ColourSwatches.h"
+#include "colours/ui/ColoursBoxView.h"
+#include "colours/ui/ColoursPanel.h"
 
 #include <QApplication>
 #include <QFrame>

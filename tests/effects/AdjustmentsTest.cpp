@@ -1,5 +1,5 @@
-#include "Adjustments.h"
-#include "EffectPreview.h"
+#include "effects/Adjustments.h"
+#include "effects/EffectPreview.h"
 #include "EffectsTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ColourEffects.h"
+#include "effects/ColourEffects.h"
 #include "EffectsTestSupport.h"
 
 #include <QRegion>

@@ -1,6 +1,6 @@
-#include "CustomRotation.h"
+#include "effects/CustomRotation.h"
 #include "EffectsTestSupport.h"
-#include "Orientation.h"
+#include "effects/Orientation.h"
 
 #include <gtest/gtest.h>
 

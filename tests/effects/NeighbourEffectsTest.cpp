@@ -1,5 +1,5 @@
 #include "EffectsTestSupport.h"
-#include "NeighbourEffects.h"
+#include "effects/NeighbourEffects.h"
 
 #include <gtest/gtest.h>
 

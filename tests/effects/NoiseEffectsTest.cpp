@@ -1,6 +1,6 @@
 #include "EffectsTestSupport.h"
-#include "NoiseEffects.h"
-#include "Random.h"
+#include "effects/NoiseEffects.h"
+#include "pixel/Random.h"
 
 #include <gtest/gtest.h>
 #include <set>

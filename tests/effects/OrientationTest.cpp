@@ -1,5 +1,5 @@
 #include "EffectsTestSupport.h"
-#include "Orientation.h"
+#include "effects/Orientation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "EffectsTestSupport.h"
-#include "Resize.h"
+#include "effects/Resize.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RotatedPicture.h"
+#include "effects/RotatedPicture.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "EffectsTestSupport.h"
-#include "Shadow.h"
+#include "effects/Shadow.h"
 
 #include <gtest/gtest.h>
 

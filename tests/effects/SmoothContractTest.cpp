@@ -1,5 +1,5 @@
 #include "EffectsTestSupport.h"
-#include "SmoothContract.h"
+#include "effects/SmoothContract.h"
 
 #include <gtest/gtest.h>
 
