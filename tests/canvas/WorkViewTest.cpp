@@ -1,6 +1,6 @@
 #include "canvas/ui/WorkView.h"
 
-#include "canvas/Random.h"
+#include "pixel/Random.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "tools_fake_context.h"
 
-#include "canvas/Random.h"
+#include "pixel/Random.h"
 #include "canvas/tools/EraserTool.h"
 #include "canvas/tools/PolygonTool.h"
 

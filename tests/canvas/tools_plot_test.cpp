@@ -1,6 +1,6 @@
 #include "tools_fake_context.h"
 
-#include "canvas/Random.h"
+#include "pixel/Random.h"
 #include "canvas/tools/AAPlot.h"
 #include "canvas/tools/AAShapes.h"
 #include "canvas/tools/BrushShape.h"

@@ -1,6 +1,6 @@
 #include "canvas/tools/SprayTool.h"
 
-#include "canvas/Random.h"
+#include "pixel/Random.h"
 #include "canvas/tools/ToolOptions.h"
 
 #include <cmath>

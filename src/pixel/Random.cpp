@@ -1,4 +1,4 @@
-#include "canvas/Random.h"
+#include "pixel/Random.h"
 
 #include <chrono>
 #include <utility>
