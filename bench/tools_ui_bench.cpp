@@ -46,7 +46,7 @@ struct BrushDrag {
         SessionTools& tools = session.tools();
         tools.options().Anti = Anti;
         tools.options().Brush = BrushShape::preset(4);
-        tools.freeClick(BrushTag);
+        tools.controller().freeClick(BrushTag);
         session.ForegroundColor32 = 0x80204080u;
         wireTools(tools);
         work.resize(1000, 1000);
@@ -54,9 +54,7 @@ struct BrushDrag {
         work.renderWorkView();
     }
     void wireTools(SessionTools& Tools) {
-        QObject::connect(&work, &WorkView::workMouseDown, &Tools, &SessionTools::WorkMouseDown);
-        QObject::connect(&work, &WorkView::workMouseMove, &Tools, &SessionTools::WorkMouseMove);
-        QObject::connect(&work, &WorkView::workMouseUp, &Tools, &SessionTools::WorkMouseUp);
+        connectWorkMouse(&work, Tools.controller(), &Tools);
     }
     void send(QEvent::Type Type, QPoint Pixel, Qt::MouseButtons Held) {
         const double zoom = work.zoom().ZoomX / work.devicePixelRatioF();

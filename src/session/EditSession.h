@@ -128,9 +128,6 @@ public:
     // Exchange the active image with its neighbour above / below.
     void IUBClick();
     void IDBClick();
-    // The current tool draws a preview into the WorkBitmap while the mouse
-    // only hovers (brush, eraser, text): leaving the image must not keep it.
-    void setToolDrawsHoverPreview(bool Draws) { m_hoverPreviewTool = Draws; }
 
     // --- the colours (SessionColours.cpp) ---
     // The two drawing colours as the colours panel edits them; setColours
@@ -221,6 +218,5 @@ private:
     UndoHistory m_undo;
     ColoursBox m_coloursBox;
     NewIconPrompt* m_newIconPrompt = nullptr;
-    bool m_hoverPreviewTool = false;
     std::unique_ptr<SessionTools> m_tools;
 };

@@ -39,7 +39,7 @@ void EditSession::ActivateImage(int Selected, bool Forced) {
 
     endPendingShape();
     dropFloatingSelection();
-    if (m_hoverPreviewTool) reset();
+    if (m_tools->controller().currentDrawsHoverPreview()) reset();
     // After a list change (Forced) the image being left was already stored,
     // or was removed and must not be written anywhere.
     if (!Forced) storeWorkIntoActive();
@@ -124,7 +124,7 @@ void EditSession::Duplicate1Click() {
     }
     endPendingShape();
     dropFloatingSelection();
-    if (m_hoverPreviewTool) reset();
+    if (m_tools->controller().currentDrawsHoverPreview()) reset();
     storeWorkIntoActive();
 
     const IconImage& active = m_document.ActiveImage();

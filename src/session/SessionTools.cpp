@@ -1,6 +1,5 @@
 #include "session/SessionTools.h"
 
-#include "canvas/tools/FillTool.h"
 #include "canvas/tools/ToolInfo.h"
 #include "document/DefaultPalette.h"
 #include "document/FileErrors.h"
@@ -9,22 +8,12 @@
 
 #include <QDir>
 
-namespace {
-
-// The tools that paint a preview under the hovering mouse.
-bool drawsHoverPreview(int Tag) {
-    return Tag == BrushTag || Tag == EraseTag || Tag == TextTag;
-}
-
-} // namespace
-
 SessionTools::SessionTools(EditSession& Session) : m_session(Session), m_controller(*this) {
-    m_controller.registerTool(PatilTag, std::make_unique<FillTool>(m_fillOptions));
     m_options.Font = m_session.textFont();
     m_workHint = toolInfo(m_controller.CurrentTool())->status();
 
     m_sprayTim.setInterval(10);
-    connect(&m_sprayTim, &QTimer::timeout, this, &SessionTools::SprayTimTimer);
+    connect(&m_sprayTim, &QTimer::timeout, this, [this] { m_controller.SprayTimTimer(); });
 
     try {
         m_barBackground = readDataPicture(
@@ -51,30 +40,6 @@ SessionTools::~SessionTools() = default;
 void SessionTools::copyBlendSwitch() {
     m_session.WorkBitmap().Blend = m_options.Blen;
     m_session.CleanBitmap().Blend = m_options.Blen;
-}
-
-void SessionTools::WorkMouseDown(QPoint Pixel, WorkButton Button, const WorkShift& Shift) {
-    m_controller.WorkMouseDown(Pixel, Button, Shift);
-}
-
-void SessionTools::WorkMouseMove(QPoint Pixel, const WorkShift& Shift) {
-    m_controller.WorkMouseMove(Pixel, Shift);
-}
-
-void SessionTools::WorkMouseUp(QPoint Pixel, WorkButton Button, const WorkShift& Shift) {
-    m_controller.WorkMouseUp(Pixel, Button, Shift);
-}
-
-void SessionTools::WorkDblClick() {
-    m_controller.WorkDblClick();
-}
-
-void SessionTools::SprayTimTimer() {
-    m_controller.SprayTimTimer();
-}
-
-void SessionTools::BlenClick(bool Down) {
-    m_controller.BlenClick(Down);
 }
 
 void SessionTools::AntiClick(bool Down) {
@@ -171,7 +136,6 @@ void SessionTools::renderWorkView() {
 }
 
 void SessionTools::toolSelected(const ToolInfo& Info) {
-    m_session.setToolDrawsHoverPreview(drawsHoverPreview(Info.Tag));
     emit toolChanged(Info.Tag);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "canvas/WorkMouse.h"
 #include "canvas/tools/FillOptions.h"
 #include "canvas/tools/ToolContext.h"
 #include "canvas/tools/ToolController.h"
@@ -26,7 +25,7 @@ public:
 
     ToolController& controller() { return m_controller; }
     ToolOptions& options() { return m_options; }
-    FillOptions& fillOptions() { return m_fillOptions; }
+    FillOptions& fillOptions() override { return m_fillOptions; }
     // The picture behind the gradient bar, "Use Files\Tra.bmp"; null when
     // the file cannot be read (the bar then shows white behind it).
     const QImage& barBackground() const { return m_barBackground; }
@@ -37,14 +36,8 @@ public:
     const QString& workHint() const { return m_workHint; }
     bool sprayTimerRunning() const { return m_sprayTim.isActive(); }
 
-    // --- what the window calls ---
-    bool freeClick(int Tag) { return m_controller.freeClick(Tag); }
-    void WorkMouseDown(QPoint Pixel, WorkButton Button, const WorkShift& Shift);
-    void WorkMouseMove(QPoint Pixel, const WorkShift& Shift);
-    void WorkMouseUp(QPoint Pixel, WorkButton Button, const WorkShift& Shift);
-    void WorkDblClick();
-    void SprayTimTimer();
-    void BlenClick(bool Down);
+    // --- what the window calls besides the controller's mouse protocol ---
+    // Anti going down pushes Blen down too; switchesChanged tells the window.
     void AntiClick(bool Down);
     // txtChange: the text to write is Text; the text tool previews it.
     void txtChange(const QString& Text);

@@ -108,10 +108,10 @@ TEST_F(PaintFixture, EveryToolPaintsIntoTheSavedFile) {
     spin("SprayUP")->setValue(8);
     press(QPoint(40, 7));
     for (int i = 0; i < 30; ++i)
-        tools().SprayTimTimer();
+        tools().controller().SprayTimTimer();
     drag(QPoint(50, 7));
     for (int i = 0; i < 30; ++i)
-        tools().SprayTimTimer();
+        tools().controller().SprayTimTimer();
     release(QPoint(50, 7));
 
     choose(LineTag);

@@ -1,9 +1,11 @@
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "canvas/tools/ToolInfo.h"
 #include "document/DefaultPalette.h"
 #include "document/ImageCaption.h"
 #include "document/PaletteOps.h"
 #include "document/Thumbnail.h"
+#include "session/SessionTools.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -204,7 +206,7 @@ TEST_F(ImageCommands, ActivationStoresTheImageBeingLeft) {
     EXPECT_EQ(s.WorkBitmap().GetPixel(4, 4), 0xFF000002u);
 
     // A tool's hover preview is not part of the image.
-    s.setToolDrawsHoverPreview(true);
+    ASSERT_TRUE(s.tools().controller().freeClick(BrushTag));
     s.WorkBitmap().SetPixel(6, 6, 0xFFFF0000u);
     s.ActivateImage(0, false);
     EXPECT_EQ(s.document().image(1).Pixels.GetPixel(6, 6), 0xFF000002u);

@@ -92,7 +92,7 @@ TEST(SessionNew, ChoosesThePencil) {
     ScriptedPrompter prompts;
     EditSession s(prompts, DataDir);
     makeEdited(s);
-    s.tools().freeClick(SprayTag);
+    s.tools().controller().freeClick(SprayTag);
     prompts.answer(MessageAnswer::Cancel);
     s.NewAExecute(false);
     EXPECT_EQ(s.tools().CurrentTool(), SprayTag);

@@ -209,12 +209,12 @@ TEST_F(SessionUndo, AnUnfinishedPolygonNeverReachesTheImage) {
     paintAll(s, 0xFF000001u);
     SessionTools& t = s.tools();
     const auto polygonAt = [&](QPoint A, QPoint B) {
-        t.freeClick(PolygonTag);
+        t.controller().freeClick(PolygonTag);
         for (const QPoint p : {A, B}) {
-            t.WorkMouseDown(p, WorkButton::Left, WorkShift{});
-            t.WorkMouseUp(p, WorkButton::Left, WorkShift{});
+            t.controller().WorkMouseDown(p, WorkButton::Left, WorkShift{});
+            t.controller().WorkMouseUp(p, WorkButton::Left, WorkShift{});
         }
-        t.WorkMouseMove(QPoint(8, 12), WorkShift{});
+        t.controller().WorkMouseMove(QPoint(8, 12), WorkShift{});
         ASSERT_NE(s.WorkBitmap().GetPixel(2, 2), 0xFF000001u) << "rubber band shown";
     };
     const auto polygon = [&] {
@@ -233,7 +233,7 @@ TEST_F(SessionUndo, AnUnfinishedPolygonNeverReachesTheImage) {
     EXPECT_EQ(s.document().image(1).Pixels.GetPixel(2, 2), 0xFF000001u);
     EXPECT_EQ(polygon()->count(), 0);
     // A move on the next image previews nothing of the old clicks.
-    t.WorkMouseMove(QPoint(5, 5), WorkShift{});
+    t.controller().WorkMouseMove(QPoint(5, 5), WorkShift{});
     EXPECT_TRUE(s.WorkBitmap().samePixels(s.CleanBitmap()));
 
     // Undo in the middle of a polygon gives it up too.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "canvas/tools/FillOptions.h"
 #include "canvas/tools/Tool.h"
 
 // The fill tool: a click fills the connected area of the clicked pixel's exact
@@ -9,9 +8,5 @@
 // adds nothing of its own.
 class FillTool : public Tool {
 public:
-    explicit FillTool(FillOptions& Options) : m_options(Options) {}
     StrokeEnd press(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
-
-private:
-    FillOptions& m_options;
 };

@@ -7,6 +7,7 @@
 // (TexTran). Every move previews it under the mouse.
 class TextTool : public Tool {
 public:
+    bool drawsHoverPreview() const override { return true; }
     StrokeEnd press(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
     void hover(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
     void textChanged(ToolEnv& Env, QPoint Pixel) override;

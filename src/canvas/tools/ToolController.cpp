@@ -4,6 +4,7 @@
 #include "canvas/tools/CurveTool.h"
 #include "canvas/tools/EllipseTool.h"
 #include "canvas/tools/EraserTool.h"
+#include "canvas/tools/FillTool.h"
 #include "canvas/tools/HotSpotTool.h"
 #include "canvas/tools/LineTool.h"
 #include "canvas/tools/PencilTool.h"
@@ -31,6 +32,7 @@ ToolController::ToolController(ToolContext& Context)
     registerTool(RoundRectTag, std::make_unique<RoundRectTool>());
     registerTool(PolygonTag, std::make_unique<PolygonTool>());
     registerTool(HotSpotTag, std::make_unique<HotSpotTool>());
+    registerTool(PatilTag, std::make_unique<FillTool>());
 }
 
 ToolController::~ToolController() = default;
@@ -43,6 +45,11 @@ void ToolController::registerTool(int Tag, std::unique_ptr<Tool> Implementation)
 
 bool ToolController::isAvailable(int Tag) const {
     return tool(Tag) != nullptr;
+}
+
+bool ToolController::currentDrawsHoverPreview() const {
+    const Tool* t = currentTool();
+    return t && t->drawsHoverPreview();
 }
 
 Tool* ToolController::tool(int Tag) const {

@@ -69,7 +69,7 @@ ToolsPanel::ToolsPanel(QWidget* Panel, SessionTools& Tools) : QObject(Panel), m_
         m_tools.AntiClick(Down);
         showSwitches();
     });
-    connect(m_blen, &QToolButton::toggled, this, [this](bool Down) { m_tools.BlenClick(Down); });
+    connect(m_blen, &QToolButton::toggled, this, [this](bool Down) { m_tools.controller().BlenClick(Down); });
     connect(&m_tools, &SessionTools::switchesChanged, this, &ToolsPanel::showSwitches);
     connect(&m_tools, &SessionTools::toolChanged, this, &ToolsPanel::showCurrent);
 
@@ -98,7 +98,7 @@ QToolButton* ToolsPanel::button(int Tag) const {
 
 void ToolsPanel::freeClick(int Tag) {
     // A button that cannot be chosen springs back to the current tool.
-    if (!m_tools.freeClick(Tag)) showCurrent(m_tools.CurrentTool());
+    if (!m_tools.controller().freeClick(Tag)) showCurrent(m_tools.CurrentTool());
 }
 
 void ToolsPanel::showCurrent(int Tag) {

@@ -3,6 +3,7 @@
 #include "canvas/tools/ToolInfo.h"
 #include "canvas/ui/OptionPanels.h"
 #include "canvas/ui/ToolsPanel.h"
+#include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
 #include "session/EditSession.h"
 #include "session/SessionTools.h"
@@ -21,10 +22,7 @@ ToolsUi::ToolsUi(EditSession& Session, QWidget* ToolsPanelFrame, QWidget* OpsPan
     connect(m_panels, &OptionPanels::readout, this, &ToolsUi::readout);
 
     SessionTools* tools = &m_session;
-    connect(Work, &WorkView::workMouseDown, tools, &SessionTools::WorkMouseDown);
-    connect(Work, &WorkView::workMouseMove, tools, &SessionTools::WorkMouseMove);
-    connect(Work, &WorkView::workMouseUp, tools, &SessionTools::WorkMouseUp);
-    connect(Work, &WorkView::workDblClick, tools, [tools](QPoint) { tools->WorkDblClick(); });
+    connectWorkMouse(Work, tools->controller(), tools);
 
     connect(tools, &SessionTools::toolChanged, this, &ToolsUi::toolChanged);
     connect(tools, &SessionTools::workHintChanged, this, &ToolsUi::showWorkHint);

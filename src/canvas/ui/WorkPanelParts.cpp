@@ -1,5 +1,6 @@
 #include "canvas/ui/WorkPanelParts.h"
 
+#include "canvas/tools/ToolController.h"
 #include "canvas/ui/WorkView.h"
 #include "session/EditSession.h"
 
@@ -50,4 +51,15 @@ void connectWorkView(WorkView* Work, EditSession& Session) {
     Work->setSceneSource([&Session] { return sessionScene(Session); });
     QObject::connect(&Session, &EditSession::workChanged, Work, &WorkView::renderWorkView);
     QObject::connect(&Session, &EditSession::activeImageChanged, Work, &WorkView::zoomToFit);
+}
+
+void connectWorkMouse(WorkView* Work, ToolController& Tools, QObject* Context) {
+    ToolController* c = &Tools;
+    QObject::connect(Work, &WorkView::workMouseDown, Context,
+                     [c](QPoint P, WorkButton B, WorkShift S) { c->WorkMouseDown(P, B, S); });
+    QObject::connect(Work, &WorkView::workMouseMove, Context,
+                     [c](QPoint P, WorkShift S) { c->WorkMouseMove(P, S); });
+    QObject::connect(Work, &WorkView::workMouseUp, Context,
+                     [c](QPoint P, WorkButton B, WorkShift S) { c->WorkMouseUp(P, B, S); });
+    QObject::connect(Work, &WorkView::workDblClick, Context, [c](QPoint) { c->WorkDblClick(); });
 }

@@ -4,6 +4,8 @@
 
 class EditSession;
 class QFrame;
+class QObject;
+class ToolController;
 class QWidget;
 class WorkView;
 
@@ -26,3 +28,7 @@ WorkViewScene sessionScene(EditSession& Session);
 // working copies or the display settings change, a new layout whenever another
 // image becomes active.
 void connectWorkView(WorkView* Work, EditSession& Session);
+
+// Feeds the mouse on Work, in image pixels, to the tools' protocol for as long
+// as Context lives.
+void connectWorkMouse(WorkView* Work, ToolController& Tools, QObject* Context);
