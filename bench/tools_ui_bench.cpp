@@ -47,7 +47,7 @@ struct BrushDrag {
         tools.options().Anti = Anti;
         tools.options().Brush = BrushShape::preset(4);
         tools.controller().freeClick(BrushTag);
-        session.ForegroundColor32 = 0x80204080u;
+        session.setForegroundColor32(0x80204080u);
         wireTools(tools);
         work.resize(1000, 1000);
         work.show();

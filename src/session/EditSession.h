@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class NewIconPrompt;
@@ -62,9 +63,12 @@ public:
     CustomColours& customColours() { return m_settings.CustomColors; }
 
     // The two drawing colours with their alphas; they start as opaque black
-    // and transparent black on every run.
-    TColor32 ForegroundColor32 = 0xFF000000u;
-    TColor32 BackgroundColor32 = 0x00000000u;
+    // and transparent black on every run. Setting one goes through
+    // setColours, so the pens and the swatches follow.
+    TColor32 ForegroundColor32() const { return m_foreground; }
+    TColor32 BackgroundColor32() const { return m_background; }
+    void setForegroundColor32(TColor32 Color);
+    void setBackgroundColor32(TColor32 Color);
 
     // --- commands (SessionNew.cpp) ---
     // The untitled document. From code (start-up, a failed open) nothing is
@@ -109,6 +113,21 @@ public:
     // Ctrl+Z / Ctrl+Shift+Z; nothing happens while there is nowhere to go.
     void UndoAExecute();
     void RedoAExecute();
+
+    // --- the edit transaction (SessionEdit.cpp) ---
+    // Every change of the active image ends here, whoever made it (a tool,
+    // colour replacement, and later effects, paste, resize and the format
+    // change): the committed state is snapped to the palette of a palette
+    // image when SnapToPalette says so, then recorded (PushUndo, which
+    // refreshes the record and its thumbnail).
+    void finishEdit(bool SnapToPalette);
+    // Change applied to the committed state in one step: reset, Change on
+    // the WorkBitmap, commit, finishEdit, repaint.
+    void applyEdit(const std::function<void(TBitmap32&)>& Change, bool SnapToPalette);
+    // FitToPalette: snaps the committed image to the palette of a 2-, 16- or
+    // 256-colour image, copies it back into the WorkBitmap and refreshes the
+    // record; nothing for true colour.
+    void snapToPalette();
     const UndoHistory& undoHistory() const { return m_undo; }
 
     // --- the image list (SessionImages.cpp) ---
@@ -207,6 +226,8 @@ private:
     void discardFloatingSelection();
 
     Prompter& m_prompter;
+    TColor32 m_foreground = 0xFF000000u;
+    TColor32 m_background = 0x00000000u;
     QString m_programFolder;
     IconDocument m_document;
     TBitmap32 m_workBitmap{1, 1};

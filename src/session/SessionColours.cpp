@@ -5,16 +5,26 @@
 
 ColourState EditSession::colours() const {
     ColourState state;
-    state.setColour(ColourSlot::Foreground, Color32ToColor(ForegroundColor32),
-                    AlphaOf(ForegroundColor32));
-    state.setColour(ColourSlot::Background, Color32ToColor(BackgroundColor32),
-                    AlphaOf(BackgroundColor32));
+    state.setColour(ColourSlot::Foreground, Color32ToColor(m_foreground), AlphaOf(m_foreground));
+    state.setColour(ColourSlot::Background, Color32ToColor(m_background), AlphaOf(m_background));
     return state;
 }
 
+void EditSession::setForegroundColor32(TColor32 Color) {
+    ColourState state = colours();
+    state.setColour(ColourSlot::Foreground, Color32ToColor(Color), AlphaOf(Color));
+    setColours(state);
+}
+
+void EditSession::setBackgroundColor32(TColor32 Color) {
+    ColourState state = colours();
+    state.setColour(ColourSlot::Background, Color32ToColor(Color), AlphaOf(Color));
+    setColours(state);
+}
+
 void EditSession::setColours(const ColourState& State) {
-    ForegroundColor32 = State.ForegroundColor32();
-    BackgroundColor32 = State.BackgroundColor32();
+    m_foreground = State.ForegroundColor32();
+    m_background = State.BackgroundColor32();
     applyPenColour(State, m_workBitmap);
     applyBrushColour(State, m_workBitmap);
     emit coloursChanged();
@@ -67,14 +77,14 @@ void EditSession::chooseDisplayColour(DisplayColour Which) {
     if (update.RebuildColoursBox) RebuildColoursBox();
 }
 
+// The two colours come from the palette of a palette image already, so the
+// result needs no snapping.
 void EditSession::changecolClick() {
-    ::changecolClick(m_workBitmap, m_cleanBitmap, ForegroundColor32, BackgroundColor32);
-    PushUndo();
-    emit workChanged();
+    const TColor32 f = m_foreground, b = m_background;
+    applyEdit([f, b](TBitmap32& Work) { ChangeColorFToB(Work, f, b); }, false);
 }
 
 void EditSession::colcovertClick() {
-    ::colcovertClick(m_workBitmap, m_cleanBitmap, ForegroundColor32, BackgroundColor32);
-    PushUndo();
-    emit workChanged();
+    const TColor32 f = m_foreground, b = m_background;
+    applyEdit([f, b](TBitmap32& Work) { ReplaceColorsFAndB(Work, f, b); }, false);
 }

@@ -94,8 +94,8 @@ void EditSession::showOpenedDocument() {
         const auto snap = [&](TColor32 C) {
             return SetAlpha(NearestPaletteColor(Color32ToColor(C), active), AlphaOf(C));
         };
-        ForegroundColor32 = snap(ForegroundColor32);
-        BackgroundColor32 = snap(BackgroundColor32);
+        m_foreground = snap(m_foreground);
+        m_background = snap(m_background);
     }
     emit imagesReplaced();
     emit activeImageChanged();

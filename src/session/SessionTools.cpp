@@ -3,7 +3,6 @@
 #include "canvas/tools/ToolInfo.h"
 #include "document/DefaultPalette.h"
 #include "document/FileErrors.h"
-#include "document/PaletteOps.h"
 #include "session/EditSession.h"
 
 #include <QDir>
@@ -71,15 +70,11 @@ TBitmap32& SessionTools::cleanBitmap() {
 }
 
 void SessionTools::pushUndo() {
-    m_session.PushUndo();
+    m_session.finishEdit(false);
 }
 
 void SessionTools::fitToPalette() {
-    IconImage& image = m_session.ActiveImage();
-    if (image.Format > 8) return;
-    FitToPalette(m_session.CleanBitmap(), image.Format, image.Palette, &m_session);
-    m_session.WorkBitmap().Assign(m_session.CleanBitmap());
-    m_session.RefreshThumbnail();
+    m_session.snapToPalette();
 }
 
 std::uint8_t SessionTools::imageFormat() const {
@@ -102,23 +97,19 @@ int SessionTools::traRange() const {
 }
 
 TColor32 SessionTools::foregroundColor32() const {
-    return m_session.ForegroundColor32;
+    return m_session.ForegroundColor32();
 }
 
 TColor32 SessionTools::backgroundColor32() const {
-    return m_session.BackgroundColor32;
+    return m_session.BackgroundColor32();
 }
 
 void SessionTools::setForegroundColor32(TColor32 Color) {
-    ColourState state = m_session.colours();
-    state.setColour(ColourSlot::Foreground, Color32ToColor(Color), AlphaOf(Color));
-    m_session.setColours(state);
+    m_session.setForegroundColor32(Color);
 }
 
 void SessionTools::setBackgroundColor32(TColor32 Color) {
-    ColourState state = m_session.colours();
-    state.setColour(ColourSlot::Background, Color32ToColor(Color), AlphaOf(Color));
-    m_session.setColours(state);
+    m_session.setBackgroundColor32(Color);
 }
 
 void SessionTools::setWorkHint(const QString& Text) {

@@ -175,7 +175,7 @@ TEST_F(PaintFixture, EveryToolPaintsIntoTheSavedFile) {
 
     choose(PickColorTag);
     click(QPoint(2, 2));
-    EXPECT_EQ(session.ForegroundColor32, 0xFF2020E0u);
+    EXPECT_EQ(session.ForegroundColor32(), 0xFF2020E0u);
     EXPECT_EQ(tools().CurrentTool(), EraseTag);
 
     choose(HotSpotTag);

@@ -213,11 +213,11 @@ TEST_F(ImageCommands, ActivationStoresTheImageBeingLeft) {
 }
 
 TEST_F(ImageCommands, ActivatingAPaletteImageSnapsTheSwatches) {
-    s.ForegroundColor32 = 0xFF0102F0u; // a colour the 2-colour palette lacks
+    s.setForegroundColor32(0xFF0102F0u); // a colour the 2-colour palette lacks
     s.appendNewImage({8, 8, 1});
-    const TColor fg = Color32ToColor(s.ForegroundColor32);
+    const TColor fg = Color32ToColor(s.ForegroundColor32());
     EXPECT_EQ(fg, NearestPaletteColor(0x0102F0u, s.ActiveImage()));
-    EXPECT_EQ(AlphaOf(s.ForegroundColor32), 0xFF);
+    EXPECT_EQ(AlphaOf(s.ForegroundColor32()), 0xFF);
 }
 
 // Thumbnails: small images unscaled and centred, large ones scaled to fit.

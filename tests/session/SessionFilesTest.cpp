@@ -23,7 +23,7 @@ FileChoice choose(const QString& Name, int Filter = 1) {
 TEST_F(SessionFilesTest, OpenReadsEveryImageAndShowsTheFirst) {
     const QString file = writeTwoImageIcon(QStringLiteral("two.ico"));
     // A colour outside the 16-colour palette, with its own alpha.
-    session.ForegroundColor32 = SetAlpha(0x0000F0, 77);
+    session.setForegroundColor32(SetAlpha(0x0000F0, 77));
     QSignalSpy replaced(&session, &EditSession::imagesReplaced);
     QSignalSpy captions(&session, &EditSession::captionChanged);
     QSignalSpy opening(&session, &EditSession::openingDocument);
@@ -54,7 +54,7 @@ TEST_F(SessionFilesTest, OpenReadsEveryImageAndShowsTheFirst) {
     EXPECT_TRUE(session.commandStates().RemoveIA);
     EXPECT_TRUE(session.commandStates().PalA);
     // The drawing colours move onto the palette and keep their alphas.
-    EXPECT_EQ(session.ForegroundColor32, SetAlpha(0x0000FF, 77));
+    EXPECT_EQ(session.ForegroundColor32(), SetAlpha(0x0000FF, 77));
     EXPECT_EQ(recentList(), QStringList{file});
     EXPECT_EQ(desktop.noted, QStringList{file});
     EXPECT_TRUE(prompts.messages.empty());

@@ -160,8 +160,8 @@ TEST_F(SessionUndo, UndoAcrossAFormatChangeRestoresPaletteFormatAndSwatches) {
     s.ActiveImage().Palette = DefaultPalette(32, testDataDir());
     s.updateCommandStates();
     s.PushUndo();
-    s.ForegroundColor32 = 0x80A0C0D0u;
-    s.BackgroundColor32 = 0x00202020u;
+    s.setForegroundColor32(0x80A0C0D0u);
+    s.setBackgroundColor32(0x00202020u);
 
     QSignalSpy formats(&s, &EditSession::formatChanged);
     QSignalSpy boxes(&s, &EditSession::coloursBoxChanged);
@@ -175,9 +175,9 @@ TEST_F(SessionUndo, UndoAcrossAFormatChangeRestoresPaletteFormatAndSwatches) {
     EXPECT_EQ(s.ActiveImage().Caption, QStringLiteral("32 x 32  (2)"));
     // Both swatches take the nearest palette entry; the alphas stay.
     const TColor fg = NearestPaletteColor(0xA0C0D0u, 1, twoColours);
-    EXPECT_EQ(s.ForegroundColor32, SetAlpha(fg, 0x80));
-    EXPECT_EQ(s.BackgroundColor32, SetAlpha(NearestPaletteColor(0x202020u, 1, twoColours), 0));
-    EXPECT_EQ(s.WorkBitmap().PenColor, s.ForegroundColor32);
+    EXPECT_EQ(s.ForegroundColor32(), SetAlpha(fg, 0x80));
+    EXPECT_EQ(s.BackgroundColor32(), SetAlpha(NearestPaletteColor(0x202020u, 1, twoColours), 0));
+    EXPECT_EQ(s.WorkBitmap().PenColor, s.ForegroundColor32());
 
     s.RedoAExecute();
     EXPECT_EQ(s.ActiveImage().Format, 32);

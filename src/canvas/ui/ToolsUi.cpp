@@ -17,7 +17,7 @@ ToolsUi::ToolsUi(EditSession& Session, QWidget* ToolsPanelFrame, QWidget* OpsPan
     m_tools = new ToolsPanel(ToolsPanelFrame, m_session);
     EditSession* session = &Session;
     m_panels = new OptionPanels(OpsPanel, m_session, [session] {
-        return DrawingColours{session->ForegroundColor32, session->BackgroundColor32};
+        return DrawingColours{session->ForegroundColor32(), session->BackgroundColor32()};
     });
     connect(m_panels, &OptionPanels::readout, this, &ToolsUi::readout);
 
