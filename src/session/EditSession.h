@@ -131,8 +131,6 @@ public:
     const UndoHistory& undoHistory() const { return m_undo; }
 
     // --- the image list (SessionImages.cpp) ---
-    // The active image's record and list thumbnail take the CleanBitmap.
-    void RefreshThumbnail();
     // Makes the image at Selected active (a double click on the list, or
     // Forced after the list changed). Without Forced, choosing the active
     // image again does nothing.
@@ -180,7 +178,6 @@ public:
     // Recomputes the enabled states that follow the document and announces a
     // change.
     void updateCommandStates();
-    void setUndoStates(bool CanUndo, bool CanRedo);
 
 signals:
     void captionChanged(const QString& Caption);
@@ -213,6 +210,10 @@ signals:
     void coloursBoxChanged();
 
 private:
+    // The active image's record and list thumbnail take the CleanBitmap;
+    // the edit transaction and undo call it.
+    void RefreshThumbnail();
+    void setUndoStates(bool CanUndo, bool CanRedo);
     PalettePicture readColourChart();
     void loadWorkingCopies(const TBitmap32& Pixels);
     void showOpenedDocument();
