@@ -8,6 +8,7 @@
 #include "document/StatusSink.h"
 #include "document/Transparency.h"
 #include "pixel/TBitmap32.h"
+#include "session/ColourEditing.h"
 #include "session/CommandStates.h"
 #include "session/ProgramSettings.h"
 #include "session/Prompter.h"
@@ -28,7 +29,7 @@ class SessionTools;
 // the two working copies of the active image, the program-wide settings and
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
-class EditSession : public QObject, public StatusSink {
+class EditSession : public QObject, public StatusSink, public ColourEditing {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -42,7 +43,7 @@ public:
     const IconDocument& document() const { return m_document; }
     IconImage& ActiveImage() { return m_document.ActiveImage(); }
     // What the tools paint into, strokes in progress included.
-    TBitmap32& WorkBitmap() { return m_workBitmap; }
+    TBitmap32& WorkBitmap() override { return m_workBitmap; }
     // The committed state of the active image.
     TBitmap32& CleanBitmap() { return m_cleanBitmap; }
 
@@ -149,16 +150,16 @@ public:
     // --- the colours (SessionColours.cpp) ---
     // The two drawing colours as the colours panel edits them; setColours
     // also gives the WorkBitmap its PenColor and BrushColor.
-    ColourState colours() const;
-    void setColours(const ColourState& State);
+    ColourState colours() const override;
+    void setColours(const ColourState& State) override;
     // The palette box: the active image's palette or colour chart and the
     // transparent/inverted row.
-    const ColoursBox& coloursBox() const { return m_coloursBox; }
+    const ColoursBox& coloursBox() const override { return m_coloursBox; }
     void RebuildColoursBox();
-    void ColorsBoxMouseDown(int X, int Y, Qt::MouseButton Button);
+    void ColorsBoxMouseDown(int X, int Y, Qt::MouseButton Button) override;
     // A click on the foreground or background swatch: the right button swaps
     // the colours, any other asks the colour dialog.
-    void pecolMouseDown(ColourSlot Slot, Qt::MouseButton Button);
+    void pecolMouseDown(ColourSlot Slot, Qt::MouseButton Button) override;
     // The Options menu's Transparent, Inverted and Grid Color commands.
     void chooseDisplayColour(DisplayColour Which);
     // The tool-panel buttons that recolour the committed image.

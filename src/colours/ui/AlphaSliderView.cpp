@@ -1,7 +1,7 @@
 #include "colours/ui/AlphaSliderView.h"
 
 #include "colours/ScreenPointer.h"
-#include "session/EditSession.h"
+#include "session/ColourEditing.h"
 #include "session/Hint.h"
 
 #include <QLabel>
@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-AlphaSliderView::AlphaSliderView(EditSession& Session, ScreenPointer& Pointer, QWidget* Parent)
-    : QFrame(Parent), m_session(Session), m_pointer(&Pointer) {
+AlphaSliderView::AlphaSliderView(ColourEditing& Colours, ScreenPointer& Pointer, QWidget* Parent)
+    : QFrame(Parent), m_colours(Colours), m_pointer(&Pointer) {
     setObjectName(QStringLiteral("Alph"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -35,10 +35,11 @@ AlphaSliderView::AlphaSliderView(EditSession& Session, ScreenPointer& Pointer, Q
     layout->addWidget(m_label);
     applyHint(m_thumb, tr("Scroll to change alpha (F:Left button; B:Right button)"));
     m_thumb->installEventFilter(this);
-    connect(&Session, &EditSession::coloursChanged, this, [this] {
-        m_model.follow(m_session.colours());
-        placeThumb();
-    });
+    placeThumb();
+}
+
+void AlphaSliderView::followColours() {
+    m_model.follow(m_colours.colours());
     placeThumb();
 }
 
@@ -50,17 +51,17 @@ void AlphaSliderView::placeThumb() {
 }
 
 void AlphaSliderView::AlPMouseDown(Qt::MouseButton Button, int X) {
-    const int shift = m_model.press(Button, X, m_session.colours());
+    const int shift = m_model.press(Button, X, m_colours.colours());
     placeThumb();
     // The pointer stays on the same spot of the thumb.
     if (shift != 0) m_pointer->setPos(m_pointer->pos() + QPoint(shift, 0));
 }
 
 void AlphaSliderView::AlPMouseMove(int X) {
-    ColourState state = m_session.colours();
-    if (!m_model.move(X, state, m_session.WorkBitmap())) return;
+    ColourState state = m_colours.colours();
+    if (!m_model.move(X, state, m_colours.WorkBitmap())) return;
     placeThumb();
-    m_session.setColours(state);
+    m_colours.setColours(state);
 }
 
 void AlphaSliderView::AlPMouseUp() {

@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-class EditSession;
+class ColourEditing;
 class QLabel;
 class ScreenPointer;
 
@@ -19,7 +19,7 @@ public:
     static constexpr int TrackWidth = 125;
     static constexpr int TrackHeight = 17;
 
-    AlphaSliderView(EditSession& Session, ScreenPointer& Pointer, QWidget* Parent = nullptr);
+    AlphaSliderView(ColourEditing& Colours, ScreenPointer& Pointer, QWidget* Parent = nullptr);
 
     void setScreenPointer(ScreenPointer& Pointer) { m_pointer = &Pointer; }
     QFrame* AlP() const { return m_thumb; }
@@ -31,6 +31,8 @@ public:
     void AlPMouseDown(Qt::MouseButton Button, int X);
     void AlPMouseMove(int X);
     void AlPMouseUp();
+    // The colours changed elsewhere: the thumb shows the alpha it edits.
+    void followColours();
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -39,7 +41,7 @@ protected:
 private:
     void placeThumb();
 
-    EditSession& m_session;
+    ColourEditing& m_colours;
     ScreenPointer* m_pointer;
     AlphaSliderModel m_model;
     QFrame* m_thumb = nullptr;

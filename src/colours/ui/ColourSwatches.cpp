@@ -1,7 +1,7 @@
 #include "colours/ui/ColourSwatches.h"
 
 #include "colours/ui/OutlinedLabel.h"
-#include "session/EditSession.h"
+#include "session/ColourEditing.h"
 #include "session/Hint.h"
 
 #include <QLabel>
@@ -78,8 +78,8 @@ void ColourSwatch::leaveEvent(QEvent*) {
     emit left();
 }
 
-ColourSwatches::ColourSwatches(EditSession& Session, QWidget* Parent)
-    : QFrame(Parent), m_session(Session) {
+ColourSwatches::ColourSwatches(ColourEditing& Colours, QWidget* Parent)
+    : QFrame(Parent), m_colours(Colours) {
     setObjectName(QStringLiteral("colspan"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -96,22 +96,18 @@ ColourSwatches::ColourSwatches(EditSession& Session, QWidget* Parent)
 
     for (ColourSwatch* s : {m_pecol, m_brcol}) {
         connect(s, &ColourSwatch::pressed, this,
-                [this](ColourSlot Slot, Qt::MouseButton B) { m_session.pecolMouseDown(Slot, B); });
+                [this](ColourSlot Slot, Qt::MouseButton B) { m_colours.pecolMouseDown(Slot, B); });
         connect(s, &ColourSwatch::hovered, this, [this](ColourSlot Slot) {
-            const TColor c = m_session.colours().colour(Slot);
+            const TColor c = m_colours.colours().colour(Slot);
             emit readout(rgbReadout(c), hexReadout(c));
         });
         connect(s, &ColourSwatch::left, this, [this] { emit readout(QString(), QString()); });
     }
-    connect(&Session, &EditSession::coloursChanged, this, &ColourSwatches::refresh);
-    // Opening a file snaps the colours to the new image's palette without
-    // announcing it separately.
-    connect(&Session, &EditSession::activeImageChanged, this, &ColourSwatches::refresh);
     refresh();
 }
 
 void ColourSwatches::refresh() {
-    const ColourState state = m_session.colours();
+    const ColourState state = m_colours.colours();
     m_pecol->showColour(state);
     m_brcol->showColour(state);
 }

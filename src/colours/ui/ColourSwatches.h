@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-class EditSession;
+class ColourEditing;
 class QLabel;
 
 // One drawing colour's swatch (pecol or brcol) with the label that fills it
@@ -46,18 +46,18 @@ private:
 class ColourSwatches : public QFrame {
     Q_OBJECT
 public:
-    explicit ColourSwatches(EditSession& Session, QWidget* Parent = nullptr);
+    explicit ColourSwatches(ColourEditing& Colours, QWidget* Parent = nullptr);
 
     ColourSwatch* pecol() const { return m_pecol; }
     ColourSwatch* brcol() const { return m_brcol; }
-    // Both swatches and labels take the session's colours.
+    // Both swatches and labels take the current colours.
     void refresh();
 
 signals:
     void readout(const QString& Rgb, const QString& Hex);
 
 private:
-    EditSession& m_session;
+    ColourEditing& m_colours;
     ColourSwatch* m_pecol = nullptr;
     ColourSwatch* m_brcol = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class EditSession;
+class ColourEditing;
 
 // The paint box ColorsBox: shows the session's palette box and picks from it
 // with the left (foreground) or right (background) button. Over the palette
@@ -11,7 +11,7 @@ class EditSession;
 class ColoursBoxView : public QWidget {
     Q_OBJECT
 public:
-    explicit ColoursBoxView(EditSession& Session, QWidget* Parent = nullptr);
+    explicit ColoursBoxView(ColourEditing& Colours, QWidget* Parent = nullptr);
 
     // Takes the height of a rebuilt box and repaints.
     void boxChanged();
@@ -27,5 +27,5 @@ protected:
     void leaveEvent(QEvent* Event) override;
 
 private:
-    EditSession& m_session;
+    ColourEditing& m_colours;
 };

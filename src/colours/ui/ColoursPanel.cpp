@@ -49,8 +49,13 @@ ColoursPanel::ColoursPanel(EditSession& Session, QWidget* ColorsPanel, QWidget* 
     m_traLbl = markerLabel(ColorsPanel, "TraLbl", tr("Transparent\nColor"));
     m_invLbl = markerLabel(ColorsPanel, "InvLbl", tr("Inverted\nColor"));
     m_alph = new AlphaSliderView(Session, m_screenPointer, ColorsPanel);
+    connect(&Session, &EditSession::coloursChanged, m_alph, &AlphaSliderView::followColours);
 
     m_swatches = new ColourSwatches(Session, ToolsPanel);
+    connect(&Session, &EditSession::coloursChanged, m_swatches, &ColourSwatches::refresh);
+    // Opening a file snaps the colours to the new image's palette without
+    // announcing it separately.
+    connect(&Session, &EditSession::activeImageChanged, m_swatches, &ColourSwatches::refresh);
     m_swatches->move(ColspanPos);
     m_changecol = toolButton(ToolsPanel, "changecol", ChangecolPos, changeColourGlyph(),
                              tr("Change Color F to B|Click to change colors."));

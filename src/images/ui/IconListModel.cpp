@@ -1,6 +1,6 @@
 #include "images/ui/IconListModel.h"
 
-#include "session/EditSession.h"
+#include "document/IconDocument.h"
 
 #include <QBrush>
 #include <QFont>
@@ -9,20 +9,16 @@
 #include <QPalette>
 #include <QPixmap>
 
-IconListModel::IconListModel(EditSession& Session, QObject* Parent)
-    : QAbstractListModel(Parent), m_session(Session) {
-    connect(&Session, &EditSession::imagesReplaced, this, &IconListModel::rebuild);
-    connect(&Session, &EditSession::imageItemChanged, this, &IconListModel::itemChanged);
-    connect(&Session, &EditSession::activeImageChanged, this, &IconListModel::activeChanged);
-}
+IconListModel::IconListModel(const IconDocument& Document, QObject* Parent)
+    : QAbstractListModel(Parent), m_document(Document) {}
 
 int IconListModel::rowCount(const QModelIndex& Parent) const {
-    return Parent.isValid() ? 0 : m_session.document().ImageCount();
+    return Parent.isValid() ? 0 : m_document.ImageCount();
 }
 
 QVariant IconListModel::data(const QModelIndex& Index, int Role) const {
     if (!Index.isValid() || Index.row() >= rowCount()) return {};
-    const IconImage& image = m_session.document().image(Index.row());
+    const IconImage& image = m_document.image(Index.row());
     switch (Role) {
     case Qt::DisplayRole:
         return image.Caption;
@@ -36,7 +32,7 @@ QVariant IconListModel::data(const QModelIndex& Index, int Role) const {
     }
     case Qt::FontRole:
     case Qt::BackgroundRole: {
-        if (Index.row() != m_session.document().activeIndex()) return {};
+        if (Index.row() != m_document.activeIndex()) return {};
         if (Role == Qt::BackgroundRole)
             return QBrush(QGuiApplication::palette().color(QPalette::Midlight));
         QFont bold;

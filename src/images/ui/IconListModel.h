@@ -2,18 +2,19 @@
 
 #include <QAbstractListModel>
 
-class EditSession;
+class IconDocument;
 
 // The document's images as the image list shows them: one row per image in
 // list order, its caption as text and its 32 x 32 thumbnail as decoration.
 // The active image's row is marked (bold caption on a tinted ground), so an
 // item that is only highlighted is never taken for the one being edited.
-// The rows follow the session: the whole list after images were added,
-// removed or moved, one row when a caption or thumbnail changed.
+// The rows show the document; whoever changes it tells the model: the whole
+// list after images were added, removed or moved, one row when a caption or
+// thumbnail changed.
 class IconListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit IconListModel(EditSession& Session, QObject* Parent = nullptr);
+    explicit IconListModel(const IconDocument& Document, QObject* Parent = nullptr);
 
     int rowCount(const QModelIndex& Parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& Index, int Role) const override;
@@ -23,10 +24,12 @@ signals:
     // The rows were rebuilt: the view selects the active image again.
     void rebuilt();
 
-private:
+public:
+    // What the document's owner calls when it changed.
     void rebuild();
     void itemChanged(int Row);
     void activeChanged();
 
-    EditSession& m_session;
+private:
+    const IconDocument& m_document;
 };

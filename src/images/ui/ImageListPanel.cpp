@@ -66,7 +66,10 @@ ImageListPanel::ImageListPanel(EditSession& Session, QWidget* IconsPanel)
     m_list->setPalette(pal);
     applyHint(m_list, tr("Double click to select icon."));
 
-    m_model = new IconListModel(Session, this);
+    m_model = new IconListModel(Session.document(), this);
+    connect(&Session, &EditSession::imagesReplaced, m_model, &IconListModel::rebuild);
+    connect(&Session, &EditSession::imageItemChanged, m_model, &IconListModel::itemChanged);
+    connect(&Session, &EditSession::activeImageChanged, m_model, &IconListModel::activeChanged);
     m_list->setModel(m_model);
 
     layout->addWidget(m_up);
