@@ -7,6 +7,5 @@ list(APPEND BRISEL_DOCUMENT_SOURCES
   DefaultPalette.cpp
   PaletteFile.cpp
   PaletteGrid.cpp
-  PaletteMatcher.cpp
   PaletteOps.cpp
 )

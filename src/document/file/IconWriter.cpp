@@ -1,0 +1,160 @@
+#include "IconWriter.h"
+
+#include "IconCodecError.h"
+#include "IconRgb.h"
+#include "ImageRows.h"
+#include "PngCodec.h"
+
+#include <string>
+
+namespace {
+
+void putU16(std::vector<std::uint8_t>& out, unsigned v) {
+    out.push_back(std::uint8_t(v & 0xFF));
+    out.push_back(std::uint8_t((v >> 8) & 0xFF));
+}
+
+void putU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t((v >> (8 * i)) & 0xFF));
+}
+
+bool isPng(const IconImageView& image) {
+    return IconFile::StoredAsPng(image.Width, image.Height);
+}
+
+// The bytes of a classic bitmap image.
+std::uint32_t bitmapBytes(const IconImageView& image) {
+    const int w = image.Width;
+    const int h = image.Height;
+    return std::uint32_t(IconFile::InfoHeaderSize + 4 * IconFile::ColourTableEntries(image.Format) +
+                         ImageDataSize(w, h, image.Format) + ImageDataSize(w, h, 1));
+}
+
+void checkImages(const std::vector<IconImageView>& images) {
+    if (images.empty()) throw IconCodecError("There are no images to save.");
+    if (images.size() > std::size_t(IconFile::MaxImageCount))
+        throw IconCodecError("An icon file holds at most " +
+                             std::to_string(IconFile::MaxImageCount) + " images.");
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const IconImageView& image = images[i];
+        const int w = image.Width;
+        const int h = image.Height;
+        if (w < 1 || h < 1 || w > IconFile::MaxSide || h > IconFile::MaxSide || !image.Pixels)
+            throw IconCodecError("Image " + std::to_string(i + 1) + " is " + std::to_string(w) +
+                                 " x " + std::to_string(h) +
+                                 " pixels; an icon image is 1 to 256 pixels wide and high.");
+        if (!IconFile::IsSupportedBitCount(image.Format))
+            throw IconCodecError("Image " + std::to_string(i + 1) +
+                                 " has an unknown colour format.");
+    }
+}
+
+// A PNG picture has no mask and no palette: alpha says everything. Format 32
+// keeps its pixels exactly, so a picture read from a PNG is written back as
+// it was; the other formats show their masked pixels with alpha 0.
+std::vector<std::uint8_t> pngOf(const IconImageView& image, const TransparencySettings& settings) {
+    const std::size_t n = std::size_t(image.Width) * std::size_t(image.Height);
+    if (image.Format == 32) return EncodePng(image.Pixels, image.Width, image.Height, PngPacking::Small);
+    std::vector<std::uint32_t> pixels(image.Pixels, image.Pixels + n);
+    for (std::uint32_t& c : pixels)
+        c = IconRgb::withAlpha(c, IsMaskedPixel(c, image.Format, settings) ? 0 : 255);
+    return EncodePng(pixels.data(), image.Width, image.Height, PngPacking::Small);
+}
+
+void writeDirectory(std::vector<std::uint8_t>& out, std::uint16_t fileType,
+                    const std::vector<IconImageView>& images,
+                    const std::vector<std::vector<std::uint8_t>>& pngs) {
+    putU16(out, 0);
+    putU16(out, fileType);
+    putU16(out, unsigned(images.size()));
+    std::uint32_t offset =
+        std::uint32_t(IconFile::HeaderSize + IconFile::EntrySize * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const IconImageView& image = images[i];
+        const bool png = isPng(image);
+        const int format = png ? 32 : image.Format;
+        out.push_back(IconFile::SideByte(image.Width));
+        out.push_back(IconFile::SideByte(image.Height));
+        out.push_back(std::uint8_t(format == 1 ? 2 : format == 4 ? 16 : 0));
+        out.push_back(0);
+        const bool icon = fileType == IconFile::TypeIcon;
+        putU16(out, icon ? 1u : image.HotSpotX);
+        putU16(out, icon ? unsigned(format) : image.HotSpotY);
+        const std::uint32_t size = png ? std::uint32_t(pngs[i].size()) : bitmapBytes(image);
+        putU32(out, size);
+        putU32(out, offset);
+        offset += size;
+    }
+}
+
+// The colour bitmap and the mask of one image. Masked pixels are stood in for
+// by white (inverted) or black (transparent) with alpha 0, so that programs
+// which ignore the mask's meaning still show them right.
+void writeBitmap(std::vector<std::uint8_t>& out, const IconImageView& image,
+                 const TransparencySettings& settings) {
+    const int w = image.Width;
+    const int h = image.Height;
+    const int format = image.Format;
+
+    putU32(out, IconFile::InfoHeaderSize);
+    putU32(out, std::uint32_t(w));
+    putU32(out, std::uint32_t(2 * h));
+    putU16(out, 1);
+    putU16(out, unsigned(format));
+    putU32(out, 0); // compression
+    putU32(out, std::uint32_t(ImageDataSize(w, h, format)));
+    putU32(out, 0);
+    putU32(out, 0);
+    putU32(out, 0); // colours used: the full table follows
+    putU32(out, 0);
+
+    static const std::vector<std::uint32_t> noPalette;
+    const std::vector<std::uint32_t>& palette = image.Palette ? *image.Palette : noPalette;
+    for (int i = 0; i < IconFile::ColourTableEntries(format); ++i) {
+        const std::uint32_t c = std::size_t(i) < palette.size() ? palette[std::size_t(i)] : 0;
+        out.insert(out.end(), {std::uint8_t(IconRgb::blue(c)), std::uint8_t(IconRgb::green(c)),
+                               std::uint8_t(IconRgb::red(c)), 0});
+    }
+
+    const std::size_t n = std::size_t(w) * std::size_t(h);
+    std::vector<std::uint32_t> colours(n);
+    std::vector<std::uint32_t> mask(n, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint32_t c = image.Pixels[i];
+        if (IsMaskedPixel(c, ColourFormat(format), settings)) {
+            colours[i] = IsInvertedPixel(c, ColourFormat(format), settings) ? 0x00FFFFFFu : 0u;
+            mask[i] = 0x00FFFFFFu;
+        } else {
+            colours[i] = c;
+        }
+    }
+    EncodeRows(colours.data(), w, h, palette, format, out);
+    static const std::vector<std::uint32_t> maskPalette{0x000000, 0xFFFFFF};
+    EncodeRows(mask.data(), w, h, maskPalette, 1, out);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
+                                         const std::vector<IconImageView>& Images,
+                                         const TransparencySettings& Settings) {
+    checkImages(Images);
+    std::vector<std::vector<std::uint8_t>> pngs(Images.size());
+    std::size_t total = IconFile::HeaderSize + std::size_t(IconFile::EntrySize) * Images.size();
+    for (std::size_t i = 0; i < Images.size(); ++i) {
+        if (isPng(Images[i])) pngs[i] = pngOf(Images[i], Settings);
+        total += isPng(Images[i]) ? pngs[i].size() : bitmapBytes(Images[i]);
+    }
+    if (total > 0xFFFFFFFFu) throw IconCodecError("The images do not fit in one icon file.");
+    std::vector<std::uint8_t> out;
+    out.reserve(total);
+    writeDirectory(out, FileType, Images, pngs);
+    for (std::size_t i = 0; i < Images.size(); ++i) {
+        if (isPng(Images[i]))
+            out.insert(out.end(), pngs[i].begin(), pngs[i].end());
+        else
+            writeBitmap(out, Images[i], Settings);
+    }
+    return out;
+}
