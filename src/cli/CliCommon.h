@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <exception>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -13,32 +13,34 @@
 // reason; the program prints it on one line and ends with status 1.
 class CliError : public std::runtime_error {
 public:
-    explicit CliError(const QString& Message)
-        : std::runtime_error(Message.toStdString()), m_message(Message) {}
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    using std::runtime_error::runtime_error;
 };
+
+using Arguments = std::vector<std::string>;
 
 // The commands; each returns the exit status. Args are the arguments after
 // the command's name.
-int runExtract(const QStringList& Args);
-int runCreate(const QStringList& Args);
-int runConvert(const QStringList& Args);
+int runExtract(const Arguments& Args);
+int runCreate(const Arguments& Args);
+int runConvert(const Arguments& Args);
 
-// Output through stdio, so many lines cost one buffered write.
-void printLine(const QString& Line);
-void printError(const QString& Message);
+// "brisel-cli: " and the message on one line of standard error.
+void printError(const std::string& Message);
 
 // The whole file at Path; throws CliError naming it when it cannot be read.
-QByteArray readWholeFile(const QString& Path);
+std::vector<std::uint8_t> readWholeFile(const std::string& Path);
 
 // Writes Bytes to a new file beside Path and only then puts it in Path's
 // place, so Path is never left half-written. An existing file keeps its
 // permissions. Unlike the editor's save this does not wait for the disk: a
 // batch of files would otherwise wait once per file.
-void writeFileReplacing(const QString& Path, const QByteArray& Bytes);
+void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes);
+
+// Makes the folder Path and the folders above it that are missing.
+void makeFolders(const std::string& Path);
+
+// Path without its folder and its last extension ("a/b/app.ico" -> "app").
+std::string baseName(const std::string& Path);
 
 // Runs Work(i) for i = 0 .. Count - 1 on as many threads as there are
 // processors. Every item is independent. When items throw, the exception of

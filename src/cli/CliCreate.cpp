@@ -4,186 +4,172 @@
 
 #include "CliCommon.h"
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
-#include "ImageCaption.h"
-#include "PaletteOps.h"
+#include "IconCodecError.h"
+#include "IconReader.h"
+#include "IconWriter.h"
+#include "PaletteFit.h"
+#include "PngCodec.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QImageReader>
-#include <algorithm>
-#include <iterator>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
 
 namespace {
 
 struct CreateOptions {
-    QString Out;
+    std::string Out;
     std::uint16_t Type = IconFile::TypeIcon;
     ColourFormat Format = 32;
     bool HotSpotGiven = false;
     int HotSpotX = 0;
     int HotSpotY = 0;
-    QStringList Pictures;
+    std::vector<std::string> Pictures;
 };
 
-int parseNumber(const QString& Text, int Low, int High, const QString& What) {
-    bool ok = false;
-    const int v = Text.toInt(&ok);
-    if (!ok || v < Low || v > High)
-        throw CliError(QStringLiteral("create: %1 must be a number from %2 to %3, not \"%4\"")
-                           .arg(What)
-                           .arg(Low)
-                           .arg(High)
-                           .arg(Text));
-    return v;
+std::string trimmed(const std::string& Text) {
+    const std::size_t first = Text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return Text.substr(first, Text.find_last_not_of(" \t") - first + 1);
 }
 
-CreateOptions parseCreate(const QStringList& Args) {
+int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
+    const std::string t = trimmed(Text);
+    char* end = nullptr;
+    errno = 0;
+    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
+        throw CliError("create: " + What + " must be a number from " + std::to_string(Low) +
+                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
+    return int(v);
+}
+
+CreateOptions parseCreate(const Arguments& Args) {
     CreateOptions o;
-    for (int i = 0; i < Args.size(); ++i) {
-        const QString& a = Args.at(i);
-        const auto value = [&]() -> QString {
-            if (i + 1 >= Args.size())
-                throw CliError(QStringLiteral("create: %1 needs a value").arg(a));
-            return Args.at(++i);
+    for (std::size_t i = 0; i < Args.size(); ++i) {
+        const std::string& a = Args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= Args.size()) throw CliError("create: " + a + " needs a value");
+            return Args[++i];
         };
-        if (a == QLatin1String("--cursor")) {
+        if (a == "--cursor") {
             o.Type = IconFile::TypeCursor;
-        } else if (a == QLatin1String("--format")) {
-            const QString v = value();
-            const int f = parseNumber(v, 1, 32, QStringLiteral("the format"));
+        } else if (a == "--format") {
+            const std::string& v = value();
+            const int f = parseNumber(v, 1, 32, "the format");
             if (!IconFile::IsSupportedBitCount(f))
-                throw CliError(
-                    QStringLiteral("create: the format must be 1, 4, 8, 24 or 32, not \"%1\"")
-                        .arg(v));
+                throw CliError("create: the format must be 1, 4, 8, 24 or 32, not \"" + v + "\"");
             o.Format = ColourFormat(f);
-        } else if (a == QLatin1String("--hotspot")) {
-            const QStringList xy = value().split(QLatin1Char(','));
-            if (xy.size() != 2)
-                throw CliError(QStringLiteral("create: the hot spot is written X,Y"));
-            o.HotSpotX =
-                parseNumber(xy.at(0).trimmed(), 0, 255, QStringLiteral("the hot spot's X"));
-            o.HotSpotY =
-                parseNumber(xy.at(1).trimmed(), 0, 255, QStringLiteral("the hot spot's Y"));
+        } else if (a == "--hotspot") {
+            const std::string& xy = value();
+            const std::size_t comma = xy.find(',');
+            if (comma == std::string::npos || xy.find(',', comma + 1) != std::string::npos)
+                throw CliError("create: the hot spot is written X,Y");
+            o.HotSpotX = parseNumber(xy.substr(0, comma), 0, 255, "the hot spot's X");
+            o.HotSpotY = parseNumber(xy.substr(comma + 1), 0, 255, "the hot spot's Y");
             o.HotSpotGiven = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            throw CliError(QStringLiteral("create: unknown option %1").arg(a));
-        } else if (o.Out.isEmpty()) {
+        } else if (a.compare(0, 2, "--") == 0) {
+            throw CliError("create: unknown option " + a);
+        } else if (o.Out.empty()) {
             o.Out = a;
         } else {
-            o.Pictures << a;
+            o.Pictures.push_back(a);
         }
     }
-    if (o.Out.isEmpty() || o.Pictures.isEmpty())
-        throw CliError(QStringLiteral("create: give OUT and at least one PICTURE"));
+    if (o.Out.empty() || o.Pictures.empty())
+        throw CliError("create: give OUT and at least one PICTURE");
     if (o.HotSpotGiven && o.Type != IconFile::TypeCursor)
-        throw CliError(QStringLiteral("create: a hot spot belongs to a cursor; add --cursor"));
+        throw CliError("create: a hot spot belongs to a cursor; add --cursor");
     return o;
 }
 
-TBitmap32 readPicture(const QString& Path) {
-    const QString shown = QDir::toNativeSeparators(Path);
-    QImageReader reader(Path);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > IconFile::MaxSide || size.height() > IconFile::MaxSide))
-        throw CliError(
-            QStringLiteral("%1: the picture is %2 x %3 pixels; an image is at most 255 x 255")
-                .arg(shown)
-                .arg(size.width())
-                .arg(size.height()));
-    const QImage picture = reader.read();
-    if (picture.isNull()) throw CliError(QStringLiteral("%1: %2").arg(shown, reader.errorString()));
-    if (picture.width() > IconFile::MaxSide || picture.height() > IconFile::MaxSide)
-        throw CliError(
-            QStringLiteral("%1: the picture is %2 x %3 pixels; an image is at most 255 x 255")
-                .arg(shown)
-                .arg(picture.width())
-                .arg(picture.height()));
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    TBitmap32 px;
-    px.Width = argb.width();
-    px.Height = argb.height();
-    px.Size = px.Width * px.Height * 4;
-    px.Bits.reserve(std::size_t(px.Width) * std::size_t(px.Height));
-    for (int y = 0; y < px.Height; ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        // 0xAARRGGBB to red in the low byte: red and blue change places.
-        std::transform(in, in + px.Width, std::back_inserter(px.Bits), [](QRgb c) {
-            return TColor32((c & 0xFF00FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16));
-        });
+IconRaster readPicture(const std::string& Path, const CreateOptions& O) {
+    const std::vector<std::uint8_t> bytes = readWholeFile(Path);
+    int w = 0, h = 0;
+    if (!PngSize(bytes.data(), bytes.size(), w, h)) throw CliError(Path + ": not a PNG picture");
+    if (w > IconFile::MaxSide || h > IconFile::MaxSide)
+        throw CliError(Path + ": the picture is " + std::to_string(w) + " x " + std::to_string(h) +
+                       " pixels; an image is at most 256 x 256");
+    IconRaster image;
+    try {
+        PngPicture picture = DecodePng(bytes.data(), bytes.size(), IconFile::MaxSide);
+        image.Width = picture.Width;
+        image.Height = picture.Height;
+        image.Pixels = std::move(picture.Pixels);
+    } catch (const PngError& e) {
+        throw CliError(Path + ": " + e.what());
     }
-    return px;
-}
-
-std::unique_ptr<IconImage> imageOf(TBitmap32 Pixels, const CreateOptions& O) {
-    auto image = std::make_unique<IconImage>();
-    image->Format = O.Format;
-    image->HotSpotX = std::uint8_t(O.HotSpotX);
-    image->HotSpotY = std::uint8_t(O.HotSpotY);
+    image.Format = O.Format;
+    image.HotSpotX = std::uint8_t(O.HotSpotX);
+    image.HotSpotY = std::uint8_t(O.HotSpotY);
     const int entries = IconFile::ColourTableEntries(O.Format);
     if (entries > 0) {
         // The palette holds the picture's first colours in reading order;
         // entries it leaves over stay black. Every visible pixel then takes
         // its nearest entry.
-        PaletteFromImage(Pixels, entries, image->Palette);
-        FitToPalette(Pixels, O.Format, image->Palette);
+        image.Palette = PaletteOfFirstColours(image.Pixels.data(), image.Pixels.size(), entries);
+        SnapToPalette(image.Pixels.data(), image.Pixels.size(), image.Palette);
     }
-    image->Pixels = std::move(Pixels);
     return image;
 }
 
-void save(const QString& Out, std::uint16_t Type,
-          const std::vector<std::unique_ptr<IconImage>>& Images) {
-    QByteArray bytes;
+void save(const std::string& Out, std::uint16_t Type, const std::vector<IconRaster>& Images) {
+    std::vector<IconImageView> views;
+    views.reserve(Images.size());
+    for (const IconRaster& r : Images)
+        views.push_back({r.Width, r.Height, r.Format, r.HotSpotX, r.HotSpotY, r.Pixels.data(),
+                         &r.Palette});
+    std::vector<std::uint8_t> bytes;
     try {
-        bytes = WriteIconFile(Type, Images, TransparencySettings());
-    } catch (const FileError& e) {
-        throw CliError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(Out), e.message()));
+        bytes = EncodeIconFile(Type, views, TransparencySettings());
+    } catch (const IconCodecError& e) {
+        throw CliError(Out + ": " + e.what());
     }
     writeFileReplacing(Out, bytes);
 }
 
 } // namespace
 
-int runCreate(const QStringList& Args) {
+int runCreate(const Arguments& Args) {
     const CreateOptions o = parseCreate(Args);
-    if (o.Pictures.size() > IconFile::MaxImageCount)
-        throw CliError(
-            QStringLiteral("create: a file holds at most %1 images").arg(IconFile::MaxImageCount));
-    std::vector<std::unique_ptr<IconImage>> images(std::size_t(o.Pictures.size()));
-    forEachParallel(int(images.size()), [&](int i) {
-        images[std::size_t(i)] = imageOf(readPicture(o.Pictures.at(i)), o);
-    });
+    if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
+        throw CliError("create: a file holds at most " + std::to_string(IconFile::MaxImageCount) +
+                       " images");
+    std::vector<IconRaster> images(o.Pictures.size());
+    forEachParallel(int(images.size()),
+                    [&](int i) { images[std::size_t(i)] = readPicture(o.Pictures[std::size_t(i)], o); });
     save(o.Out, o.Type, images);
     return 0;
 }
 
-int runConvert(const QStringList& Args) {
-    if (Args.size() != 2) throw CliError(QStringLiteral("convert: give one IN and one OUT"));
-    const QString& in = Args.at(0);
-    const QString& out = Args.at(1);
-    const QString suffix = QFileInfo(out).suffix().toLower();
+int runConvert(const Arguments& Args) {
+    if (Args.size() != 2) throw CliError("convert: give one IN and one OUT");
+    const std::string& in = Args[0];
+    const std::string& out = Args[1];
+    const std::size_t dot = out.rfind('.');
+    std::string suffix = dot == std::string::npos ? std::string() : out.substr(dot + 1);
+    for (char& c : suffix)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     std::uint16_t type = 0;
-    if (suffix == QLatin1String("ico"))
+    if (suffix == "ico")
         type = IconFile::TypeIcon;
-    else if (suffix == QLatin1String("cur"))
+    else if (suffix == "cur")
         type = IconFile::TypeCursor;
     else
-        throw CliError(QStringLiteral("%1: the name must end in .ico or .cur")
-                           .arg(QDir::toNativeSeparators(out)));
-    IconFileContents contents;
-    try {
-        contents =
-            ReadIconFile(readWholeFile(in), QDir::toNativeSeparators(in), TransparencySettings());
-    } catch (const FileError& e) {
-        throw CliError(e.message());
+        throw CliError(out + ": the name must end in .ico or .cur");
+    IconContents contents;
+    {
+        const std::vector<std::uint8_t> bytes = readWholeFile(in);
+        try {
+            contents = DecodeIconFile(bytes.data(), bytes.size(), in, TransparencySettings());
+        } catch (const IconCodecError& e) {
+            throw CliError(e.what());
+        }
     }
     // An icon's directory holds planes and bit count where a cursor keeps its
     // hot spot; a cursor made from an icon starts at the top-left corner.
     if (type == IconFile::TypeCursor && contents.FileType != IconFile::TypeCursor)
-        for (auto& image : contents.Images)
-            image->HotSpotX = image->HotSpotY = 0;
+        for (IconRaster& image : contents.Images)
+            image.HotSpotX = image.HotSpotY = 0;
     save(out, type, contents.Images);
     return 0;
 }

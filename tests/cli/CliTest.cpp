@@ -116,6 +116,44 @@ TEST_F(CliTest, CreateInfoAndExtractRoundTrip) {
         }
 }
 
+// A 256-pixel picture becomes a PNG image, listed, extracted and converted
+// with every pixel kept.
+TEST_F(CliTest, ImagesOf256GoThroughEveryCommand) {
+    const QString a = picture(QStringLiteral("a.png"), 256, 256, translucentRamp);
+    const QString b = picture(QStringLiteral("b.png"), 16, 256, threeColours);
+    const QString out = path(QStringLiteral("big.ico"));
+    const CliRun made = cli({QStringLiteral("create"), out, a, b});
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+
+    const CliRun info = cli({QStringLiteral("info"), out});
+    EXPECT_EQ(info.Status, 0);
+    const QStringList lines = info.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral(": 0: 256 x 256, 32 bits, hot spot -, ")));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" bytes (PNG)"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral(": 1: 16 x 256, 32 bits, hot spot -, ")));
+
+    const QString cur = path(QStringLiteral("big.cur"));
+    ASSERT_EQ(cli({QStringLiteral("convert"), out, cur}).Status, 0);
+    const QString dir = path(QStringLiteral("pictures"));
+    ASSERT_EQ(cli({QStringLiteral("extract"), cur, dir}).Status, 0);
+    const struct {
+        QString source, extracted;
+    } pairs[] = {{a, QStringLiteral("big-0.png")}, {b, QStringLiteral("big-1.png")}};
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.extracted.toStdString());
+        const QImage back =
+            QImage(QDir(dir).filePath(p.extracted)).convertToFormat(QImage::Format_ARGB32);
+        const QImage original = QImage(p.source).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(back.size(), original.size());
+        for (int y = 0; y < back.height(); ++y)
+            for (int x = 0; x < back.width(); ++x) {
+                const QRgb want = qAlpha(original.pixel(x, y)) == 0 ? 0 : original.pixel(x, y);
+                ASSERT_EQ(back.pixel(x, y), want) << x << "," << y;
+            }
+    }
+}
+
 TEST_F(CliTest, PaletteFormatsTakeThePicturesFirstColours) {
     const QString b = picture(QStringLiteral("rgb.png"), 6, 4, threeColours);
     const struct {
@@ -193,7 +231,7 @@ TEST_F(CliTest, InvertedAndTransparentPixelsExtractWithAlphaZero) {
 
 TEST_F(CliTest, FailuresNameTheFileAndLeaveOldFilesAlone) {
     const QString good = picture(QStringLiteral("good.png"), 4, 4, threeColours);
-    const QString big = picture(QStringLiteral("big.png"), 256, 2, threeColours);
+    const QString big = picture(QStringLiteral("big.png"), 257, 2, threeColours);
     const QString notIcon = path(QStringLiteral("text.ico"));
     {
         QFile f(notIcon);
