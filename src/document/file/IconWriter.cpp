@@ -117,21 +117,30 @@ void writeBitmap(std::vector<std::uint8_t>& out, const IconImageView& image,
                                std::uint8_t(IconRgb::red(c)), 0});
     }
 
-    const std::size_t n = std::size_t(w) * std::size_t(h);
-    std::vector<std::uint32_t> colours(n);
-    std::vector<std::uint32_t> mask(n, 0);
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint32_t c = image.Pixels[i];
-        if (IsMaskedPixel(c, ColourFormat(format), settings)) {
-            colours[i] = IsInvertedPixel(c, ColourFormat(format), settings) ? 0x00FFFFFFu : 0u;
-            mask[i] = 0x00FFFFFFu;
-        } else {
-            colours[i] = c;
+    // Row by row, bottom first: the stand-in colours and the mask of one row
+    // at a time, encoded straight into the file.
+    const std::size_t colourStart = out.size();
+    const std::size_t colourStride = std::size_t(IconFile::RowStride(w, format));
+    const std::size_t maskStride = std::size_t(IconFile::RowStride(w, 1));
+    out.resize(colourStart + colourStride * std::size_t(h) + maskStride * std::size_t(h), 0);
+    std::uint8_t* colourRow = out.data() + colourStart;
+    std::uint8_t* maskRow = colourRow + colourStride * std::size_t(h);
+    RowEncoder colourEncoder(palette, format);
+    std::vector<std::uint32_t> colours(static_cast<std::size_t>(w));
+    for (int y = h - 1; y >= 0; --y, colourRow += colourStride, maskRow += maskStride) {
+        const std::uint32_t* in = image.Pixels + std::size_t(y) * std::size_t(w);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t c = in[x];
+            if (IsMaskedPixel(c, ColourFormat(format), settings)) {
+                colours[std::size_t(x)] =
+                    IsInvertedPixel(c, ColourFormat(format), settings) ? 0x00FFFFFFu : 0u;
+                maskRow[x >> 3] |= std::uint8_t(0x80 >> (x & 7));
+            } else {
+                colours[std::size_t(x)] = c;
+            }
         }
+        colourEncoder.encode(colours.data(), w, colourRow);
     }
-    EncodeRows(colours.data(), w, h, palette, format, out);
-    static const std::vector<std::uint32_t> maskPalette{0x000000, 0xFFFFFF};
-    EncodeRows(mask.data(), w, h, maskPalette, 1, out);
 }
 
 } // namespace

@@ -75,35 +75,43 @@ void EncodeRows(const std::uint32_t* Source, int Width, int Height,
     Out.resize(start + std::size_t(ImageDataSize(w, Height, BitCount)), 0);
     std::uint8_t* row = Out.data() + start;
 
-    PaletteIndexer indexer(Palette, IconFile::ColourTableEntries(BitCount));
-    for (int y = Height - 1; y >= 0; --y, row += stride) {
-        const std::uint32_t* in = Source + std::size_t(y) * std::size_t(w);
-        switch (BitCount) {
-        case 1:
-            for (int x = 0; x < w; ++x)
-                row[x >> 3] |= std::uint8_t((indexer.index(in[x]) & 1) << (7 - (x & 7)));
-            break;
-        case 4:
-            for (int x = 0; x < w; ++x) {
-                const int i = indexer.index(in[x]) & 0x0F;
-                row[x >> 1] |= std::uint8_t((x & 1) ? i : i << 4);
-            }
-            break;
-        case 8:
-            for (int x = 0; x < w; ++x)
-                row[x] = std::uint8_t(indexer.index(in[x]));
-            break;
-        default: // 24 and 32: blue, green, red (, alpha)
-            const int bytes = BitCount / 8;
-            for (int x = 0; x < w; ++x) {
-                std::uint8_t* p = row + bytes * x;
-                p[0] = std::uint8_t(IconRgb::blue(in[x]));
-                p[1] = std::uint8_t(IconRgb::green(in[x]));
-                p[2] = std::uint8_t(IconRgb::red(in[x]));
-                if (bytes == 4) p[3] = std::uint8_t(IconRgb::alpha(in[x]));
-            }
-            break;
+    RowEncoder encoder(Palette, BitCount);
+    for (int y = Height - 1; y >= 0; --y, row += stride)
+        encoder.encode(Source + std::size_t(y) * std::size_t(w), w, row);
+}
+
+RowEncoder::RowEncoder(const std::vector<std::uint32_t>& Palette, int BitCount)
+    : m_bitCount(BitCount), m_indexer(Palette, IconFile::ColourTableEntries(BitCount)) {
+    if (!IconFile::IsSupportedBitCount(BitCount))
+        throw std::invalid_argument("unsupported bit count");
+}
+
+void RowEncoder::encode(const std::uint32_t* in, int w, std::uint8_t* row) {
+    switch (m_bitCount) {
+    case 1:
+        for (int x = 0; x < w; ++x)
+            row[x >> 3] |= std::uint8_t((m_indexer.index(in[x]) & 1) << (7 - (x & 7)));
+        break;
+    case 4:
+        for (int x = 0; x < w; ++x) {
+            const int i = m_indexer.index(in[x]) & 0x0F;
+            row[x >> 1] |= std::uint8_t((x & 1) ? i : i << 4);
         }
+        break;
+    case 8:
+        for (int x = 0; x < w; ++x)
+            row[x] = std::uint8_t(m_indexer.index(in[x]));
+        break;
+    default: // 24 and 32: blue, green, red (, alpha)
+        const int bytes = m_bitCount / 8;
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t* p = row + bytes * x;
+            p[0] = std::uint8_t(IconRgb::blue(in[x]));
+            p[1] = std::uint8_t(IconRgb::green(in[x]));
+            p[2] = std::uint8_t(IconRgb::red(in[x]));
+            if (bytes == 4) p[3] = std::uint8_t(IconRgb::alpha(in[x]));
+        }
+        break;
     }
 }
 

@@ -29,6 +29,8 @@ void EncodeRows(const std::uint32_t* Source, int Width, int Height,
                 const std::vector<std::uint32_t>& Palette, int BitCount,
                 std::vector<std::uint8_t>& Out);
 
+class RowEncoder;
+
 // The first entry of Palette equal to RGB (alpha dropped), or -1 when none is.
 int PaletteIndex(std::uint32_t RGB, const std::vector<std::uint32_t>& Palette);
 
@@ -52,4 +54,17 @@ private:
     std::uint32_t m_lastColour = 0;
     int m_lastIndex = -1;
     std::optional<PaletteMatcher> m_nearest; // made at the first colour not in the palette
+};
+
+// Encodes rows one at a time at BitCount (1, 4, 8, 24 or 32), with one
+// palette lookup for all of them: for writers that make each row on the fly.
+class RowEncoder {
+public:
+    RowEncoder(const std::vector<std::uint32_t>& Palette, int BitCount);
+    // Width pixels into Out, which holds RowStride(Width, BitCount) zero bytes.
+    void encode(const std::uint32_t* Row, int Width, std::uint8_t* Out);
+
+private:
+    int m_bitCount;
+    PaletteIndexer m_indexer;
 };

@@ -5,9 +5,10 @@
 #include <stdexcept>
 #include <vector>
 
-// PNG pictures as icons carry them: decoded with libpng (every colour type
-// and bit depth, interlaced or not) and written with our own rows filter and
-// libdeflate, which packs several times faster than zlib.
+// PNG pictures as icons carry them: plain 8-bit RGB(A) ones decoded with
+// libdeflate, all others with libpng (every colour type and bit depth,
+// interlaced or not); written with our own row filters and libdeflate, which
+// packs several times faster than zlib.
 //
 // Pixels are straight-alpha colours, red in the low byte, rows top to bottom:
 // in memory exactly the red, green, blue, alpha bytes of a PNG's RGBA rows.

@@ -1,5 +1,7 @@
 #include "PngCodec.h"
 
+#include "PngPlainDecoder.h"
+
 #include <png.h>
 
 #include <csetjmp>
@@ -105,6 +107,8 @@ PngPicture DecodePng(const std::uint8_t* Data, std::size_t Size, int MaxSide) {
         throw PngError("the picture is " + std::to_string(picture.Width) + " x " +
                        std::to_string(picture.Height) + " pixels");
     picture.Pixels.resize(std::size_t(picture.Width) * std::size_t(picture.Height));
+    if (DecodePlainPng(Data, Size, picture.Width, picture.Height, picture.Pixels.data()))
+        return picture;
     std::vector<png_bytep> rows(std::size_t(picture.Height));
     for (int y = 0; y < picture.Height; ++y)
         rows[std::size_t(y)] =

@@ -36,33 +36,38 @@ int paethPredictor(int A, int B, int C) {
     return pa <= pb && pa <= pc ? A : pb <= pc ? B : C;
 }
 
-// One row through one filter; Above is null for the first row. A template,
-// so that each filter's loop is compiled without the choice inside it.
-template <Filter F>
-void filterRowWith(const std::uint8_t* Row, const std::uint8_t* Above, std::size_t Bytes,
-                   std::uint8_t* Out) {
-    constexpr std::size_t bpp = 4;
-    for (std::size_t i = 0; i < Bytes; ++i) {
-        const int a = i >= bpp ? Row[i - bpp] : 0;
-        const int b = Above ? Above[i] : 0;
-        const int c = Above && i >= bpp ? Above[i - bpp] : 0;
-        int predicted = 0;
-        if (F == Sub) predicted = a;
-        if (F == Up) predicted = b;
-        if (F == Average) predicted = (a + b) / 2;
-        if (F == Paeth) predicted = paethPredictor(a, b, c);
-        Out[i] = std::uint8_t(Row[i] - predicted);
-    }
-}
-
+// One row through one filter; above the first row lies a row of zeros. Each filter
+// has its own plain loop (the first pixel apart), so the compiler can
+// vectorise it.
 void filterRow(Filter F, const std::uint8_t* Row, const std::uint8_t* Above, std::size_t Bytes,
                std::uint8_t* Out) {
+    constexpr std::size_t bpp = 4;
+    const std::uint8_t* up = Above;
     switch (F) {
-    case None: return filterRowWith<None>(Row, Above, Bytes, Out);
-    case Sub: return filterRowWith<Sub>(Row, Above, Bytes, Out);
-    case Up: return filterRowWith<Up>(Row, Above, Bytes, Out);
-    case Average: return filterRowWith<Average>(Row, Above, Bytes, Out);
-    case Paeth: return filterRowWith<Paeth>(Row, Above, Bytes, Out);
+    case None:
+        std::memcpy(Out, Row, Bytes);
+        break;
+    case Sub:
+        std::memcpy(Out, Row, bpp);
+        for (std::size_t i = bpp; i < Bytes; ++i)
+            Out[i] = std::uint8_t(Row[i] - Row[i - bpp]);
+        break;
+    case Up:
+        for (std::size_t i = 0; i < Bytes; ++i)
+            Out[i] = std::uint8_t(Row[i] - up[i]);
+        break;
+    case Average:
+        for (std::size_t i = 0; i < bpp; ++i)
+            Out[i] = std::uint8_t(Row[i] - up[i] / 2);
+        for (std::size_t i = bpp; i < Bytes; ++i)
+            Out[i] = std::uint8_t(Row[i] - (Row[i - bpp] + up[i]) / 2);
+        break;
+    case Paeth:
+        for (std::size_t i = 0; i < bpp; ++i)
+            Out[i] = std::uint8_t(Row[i] - up[i]);
+        for (std::size_t i = bpp; i < Bytes; ++i)
+            Out[i] = std::uint8_t(Row[i] - paethPredictor(Row[i - bpp], up[i], up[i - bpp]));
+        break;
     }
 }
 
@@ -97,10 +102,11 @@ std::vector<std::uint8_t> EncodePng(const std::uint32_t* Pixels, int Width, int 
     const std::size_t rowBytes = std::size_t(Width) * 4;
     std::vector<std::uint8_t> filtered((rowBytes + 1) * std::size_t(Height));
     std::vector<std::uint8_t> trial(Packing == PngPacking::Small ? rowBytes : 0);
+    const std::vector<std::uint8_t> zeros(rowBytes, 0);
     const auto* rows = reinterpret_cast<const std::uint8_t*>(Pixels);
     for (int y = 0; y < Height; ++y) {
         const std::uint8_t* row = rows + std::size_t(y) * rowBytes;
-        const std::uint8_t* above = y > 0 ? row - rowBytes : nullptr;
+        const std::uint8_t* above = y > 0 ? row - rowBytes : zeros.data();
         std::uint8_t* out = filtered.data() + std::size_t(y) * (rowBytes + 1);
         Filter chosen = Up;
         if (Packing == PngPacking::Small) {
