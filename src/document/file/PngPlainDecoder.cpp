@@ -108,9 +108,10 @@ bool DecodePlainPng(const std::uint8_t* Data, std::size_t Size, int Width, int H
     const std::size_t bpp = colourType == 6 ? 4 : 3;
     const std::size_t rowBytes = std::size_t(Width) * bpp;
     const std::size_t rawSize = (rowBytes + 1) * std::size_t(Height);
-    std::vector<std::uint8_t> raw(rawSize);
+    // Every byte is written by the inflater before it is read: left unset.
+    const std::unique_ptr<std::uint8_t[]> raw(new std::uint8_t[rawSize]);
     std::size_t actual = 0;
-    if (libdeflate_zlib_decompress(decompressor(), packed, packedSize, raw.data(), rawSize,
+    if (libdeflate_zlib_decompress(decompressor(), packed, packedSize, raw.get(), rawSize,
                                    &actual) != LIBDEFLATE_SUCCESS ||
         actual != rawSize)
         return false;
@@ -118,7 +119,7 @@ bool DecodePlainPng(const std::uint8_t* Data, std::size_t Size, int Width, int H
     const std::vector<std::uint8_t> zeros(rowBytes, 0);
     const std::uint8_t* above = zeros.data();
     for (int y = 0; y < Height; ++y) {
-        std::uint8_t* row = raw.data() + std::size_t(y) * (rowBytes + 1);
+        std::uint8_t* row = raw.get() + std::size_t(y) * (rowBytes + 1);
         if (!unfilter(row[0], row + 1, above, rowBytes, bpp)) return false;
         above = row + 1;
         std::uint8_t* out = reinterpret_cast<std::uint8_t*>(Out + std::size_t(y) * std::size_t(Width));
