@@ -42,11 +42,17 @@ void makeFolders(const std::string& Path);
 // Path without its folder and its last extension ("a/b/app.ico" -> "app").
 std::string baseName(const std::string& Path);
 
-// Runs Work(i) for i = 0 .. Count - 1 on as many threads as there are
-// processors. Every item is independent. When items throw, the exception of
-// the lowest such item is rethrown once all threads are done, so the message
-// does not depend on timing.
-template <class Work> void forEachParallel(int Count, Work&& work) {
+// Pixels below which forEachParallel keeps to one thread: starting a thread,
+// and on a busy machine waiting for it to be given a processor, costs more
+// than a few small pictures.
+constexpr std::size_t ParallelPixels = std::size_t(1) << 18;
+
+// Runs Work(i) for i = 0 .. Count - 1, on as many threads as there are
+// processors when the items hold Pixels pixels in all, at least
+// ParallelPixels; on this one otherwise. Every item is independent. When
+// items throw, the exception of the lowest such item is rethrown once all
+// threads are done, so the message does not depend on timing.
+template <class Work> void forEachParallel(int Count, std::size_t Pixels, Work&& work) {
     std::atomic<int> next{0};
     std::vector<std::exception_ptr> errors(static_cast<std::size_t>(Count > 0 ? Count : 0));
     const auto run = [&] {
@@ -58,7 +64,10 @@ template <class Work> void forEachParallel(int Count, Work&& work) {
             }
         }
     };
-    const int threads = std::max(1, std::min<int>(Count, int(std::thread::hardware_concurrency())));
+    const int threads =
+        Pixels < ParallelPixels
+            ? 1
+            : std::max(1, std::min<int>(Count, int(std::thread::hardware_concurrency())));
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t)
         helpers.emplace_back(run);

@@ -82,13 +82,21 @@ CreateOptions parseCreate(const Arguments& Args) {
     return o;
 }
 
-IconRaster readPicture(const std::string& Path, const CreateOptions& O) {
-    const std::vector<std::uint8_t> bytes = readWholeFile(Path);
+// A picture's bytes, checked to be a PNG picture an image can hold; Pixels
+// grows by its pixel count.
+std::vector<std::uint8_t> readPicture(const std::string& Path, std::size_t& Pixels) {
+    std::vector<std::uint8_t> bytes = readWholeFile(Path);
     int w = 0, h = 0;
     if (!PngSize(bytes.data(), bytes.size(), w, h)) throw CliError(Path + ": not a PNG picture");
     if (w > IconFile::MaxSide || h > IconFile::MaxSide)
         throw CliError(Path + ": the picture is " + std::to_string(w) + " x " + std::to_string(h) +
                        " pixels; an image is at most 256 x 256");
+    Pixels += std::size_t(w) * std::size_t(h);
+    return bytes;
+}
+
+IconRaster imageOf(const std::string& Path, const std::vector<std::uint8_t>& bytes,
+                   const CreateOptions& O) {
     IconRaster image;
     try {
         PngPicture picture = DecodePng(bytes.data(), bytes.size(), IconFile::MaxSide);
@@ -134,9 +142,17 @@ int runCreate(const Arguments& Args) {
     if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
         throw CliError("create: a file holds at most " + std::to_string(IconFile::MaxImageCount) +
                        " images");
+    std::vector<std::vector<std::uint8_t>> pictures;
+    pictures.reserve(o.Pictures.size());
+    std::size_t pixels = 0;
+    for (const std::string& path : o.Pictures)
+        pictures.push_back(readPicture(path, pixels));
     std::vector<IconRaster> images(o.Pictures.size());
-    forEachParallel(int(images.size()),
-                    [&](int i) { images[std::size_t(i)] = readPicture(o.Pictures[std::size_t(i)], o); });
+    forEachParallel(int(images.size()), pixels, [&](int i) {
+        const std::size_t k = std::size_t(i);
+        images[k] = imageOf(o.Pictures[k], pictures[k], o);
+        pictures[k] = {};
+    });
     save(o.Out, o.Type, images);
     return 0;
 }

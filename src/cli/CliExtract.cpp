@@ -11,8 +11,10 @@ namespace {
 
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
-// its own colour and, in 32-bit images, its own alpha.
+// its own colour and, in 32-bit images, its own alpha. A sound RGBA PNG
+// picture of the file already is that picture and goes out byte for byte.
 std::vector<std::uint8_t> pngOf(IconRaster& Image, const TransparencySettings& Settings) {
+    if (!Image.Png.empty()) return std::move(Image.Png);
     for (std::uint32_t& c : Image.Pixels) {
         const int a = EffectiveAlpha(c, Image.Format, Settings);
         c = a == 0 ? 0 : (c & 0xFFFFFFu) | (std::uint32_t(a) << 24);
@@ -31,14 +33,18 @@ int runExtract(const Arguments& Args) {
     {
         const std::vector<std::uint8_t> bytes = readWholeFile(path);
         try {
-            contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings);
+            contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
+                                      PngImages::KeepSoundRgba);
         } catch (const IconCodecError& e) {
             throw CliError(e.what());
         }
     }
     makeFolders(dir);
     const std::string base = dir + "/" + baseName(path) + "-";
-    forEachParallel(int(contents.Images.size()), [&](int i) {
+    std::size_t pixels = 0;
+    for (const IconRaster& image : contents.Images)
+        pixels += image.Pixels.size();
+    forEachParallel(int(contents.Images.size()), pixels, [&](int i) {
         writeFileReplacing(base + std::to_string(i) + ".png",
                            pngOf(contents.Images[std::size_t(i)], settings));
     });

@@ -2,15 +2,21 @@
 // and read back pixel for pixel; PNG pictures of every kind decode to the
 // pixels Qt sees; damaged ones are refused with the file's name and a reason.
 
+#include "IconCodecError.h"
 #include "IconFileReader.h"
+#include "IconReader.h"
 #include "IconFileWriter.h"
 #include "PngCodec.h"
+#include "PngUnfilter.h"
 #include "codec_support.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QtEndian>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 using namespace codec_test;
 
@@ -237,5 +243,86 @@ TEST(CodecPng, DamagedPngImagesAreRefused) {
             EXPECT_TRUE(e.message().startsWith("C:/icons/bad.ico is not an icon. ")) << e.what();
             EXPECT_TRUE(e.message().contains(c.reason)) << e.what();
         }
+        // A reader that passes sound pictures on undecoded refuses the same.
+        try {
+            DecodeIconFile(reinterpret_cast<const std::uint8_t*>(c.file.constData()),
+                           std::size_t(c.file.size()), "bad.ico", S, PngImages::KeepSoundRgba);
+            ADD_FAILURE() << "accepted undecoded";
+        } catch (const IconCodecError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
+        }
     }
+}
+
+// Kept undecoded: a sound RGBA picture, byte for byte up to its end chunk;
+// a picture of another kind, or one whose rows name an unknown filter, is
+// decoded (and the latter refused).
+TEST(CodecPng, SoundRgbaPicturesCanBeKeptAsTheyAre) {
+    const QByteArray png = pngOf(256, 256, 3);
+    QByteArray rgb;
+    {
+        QBuffer buffer(&rgb);
+        buffer.open(QIODevice::WriteOnly);
+        QImage picture(256, 256, QImage::Format_RGB32);
+        picture.fill(qRgb(10, 20, 30));
+        ASSERT_TRUE(picture.save(&buffer, "PNG"));
+    }
+    QByteArray rows;
+    for (int y = 0; y < 256; ++y)
+        rows += QByteArray(1, char(5)) + QByteArray(1024, char(y));
+    const QByteArray header = png.left(8 + 25);
+    const QByteArray unknownFilter =
+        header + chunk("IDAT", qCompress(rows).mid(4)) + chunk("IEND", QByteArray());
+    const auto read = [](const QByteArray& file) {
+        return DecodeIconFile(reinterpret_cast<const std::uint8_t*>(file.constData()),
+                              std::size_t(file.size()), "x.ico", S, PngImages::KeepSoundRgba);
+    };
+
+    const IconContents kept = read(iconWithPng(png + QByteArray("trailing bytes")));
+    ASSERT_EQ(kept.Images.size(), 1u);
+    EXPECT_EQ(bytesOf(kept.Images[0].Png), png);
+    EXPECT_TRUE(kept.Images[0].Pixels.empty());
+
+    const IconContents decoded = read(iconWithPng(rgb));
+    EXPECT_TRUE(decoded.Images[0].Png.empty());
+    ASSERT_EQ(decoded.Images[0].Pixels.size(), 256u * 256u);
+    EXPECT_EQ(decoded.Images[0].Pixels[0], Color32(255, 10, 20, 30));
+
+    EXPECT_THROW(read(iconWithPng(unknownFilter)), IconCodecError);
+}
+
+// Every row filter undone for 3 and 4 bytes a pixel, in place and not,
+// against the textbook definition.
+TEST(CodecPng, RowFiltersAreUndone) {
+    constexpr std::size_t bytes = 4 * 3 * 7;
+    Lcg rnd(11);
+    std::uint8_t above[bytes], in[bytes];
+    for (std::size_t i = 0; i < bytes; ++i) {
+        above[i] = std::uint8_t(rnd.next(256));
+        in[i] = std::uint8_t(rnd.next(256));
+    }
+    for (std::size_t bpp : {3u, 4u})
+        for (int filter = 0; filter <= 4; ++filter) {
+            SCOPED_TRACE(testing::Message() << "bpp " << bpp << ", filter " << filter);
+            std::uint8_t want[bytes];
+            for (std::size_t i = 0; i < bytes; ++i) {
+                const int a = i >= bpp ? want[i - bpp] : 0;
+                const int b = above[i];
+                const int c = i >= bpp ? above[i - bpp] : 0;
+                const int p = a + b - c;
+                const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+                const int prediction[5] = {0, a, b, (a + b) / 2,
+                                           pa <= pb && pa <= pc ? a : pb <= pc ? b : c};
+                want[i] = std::uint8_t(in[i] + prediction[filter]);
+            }
+            std::uint8_t out[bytes];
+            ASSERT_TRUE(UnfilterPngRow(filter, in, above, bytes, bpp, out));
+            EXPECT_TRUE(std::equal(out, out + bytes, want));
+            std::uint8_t same[bytes];
+            std::copy(in, in + bytes, same);
+            ASSERT_TRUE(UnfilterPngRow(filter, same, above, bytes, bpp, same));
+            EXPECT_TRUE(std::equal(same, same + bytes, want));
+        }
+    std::uint8_t out[bytes];
+    EXPECT_FALSE(UnfilterPngRow(5, in, above, bytes, 4, out));
 }

@@ -17,6 +17,9 @@ struct IconRaster {
     std::vector<std::uint32_t> Pixels;
     std::vector<std::uint32_t> Palette; // empty for true colour
     bool StoredAsPng = false;           // the file held it as a PNG picture
+    // The PNG picture's own bytes, when the reader was asked to keep a sound
+    // RGBA picture as it is; Pixels is then empty.
+    std::vector<std::uint8_t> Png;
 };
 
 // What a file holds: the header's type and the images in directory order.

@@ -5,6 +5,7 @@
 #include "IconCodecError.h"
 #include "ImageRows.h"
 #include "PngCodec.h"
+#include "PngPlainDecoder.h"
 
 #include <algorithm>
 
@@ -163,21 +164,29 @@ public:
         }
     }
 
-    IconRaster readImage(int n, const ImagePlan& p, const TransparencySettings& settings) {
+    IconRaster readImage(int n, const ImagePlan& p, const TransparencySettings& settings,
+                         PngImages png) {
         IconRaster image;
         image.Width = p.width;
         image.Height = p.height;
         image.HotSpotX = p.hotSpotX;
         image.HotSpotY = p.hotSpotY;
         if (p.isPng) {
+            image.Format = 32;
+            image.StoredAsPng = true;
+            const std::uint8_t* at = m_data + p.offset;
+            std::size_t length = 0;
+            if (png == PngImages::KeepSoundRgba &&
+                IsSoundRgbaPng(at, std::size_t(p.dataSize), p.width, p.height, length)) {
+                image.Png.assign(at, at + length);
+                return image;
+            }
             try {
                 image.Pixels =
                     DecodePng(m_data + p.offset, std::size_t(p.dataSize), IconFile::MaxSide).Pixels;
             } catch (const PngError& e) {
                 damagedPng(n, e.what());
             }
-            image.Format = 32;
-            image.StoredAsPng = true;
             return image;
         }
         image.Format = ColourFormat(p.bitCount);
@@ -230,7 +239,8 @@ private:
 } // namespace
 
 IconContents DecodeIconFile(const std::uint8_t* Data, std::size_t Size,
-                            const std::string& FileName, const TransparencySettings& Settings) {
+                            const std::string& FileName, const TransparencySettings& Settings,
+                            PngImages Png) {
     Reader reader(Data, Size, FileName);
     try {
         int count = 0;
@@ -243,7 +253,7 @@ IconContents DecodeIconFile(const std::uint8_t* Data, std::size_t Size,
 
         contents.Images.reserve(plans.size());
         for (int i = 0; i < count; ++i)
-            contents.Images.push_back(reader.readImage(i + 1, plans[std::size_t(i)], Settings));
+            contents.Images.push_back(reader.readImage(i + 1, plans[std::size_t(i)], Settings, Png));
         return contents;
     } catch (const IconByteCursor::Overrun&) {
         // Every size is checked before it is read; this is the safety net.

@@ -15,5 +15,12 @@
 // FileName only names the file in messages. A file that is not a readable
 // icon throws IconCodecError "<FileName> is not an icon. <reason>"; the reader
 // never reads outside Data and allocates nothing the file's size cannot back.
+//
+// With KeepSoundRgba, a PNG picture that is plain 8-bit RGBA and checks out
+// whole (every CRC, its data inflating to exactly its rows) is kept as its
+// bytes in IconRaster::Png instead of being decoded: for passing it on as it
+// is. Every other PNG picture is decoded and judged as usual.
+enum class PngImages { Decode, KeepSoundRgba };
 IconContents DecodeIconFile(const std::uint8_t* Data, std::size_t Size,
-                            const std::string& FileName, const TransparencySettings& Settings);
+                            const std::string& FileName, const TransparencySettings& Settings,
+                            PngImages Png = PngImages::Decode);

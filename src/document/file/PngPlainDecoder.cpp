@@ -1,8 +1,9 @@
 #include "PngPlainDecoder.h"
 
+#include "PngUnfilter.h"
+
 #include <libdeflate.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -28,109 +29,102 @@ libdeflate_decompressor* decompressor() {
     return d.get();
 }
 
-int paeth(int A, int B, int C) {
-    const int p = A + B - C;
-    const int pa = std::abs(p - A), pb = std::abs(p - B), pc = std::abs(p - C);
-    return pa <= pb && pa <= pc ? A : pb <= pc ? B : C;
-}
+// A plain picture's chunks, walked and checked: its colour type and its
+// packed data, joined when it comes in several IDAT chunks.
+struct PlainChunks {
+    int ColourType = -1;
+    const std::uint8_t* Packed = nullptr;
+    std::size_t PackedSize = 0;
+    std::vector<std::uint8_t> Joined;
+    std::size_t End = 0; // first byte after IEND
+};
 
-// Undoes one row's filter in place; Above is the row before, unfiltered.
-bool unfilter(int Filter, std::uint8_t* Row, const std::uint8_t* Above, std::size_t Bytes,
-              std::size_t Bpp) {
-    switch (Filter) {
-    case 0:
-        return true;
-    case 1:
-        for (std::size_t i = Bpp; i < Bytes; ++i)
-            Row[i] = std::uint8_t(Row[i] + Row[i - Bpp]);
-        return true;
-    case 2:
-        for (std::size_t i = 0; i < Bytes; ++i)
-            Row[i] = std::uint8_t(Row[i] + Above[i]);
-        return true;
-    case 3:
-        for (std::size_t i = 0; i < Bpp; ++i)
-            Row[i] = std::uint8_t(Row[i] + Above[i] / 2);
-        for (std::size_t i = Bpp; i < Bytes; ++i)
-            Row[i] = std::uint8_t(Row[i] + (Row[i - Bpp] + Above[i]) / 2);
-        return true;
-    case 4:
-        for (std::size_t i = 0; i < Bpp; ++i)
-            Row[i] = std::uint8_t(Row[i] + Above[i]);
-        for (std::size_t i = Bpp; i < Bytes; ++i)
-            Row[i] = std::uint8_t(Row[i] + paeth(Row[i - Bpp], Above[i], Above[i - Bpp]));
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-bool DecodePlainPng(const std::uint8_t* Data, std::size_t Size, int Width, int Height,
-                    std::uint32_t* Out) {
-    int colourType = -1;
-    std::vector<std::uint8_t> joined; // the IDAT data when it comes in several chunks
-    const std::uint8_t* packed = nullptr;
-    std::size_t packedSize = 0;
-    bool ended = false;
-    for (std::size_t pos = 8; !ended;) {
+bool walkChunks(const std::uint8_t* Data, std::size_t Size, PlainChunks& C) {
+    for (std::size_t pos = 8;;) {
         if (Size - pos < 12) return false;
         const std::uint32_t length = be32(Data + pos);
         if (length > Size - pos - 12) return false;
         const std::uint8_t* type = Data + pos + 4;
         const std::uint8_t* data = type + 4;
         if (libdeflate_crc32(0, type, length + 4) != be32(data + length)) return false;
+        pos += 12 + std::size_t(length);
         if (isType(type, "IHDR")) {
-            if (pos != 8 || length != 13 || data[8] != 8 || (data[9] != 2 && data[9] != 6) ||
+            if (pos != 8 + 25 || length != 13 || data[8] != 8 || (data[9] != 2 && data[9] != 6) ||
                 data[10] != 0 || data[11] != 0 || data[12] != 0)
                 return false;
-            colourType = data[9];
+            C.ColourType = data[9];
         } else if (isType(type, "IDAT")) {
-            if (packed && joined.empty()) joined.assign(packed, packed + packedSize);
-            if (packed) {
-                joined.insert(joined.end(), data, data + length);
-                packed = joined.data();
-                packedSize = joined.size();
+            if (C.Packed && C.Joined.empty()) C.Joined.assign(C.Packed, C.Packed + C.PackedSize);
+            if (C.Packed) {
+                C.Joined.insert(C.Joined.end(), data, data + length);
+                C.Packed = C.Joined.data();
+                C.PackedSize = C.Joined.size();
             } else {
-                packed = data;
-                packedSize = length;
+                C.Packed = data;
+                C.PackedSize = length;
             }
         } else if (isType(type, "IEND")) {
-            ended = true;
+            C.End = pos;
+            return C.ColourType >= 0 && C.Packed;
         } else if (isType(type, "tRNS") || !(type[0] & 0x20)) {
             return false; // colour-key transparency, or a critical chunk we do not know
         }
-        pos += 12 + std::size_t(length);
     }
-    if (colourType < 0 || !packed) return false;
+}
 
-    const std::size_t bpp = colourType == 6 ? 4 : 3;
+// The filtered rows, exactly RawSize bytes of them, into Raw.
+bool inflate(const PlainChunks& C, std::uint8_t* Raw, std::size_t RawSize) {
+    std::size_t actual = 0;
+    return libdeflate_zlib_decompress(decompressor(), C.Packed, C.PackedSize, Raw, RawSize,
+                                      &actual) == LIBDEFLATE_SUCCESS &&
+           actual == RawSize;
+}
+
+} // namespace
+
+bool DecodePlainPng(const std::uint8_t* Data, std::size_t Size, int Width, int Height,
+                    std::uint32_t* Out) {
+    PlainChunks chunks;
+    if (!walkChunks(Data, Size, chunks)) return false;
+    const std::size_t bpp = chunks.ColourType == 6 ? 4 : 3;
     const std::size_t rowBytes = std::size_t(Width) * bpp;
     const std::size_t rawSize = (rowBytes + 1) * std::size_t(Height);
     // Every byte is written by the inflater before it is read: left unset.
     const std::unique_ptr<std::uint8_t[]> raw(new std::uint8_t[rawSize]);
-    std::size_t actual = 0;
-    if (libdeflate_zlib_decompress(decompressor(), packed, packedSize, raw.get(), rawSize,
-                                   &actual) != LIBDEFLATE_SUCCESS ||
-        actual != rawSize)
-        return false;
+    if (!inflate(chunks, raw.get(), rawSize)) return false;
 
     const std::vector<std::uint8_t> zeros(rowBytes, 0);
     const std::uint8_t* above = zeros.data();
+    auto* pixels = reinterpret_cast<std::uint8_t*>(Out);
     for (int y = 0; y < Height; ++y) {
         std::uint8_t* row = raw.get() + std::size_t(y) * (rowBytes + 1);
-        if (!unfilter(row[0], row + 1, above, rowBytes, bpp)) return false;
-        above = row + 1;
-        std::uint8_t* out = reinterpret_cast<std::uint8_t*>(Out + std::size_t(y) * std::size_t(Width));
+        std::uint8_t* out = pixels + std::size_t(y) * std::size_t(Width) * 4;
         if (bpp == 4) {
-            std::memcpy(out, row + 1, rowBytes);
-        } else {
-            for (int x = 0; x < Width; ++x) {
-                std::memcpy(out + 4 * x, row + 1 + 3 * x, 3);
-                out[4 * x + 3] = 0xFF;
-            }
+            // Straight into the pixels: their rows are the unfiltered rows.
+            if (!UnfilterPngRow(row[0], row + 1, above, rowBytes, bpp, out)) return false;
+            above = out;
+            continue;
+        }
+        if (!UnfilterPngRow(row[0], row + 1, above, rowBytes, bpp, row + 1)) return false;
+        above = row + 1;
+        for (int x = 0; x < Width; ++x) {
+            std::memcpy(out + 4 * x, row + 1 + 3 * x, 3);
+            out[4 * x + 3] = 0xFF;
         }
     }
+    return true;
+}
+
+bool IsSoundRgbaPng(const std::uint8_t* Data, std::size_t Size, int Width, int Height,
+                    std::size_t& Length) {
+    PlainChunks chunks;
+    if (!walkChunks(Data, Size, chunks) || chunks.ColourType != 6) return false;
+    const std::size_t rowBytes = std::size_t(Width) * 4 + 1;
+    const std::size_t rawSize = rowBytes * std::size_t(Height);
+    const std::unique_ptr<std::uint8_t[]> raw(new std::uint8_t[rawSize]);
+    if (!inflate(chunks, raw.get(), rawSize)) return false;
+    for (std::size_t at = 0; at < rawSize; at += rowBytes)
+        if (raw[at] > 4) return false;
+    Length = chunks.End;
     return true;
 }
