@@ -68,7 +68,25 @@ std::vector<std::uint8_t> readWholeFile(const std::string& Path) {
     return bytes;
 }
 
+std::size_t readFileStart(const std::string& Path, std::uint8_t* Into, std::size_t Count) {
+    Fd fd(::open(Path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) throw systemError(Path);
+    std::size_t done = 0;
+    while (done < Count) {
+        const ssize_t n = ::read(fd.get(), Into + done, Count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw systemError(Path);
+        if (n == 0) break;
+        done += std::size_t(n);
+    }
+    return done;
+}
+
 void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes) {
+    writeFileReplacing(Path, [&](int fd) { writeAt(fd, Path, Bytes.data(), Bytes.size(), 0); });
+}
+
+void writeFileReplacing(const std::string& Path, const std::function<void(int Fd)>& Write) {
     // A name of its own beside the target: threads and other runs write
     // their own, and the rename stays on one file system.
     static std::atomic<unsigned> serial{0};
@@ -89,15 +107,28 @@ void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>
         errno = error;
         return systemError(Path);
     };
-    std::size_t done = 0;
-    while (done < Bytes.size()) {
-        const ssize_t n = ::write(fd.get(), Bytes.data() + done, Bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw fail();
-        done += std::size_t(n);
+    try {
+        Write(fd.get());
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
     }
     if (::close(fd.release()) != 0) throw fail();
     if (::rename(temp.c_str(), Path.c_str()) != 0) throw fail();
+}
+
+void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
+             std::uint64_t Offset) {
+    std::size_t done = 0;
+    while (done < Count) {
+        const ssize_t n = ::pwrite(Fd, Data + done, Count - done, off_t(Offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            throw systemError(Path);
+        }
+        done += std::size_t(n);
+    }
 }
 
 void makeFolders(const std::string& Path) {

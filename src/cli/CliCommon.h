@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -30,11 +31,23 @@ void printError(const std::string& Message);
 // The whole file at Path; throws CliError naming it when it cannot be read.
 std::vector<std::uint8_t> readWholeFile(const std::string& Path);
 
+// Up to Count bytes from the start of the file at Path into Into; returns how
+// many there were. Throws CliError naming Path when it cannot be read.
+std::size_t readFileStart(const std::string& Path, std::uint8_t* Into, std::size_t Count);
+
 // Writes Bytes to a new file beside Path and only then puts it in Path's
 // place, so Path is never left half-written. An existing file keeps its
 // permissions. Unlike the editor's save this does not wait for the disk: a
 // batch of files would otherwise wait once per file.
 void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes);
+// The same with the file's bytes put in by Write, given the new file's
+// descriptor (and Path, for messages); when Write throws, the new file is
+// removed and Path left as it was.
+void writeFileReplacing(const std::string& Path,
+                        const std::function<void(int Fd)>& Write);
+// Count bytes of Data at Offset of the file Fd; throws CliError naming Path.
+void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
+             std::uint64_t Offset);
 
 // Makes the folder Path and the folders above it that are missing.
 void makeFolders(const std::string& Path);

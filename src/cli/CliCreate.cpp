@@ -82,21 +82,20 @@ CreateOptions parseCreate(const Arguments& Args) {
     return o;
 }
 
-// A picture's bytes, checked to be a PNG picture an image can hold; Pixels
-// grows by its pixel count.
-std::vector<std::uint8_t> readPicture(const std::string& Path, std::size_t& Pixels) {
-    std::vector<std::uint8_t> bytes = readWholeFile(Path);
-    int w = 0, h = 0;
-    if (!PngSize(bytes.data(), bytes.size(), w, h)) throw CliError(Path + ": not a PNG picture");
-    if (w > IconFile::MaxSide || h > IconFile::MaxSide)
-        throw CliError(Path + ": the picture is " + std::to_string(w) + " x " + std::to_string(h) +
+// A picture's size from its header, checked to be a PNG picture an image can
+// hold.
+void pictureSize(const std::string& Path, int& W, int& H) {
+    std::uint8_t head[24];
+    const std::size_t n = readFileStart(Path, head, sizeof head);
+    if (!PngSize(head, n, W, H)) throw CliError(Path + ": not a PNG picture");
+    if (W > IconFile::MaxSide || H > IconFile::MaxSide)
+        throw CliError(Path + ": the picture is " + std::to_string(W) + " x " + std::to_string(H) +
                        " pixels; an image is at most 256 x 256");
-    Pixels += std::size_t(w) * std::size_t(h);
-    return bytes;
 }
 
-IconRaster imageOf(const std::string& Path, const std::vector<std::uint8_t>& bytes,
-                   const CreateOptions& O) {
+// The image of picture Path, whose header gave Want's size.
+IconRaster imageOf(const std::string& Path, const IconImageView& Want, const CreateOptions& O) {
+    const std::vector<std::uint8_t> bytes = readWholeFile(Path);
     IconRaster image;
     try {
         PngPicture picture = DecodePng(bytes.data(), bytes.size(), IconFile::MaxSide);
@@ -106,6 +105,8 @@ IconRaster imageOf(const std::string& Path, const std::vector<std::uint8_t>& byt
     } catch (const PngError& e) {
         throw CliError(Path + ": " + e.what());
     }
+    if (image.Width != Want.Width || image.Height != Want.Height)
+        throw CliError(Path + ": the picture changed while it was read");
     image.Format = O.Format;
     image.HotSpotX = std::uint8_t(O.HotSpotX);
     image.HotSpotY = std::uint8_t(O.HotSpotY);
@@ -142,18 +143,63 @@ int runCreate(const Arguments& Args) {
     if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
         throw CliError("create: a file holds at most " + std::to_string(IconFile::MaxImageCount) +
                        " images");
-    std::vector<std::vector<std::uint8_t>> pictures;
-    pictures.reserve(o.Pictures.size());
-    std::size_t pixels = 0;
-    for (const std::string& path : o.Pictures)
-        pictures.push_back(readPicture(path, pixels));
-    std::vector<IconRaster> images(o.Pictures.size());
-    forEachParallel(int(images.size()), pixels, [&](int i) {
+    // The directory comes first and needs every image's size and length; a
+    // bitmap's length follows from its size, a PNG picture's is known once
+    // it is packed. Bitmaps are then made one at a time and written at
+    // their place, so no more than a picture per thread is held in memory.
+    const std::size_t n = o.Pictures.size();
+    std::vector<IconImageView> views(n);
+    std::size_t pixels = 0, pngPixels = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        IconImageView& v = views[i];
+        pictureSize(o.Pictures[i], v.Width, v.Height);
+        v.Format = o.Format;
+        v.HotSpotX = std::uint8_t(o.HotSpotX);
+        v.HotSpotY = std::uint8_t(o.HotSpotY);
+        const std::size_t count = std::size_t(v.Width) * std::size_t(v.Height);
+        pixels += count;
+        if (IconFile::StoredAsPng(v.Width, v.Height)) pngPixels += count;
+    }
+    const auto encoded = [&](std::size_t i) {
+        const IconRaster r = imageOf(o.Pictures[i], views[i], o);
+        try {
+            return EncodeIconImage({r.Width, r.Height, r.Format, r.HotSpotX, r.HotSpotY,
+                                    r.Pixels.data(), &r.Palette},
+                                   TransparencySettings());
+        } catch (const IconCodecError& e) {
+            throw CliError(o.Out + ": " + e.what());
+        }
+    };
+    std::vector<std::vector<std::uint8_t>> pngs(n);
+    forEachParallel(int(n), pngPixels, [&](int i) {
         const std::size_t k = std::size_t(i);
-        images[k] = imageOf(o.Pictures[k], pictures[k], o);
-        pictures[k] = {};
+        if (IconFile::StoredAsPng(views[k].Width, views[k].Height)) pngs[k] = encoded(k);
     });
-    save(o.Out, o.Type, images);
+    std::vector<std::uint32_t> sizes(n);
+    for (std::size_t i = 0; i < n; ++i)
+        sizes[i] = IconFile::StoredAsPng(views[i].Width, views[i].Height)
+                       ? std::uint32_t(pngs[i].size())
+                       : BitmapImageSize(views[i]);
+    std::vector<std::uint8_t> directory;
+    try {
+        directory = EncodeIconDirectory(o.Type, views, sizes);
+    } catch (const IconCodecError& e) {
+        throw CliError(o.Out + ": " + e.what());
+    }
+    std::vector<std::uint64_t> offsets(n);
+    std::uint64_t at = directory.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        offsets[i] = at;
+        at += sizes[i];
+    }
+    writeFileReplacing(o.Out, [&](int fd) {
+        writeAt(fd, o.Out, directory.data(), directory.size(), 0);
+        forEachParallel(int(n), pixels - pngPixels, [&](int i) {
+            const std::size_t k = std::size_t(i);
+            const std::vector<std::uint8_t> bytes = pngs[k].empty() ? encoded(k) : std::move(pngs[k]);
+            writeAt(fd, o.Out, bytes.data(), bytes.size(), offsets[k]);
+        });
+    });
     return 0;
 }
 

@@ -122,17 +122,20 @@ TEST_F(CliTest, CreateInfoAndExtractRoundTrip) {
 TEST_F(CliTest, ImagesOf256GoThroughEveryCommand) {
     const QString a = picture(QStringLiteral("a.png"), 256, 256, translucentRamp);
     const QString b = picture(QStringLiteral("b.png"), 16, 256, threeColours);
+    // A bitmap image between and after them: each lands at its own place.
+    const QString c = picture(QStringLiteral("c.png"), 5, 3, translucentRamp);
     const QString out = path(QStringLiteral("big.ico"));
-    const CliRun made = cli({QStringLiteral("create"), out, a, b});
+    const CliRun made = cli({QStringLiteral("create"), out, a, c, b, c});
     ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
 
     const CliRun info = cli({QStringLiteral("info"), out});
     EXPECT_EQ(info.Status, 0);
     const QStringList lines = info.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
+    ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].contains(QStringLiteral(": 0: 256 x 256, 32 bits, hot spot -, ")));
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" bytes (PNG)"))) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].contains(QStringLiteral(": 1: 16 x 256, 32 bits, hot spot -, ")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(": 1: 5 x 3, 32 bits, hot spot -, 112 bytes")));
+    EXPECT_TRUE(lines[2].contains(QStringLiteral(": 2: 16 x 256, 32 bits, hot spot -, ")));
 
     const QString cur = path(QStringLiteral("big.cur"));
     ASSERT_EQ(cli({QStringLiteral("convert"), out, cur}).Status, 0);
@@ -140,7 +143,10 @@ TEST_F(CliTest, ImagesOf256GoThroughEveryCommand) {
     ASSERT_EQ(cli({QStringLiteral("extract"), cur, dir}).Status, 0);
     const struct {
         QString source, extracted;
-    } pairs[] = {{a, QStringLiteral("big-0.png")}, {b, QStringLiteral("big-1.png")}};
+    } pairs[] = {{a, QStringLiteral("big-0.png")},
+                 {c, QStringLiteral("big-1.png")},
+                 {b, QStringLiteral("big-2.png")},
+                 {c, QStringLiteral("big-3.png")}};
     for (const auto& p : pairs) {
         SCOPED_TRACE(p.extracted.toStdString());
         const QImage back =

@@ -39,7 +39,7 @@ std::uint32_t bitmapBytes(const IconImageView& image) {
                          ImageDataSize(w, h, image.Format) + ImageDataSize(w, h, 1));
 }
 
-void checkImages(const std::vector<IconImageView>& images) {
+void checkImages(const std::vector<IconImageView>& images, bool needPixels) {
     if (images.empty()) throw IconCodecError("There are no images to save.");
     if (images.size() > std::size_t(IconFile::MaxImageCount))
         throw IconCodecError("An icon file holds at most " +
@@ -48,7 +48,8 @@ void checkImages(const std::vector<IconImageView>& images) {
         const IconImageView& image = images[i];
         const int w = image.Width;
         const int h = image.Height;
-        if (w < 1 || h < 1 || w > IconFile::MaxSide || h > IconFile::MaxSide || !image.Pixels)
+        if (w < 1 || h < 1 || w > IconFile::MaxSide || h > IconFile::MaxSide ||
+            (needPixels && !image.Pixels))
             throw IconCodecError("Image " + std::to_string(i + 1) + " is " + std::to_string(w) +
                                  " x " + std::to_string(h) +
                                  " pixels; an icon image is 1 to 256 pixels wide and high.");
@@ -72,7 +73,7 @@ std::vector<std::uint8_t> pngOf(const IconImageView& image, const TransparencySe
 
 void writeDirectory(std::vector<std::uint8_t>& out, std::uint16_t fileType,
                     const std::vector<IconImageView>& images,
-                    const std::vector<std::vector<std::uint8_t>>& pngs) {
+                    const std::vector<std::uint32_t>& sizes) {
     putU16(out, 0);
     putU16(out, fileType);
     putU16(out, unsigned(images.size()));
@@ -89,7 +90,7 @@ void writeDirectory(std::vector<std::uint8_t>& out, std::uint16_t fileType,
         const bool icon = fileType == IconFile::TypeIcon;
         putU16(out, icon ? 1u : image.HotSpotX);
         putU16(out, icon ? unsigned(format) : image.HotSpotY);
-        const std::uint32_t size = png ? std::uint32_t(pngs[i].size()) : bitmapBytes(image);
+        const std::uint32_t size = sizes[i];
         putU32(out, size);
         putU32(out, offset);
         offset += size;
@@ -210,22 +211,51 @@ void writeBitmap(std::vector<std::uint8_t>& out, const IconImageView& image,
 std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
                                          const std::vector<IconImageView>& Images,
                                          const TransparencySettings& Settings) {
-    checkImages(Images);
+    checkImages(Images, true);
     std::vector<std::vector<std::uint8_t>> pngs(Images.size());
-    std::size_t total = IconFile::HeaderSize + std::size_t(IconFile::EntrySize) * Images.size();
+    std::vector<std::uint32_t> sizes(Images.size());
     for (std::size_t i = 0; i < Images.size(); ++i) {
         if (isPng(Images[i])) pngs[i] = pngOf(Images[i], Settings);
-        total += isPng(Images[i]) ? pngs[i].size() : bitmapBytes(Images[i]);
+        sizes[i] = isPng(Images[i]) ? std::uint32_t(pngs[i].size()) : bitmapBytes(Images[i]);
     }
-    if (total > 0xFFFFFFFFu) throw IconCodecError("The images do not fit in one icon file.");
-    std::vector<std::uint8_t> out;
+    std::vector<std::uint8_t> out = EncodeIconDirectory(FileType, Images, sizes);
+    std::size_t total = out.size();
+    for (std::uint32_t size : sizes)
+        total += size;
     out.reserve(total);
-    writeDirectory(out, FileType, Images, pngs);
     for (std::size_t i = 0; i < Images.size(); ++i) {
         if (isPng(Images[i]))
             out.insert(out.end(), pngs[i].begin(), pngs[i].end());
         else
             writeBitmap(out, Images[i], Settings);
     }
+    return out;
+}
+
+std::vector<std::uint8_t> EncodeIconImage(const IconImageView& Image,
+                                          const TransparencySettings& Settings) {
+    checkImages({Image}, true);
+    if (isPng(Image)) return pngOf(Image, Settings);
+    std::vector<std::uint8_t> out;
+    out.reserve(bitmapBytes(Image));
+    writeBitmap(out, Image, Settings);
+    return out;
+}
+
+std::uint32_t BitmapImageSize(const IconImageView& Image) {
+    return bitmapBytes(Image);
+}
+
+std::vector<std::uint8_t> EncodeIconDirectory(std::uint16_t FileType,
+                                              const std::vector<IconImageView>& Images,
+                                              const std::vector<std::uint32_t>& Sizes) {
+    checkImages(Images, false);
+    std::uint64_t total = IconFile::HeaderSize + std::uint64_t(IconFile::EntrySize) * Images.size();
+    for (std::uint32_t size : Sizes)
+        total += size;
+    if (total > 0xFFFFFFFFu) throw IconCodecError("The images do not fit in one icon file.");
+    std::vector<std::uint8_t> out;
+    out.reserve(IconFile::HeaderSize + std::size_t(IconFile::EntrySize) * Images.size());
+    writeDirectory(out, FileType, Images, Sizes);
     return out;
 }

@@ -24,3 +24,17 @@
 std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
                                          const std::vector<IconImageView>& Images,
                                          const TransparencySettings& Settings);
+
+// The same file made piece by piece, for a writer that keeps no more than one
+// image's pixels at a time: EncodeIconImage gives one image's data (a PNG
+// picture or a classic bitmap, as above), BitmapImageSize the length of a
+// classic bitmap before it is made (a PNG picture's is known once it is
+// packed), and EncodeIconDirectory the header and directory for images whose
+// data have the lengths Sizes and follow one another in order. The directory
+// needs no pixels. Both throw IconCodecError as EncodeIconFile does.
+std::vector<std::uint8_t> EncodeIconImage(const IconImageView& Image,
+                                          const TransparencySettings& Settings);
+std::uint32_t BitmapImageSize(const IconImageView& Image);
+std::vector<std::uint8_t> EncodeIconDirectory(std::uint16_t FileType,
+                                              const std::vector<IconImageView>& Images,
+                                              const std::vector<std::uint32_t>& Sizes);
