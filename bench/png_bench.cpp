@@ -2,8 +2,8 @@
 // is stored, for three kinds of picture: a smooth gradient with soft alpha,
 // noise, and flat art in a few colours. Decoding reads what the icon writer
 // stores (PngPacking::Small); encoding is measured at both packings. Checking
-// a sound picture without keeping its pixels is what extract does before it
-// passes a picture on as it is.
+// that a picture is whole is what extract does before it passes the picture
+// on as it is.
 
 #include "PngCodec.h"
 #include "PngPlainDecoder.h"
@@ -80,7 +80,7 @@ void BM_CheckPng(benchmark::State& state) {
     const std::vector<std::uint8_t> png = EncodePng(px.data(), Side, Side, PngPacking::Small);
     for (auto _ : state) {
         std::size_t length = 0;
-        benchmark::DoNotOptimize(IsSoundRgbaPng(png.data(), png.size(), Side, Side, length));
+        benchmark::DoNotOptimize(IsWholeRgbaPng(png.data(), png.size(), length));
     }
     state.SetLabel(name(kind));
     state.SetBytesProcessed(std::int64_t(state.iterations()) * Side * Side * 4);

@@ -11,7 +11,7 @@ namespace {
 
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
-// its own colour and, in 32-bit images, its own alpha. A sound RGBA PNG
+// its own colour and, in 32-bit images, its own alpha. A whole RGBA PNG
 // picture of the file already is that picture and goes out byte for byte.
 std::vector<std::uint8_t> pngOf(IconRaster& Image, const TransparencySettings& Settings) {
     if (!Image.Png.empty()) return std::move(Image.Png);
@@ -34,7 +34,7 @@ int runExtract(const Arguments& Args) {
         const std::vector<std::uint8_t> bytes = readWholeFile(path);
         try {
             contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
-                                      PngImages::KeepSoundRgba);
+                                      PngImages::KeepWholeRgba);
         } catch (const IconCodecError& e) {
             throw CliError(e.what());
         }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 using namespace codec_test;
 
@@ -243,10 +244,12 @@ TEST(CodecPng, DamagedPngImagesAreRefused) {
             EXPECT_TRUE(e.message().startsWith("C:/icons/bad.ico is not an icon. ")) << e.what();
             EXPECT_TRUE(e.message().contains(c.reason)) << e.what();
         }
-        // A reader that passes sound pictures on undecoded refuses the same.
+        // A reader that passes whole pictures on undecoded refuses the same,
+        // but for data that only inflating shows wrong.
+        if (std::strcmp(c.what, "damaged compressed data") == 0) continue;
         try {
             DecodeIconFile(reinterpret_cast<const std::uint8_t*>(c.file.constData()),
-                           std::size_t(c.file.size()), "bad.ico", S, PngImages::KeepSoundRgba);
+                           std::size_t(c.file.size()), "bad.ico", S, PngImages::KeepWholeRgba);
             ADD_FAILURE() << "accepted undecoded";
         } catch (const IconCodecError& e) {
             EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
@@ -254,10 +257,10 @@ TEST(CodecPng, DamagedPngImagesAreRefused) {
     }
 }
 
-// Kept undecoded: a sound RGBA picture, byte for byte up to its end chunk;
-// a picture of another kind, or one whose rows name an unknown filter, is
-// decoded (and the latter refused).
-TEST(CodecPng, SoundRgbaPicturesCanBeKeptAsTheyAre) {
+// Kept undecoded: a whole RGBA picture, byte for byte up to its end chunk;
+// a picture of another kind, or one whose compressed data has no zlib
+// header, is decoded (and the latter refused).
+TEST(CodecPng, WholeRgbaPicturesCanBeKeptAsTheyAre) {
     const QByteArray png = pngOf(256, 256, 3);
     QByteArray rgb;
     {
@@ -267,15 +270,11 @@ TEST(CodecPng, SoundRgbaPicturesCanBeKeptAsTheyAre) {
         picture.fill(qRgb(10, 20, 30));
         ASSERT_TRUE(picture.save(&buffer, "PNG"));
     }
-    QByteArray rows;
-    for (int y = 0; y < 256; ++y)
-        rows += QByteArray(1, char(5)) + QByteArray(1024, char(y));
-    const QByteArray header = png.left(8 + 25);
-    const QByteArray unknownFilter =
-        header + chunk("IDAT", qCompress(rows).mid(4)) + chunk("IEND", QByteArray());
+    const QByteArray noZlibHeader = png.left(8 + 25) + chunk("IDAT", QByteArray(64, char(0))) +
+                                    chunk("IEND", QByteArray());
     const auto read = [](const QByteArray& file) {
         return DecodeIconFile(reinterpret_cast<const std::uint8_t*>(file.constData()),
-                              std::size_t(file.size()), "x.ico", S, PngImages::KeepSoundRgba);
+                              std::size_t(file.size()), "x.ico", S, PngImages::KeepWholeRgba);
     };
 
     const IconContents kept = read(iconWithPng(png + QByteArray("trailing bytes")));
@@ -288,7 +287,7 @@ TEST(CodecPng, SoundRgbaPicturesCanBeKeptAsTheyAre) {
     ASSERT_EQ(decoded.Images[0].Pixels.size(), 256u * 256u);
     EXPECT_EQ(decoded.Images[0].Pixels[0], Color32(255, 10, 20, 30));
 
-    EXPECT_THROW(read(iconWithPng(unknownFilter)), IconCodecError);
+    EXPECT_THROW(read(iconWithPng(noZlibHeader)), IconCodecError);
 }
 
 // Every row filter undone for 3 and 4 bytes a pixel, in place and not,

@@ -17,7 +17,7 @@ struct IconRaster {
     std::vector<std::uint32_t> Pixels;
     std::vector<std::uint32_t> Palette; // empty for true colour
     bool StoredAsPng = false;           // the file held it as a PNG picture
-    // The PNG picture's own bytes, when the reader was asked to keep a sound
+    // The PNG picture's own bytes, when the reader was asked to keep a whole
     // RGBA picture as it is; Pixels is then empty.
     std::vector<std::uint8_t> Png;
 };

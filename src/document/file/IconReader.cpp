@@ -176,8 +176,8 @@ public:
             image.StoredAsPng = true;
             const std::uint8_t* at = m_data + p.offset;
             std::size_t length = 0;
-            if (png == PngImages::KeepSoundRgba &&
-                IsSoundRgbaPng(at, std::size_t(p.dataSize), p.width, p.height, length)) {
+            if (png == PngImages::KeepWholeRgba &&
+                IsWholeRgbaPng(at, std::size_t(p.dataSize), length)) {
                 image.Png.assign(at, at + length);
                 return image;
             }

@@ -16,11 +16,12 @@
 // icon throws IconCodecError "<FileName> is not an icon. <reason>"; the reader
 // never reads outside Data and allocates nothing the file's size cannot back.
 //
-// With KeepSoundRgba, a PNG picture that is plain 8-bit RGBA and checks out
-// whole (every CRC, its data inflating to exactly its rows) is kept as its
-// bytes in IconRaster::Png instead of being decoded: for passing it on as it
-// is. Every other PNG picture is decoded and judged as usual.
-enum class PngImages { Decode, KeepSoundRgba };
+// With KeepWholeRgba, a PNG picture that is plain 8-bit RGBA and whole (its
+// chunks complete with right CRCs up to IEND; see IsWholeRgbaPng) is kept as
+// its bytes in IconRaster::Png instead of being decoded, for passing it on as
+// it is; its pixels are not inflated. Every other PNG picture is decoded and
+// judged as usual.
+enum class PngImages { Decode, KeepWholeRgba };
 IconContents DecodeIconFile(const std::uint8_t* Data, std::size_t Size,
                             const std::string& FileName, const TransparencySettings& Settings,
                             PngImages Png = PngImages::Decode);

@@ -73,7 +73,7 @@ bool walkChunks(const std::uint8_t* Data, std::size_t Size, PlainChunks& C) {
 }
 
 // The filtered rows, exactly RawSize bytes of them, into Raw.
-bool inflate(const PlainChunks& C, std::uint8_t* Raw, std::size_t RawSize) {
+bool inflateRows(const PlainChunks& C, std::uint8_t* Raw, std::size_t RawSize) {
     std::size_t actual = 0;
     return libdeflate_zlib_decompress(decompressor(), C.Packed, C.PackedSize, Raw, RawSize,
                                       &actual) == LIBDEFLATE_SUCCESS &&
@@ -91,7 +91,7 @@ bool DecodePlainPng(const std::uint8_t* Data, std::size_t Size, int Width, int H
     const std::size_t rawSize = (rowBytes + 1) * std::size_t(Height);
     // Every byte is written by the inflater before it is read: left unset.
     const std::unique_ptr<std::uint8_t[]> raw(new std::uint8_t[rawSize]);
-    if (!inflate(chunks, raw.get(), rawSize)) return false;
+    if (!inflateRows(chunks, raw.get(), rawSize)) return false;
 
     const std::vector<std::uint8_t> zeros(rowBytes, 0);
     const std::uint8_t* above = zeros.data();
@@ -115,16 +115,15 @@ bool DecodePlainPng(const std::uint8_t* Data, std::size_t Size, int Width, int H
     return true;
 }
 
-bool IsSoundRgbaPng(const std::uint8_t* Data, std::size_t Size, int Width, int Height,
-                    std::size_t& Length) {
+bool IsWholeRgbaPng(const std::uint8_t* Data, std::size_t Size, std::size_t& Length) {
     PlainChunks chunks;
     if (!walkChunks(Data, Size, chunks) || chunks.ColourType != 6) return false;
-    const std::size_t rowBytes = std::size_t(Width) * 4 + 1;
-    const std::size_t rawSize = rowBytes * std::size_t(Height);
-    const std::unique_ptr<std::uint8_t[]> raw(new std::uint8_t[rawSize]);
-    if (!inflate(chunks, raw.get(), rawSize)) return false;
-    for (std::size_t at = 0; at < rawSize; at += rowBytes)
-        if (raw[at] > 4) return false;
+    // The zlib header: deflate with a window of at most 32 KiB, its check
+    // bits right, no preset dictionary.
+    const std::uint8_t* z = chunks.Packed;
+    if (chunks.PackedSize < 2 || (z[0] & 0x0F) != 8 || (z[0] >> 4) > 7 ||
+        ((unsigned(z[0]) << 8) | z[1]) % 31 != 0 || (z[1] & 0x20))
+        return false;
     Length = chunks.End;
     return true;
 }
