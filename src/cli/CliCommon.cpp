@@ -114,6 +114,15 @@ void writeFileReplacing(const std::string& Path, const std::function<void(int Fd
         throw;
     }
     if (::close(fd.release()) != 0) throw fail();
+    // Over an old file, the two names trade places and the old file goes
+    // after: ext4 starts writing a file out to disk when a rename replaces
+    // another, which takes longer than all the rest of a small extract. The
+    // name always holds a whole file either way.
+    if (replacing &&
+        ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, Path.c_str(), RENAME_EXCHANGE) == 0) {
+        ::unlink(temp.c_str());
+        return;
+    }
     if (::rename(temp.c_str(), Path.c_str()) != 0) throw fail();
 }
 

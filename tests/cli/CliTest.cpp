@@ -106,6 +106,17 @@ TEST_F(CliTest, CreateInfoAndExtractRoundTrip) {
     ASSERT_EQ(ex.Status, 0) << ex.Err.toStdString();
     EXPECT_EQ(QDir(dir).entryList(QDir::Files),
               (QStringList{QStringLiteral("two-0.png"), QStringLiteral("two-1.png")}));
+    // Again over the same pictures: they are replaced whole, keep their
+    // permissions and leave nothing else behind.
+    const QString first = QDir(dir).filePath(QStringLiteral("two-0.png"));
+    const QByteArray firstBytes = readFile(first);
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(first, own));
+    ASSERT_EQ(cli({QStringLiteral("extract"), out, dir}).Status, 0);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("two-0.png"), QStringLiteral("two-1.png")}));
+    EXPECT_EQ(readFile(first), firstBytes);
+    EXPECT_EQ(QFile::permissions(first) & ~(QFile::ReadUser | QFile::WriteUser), own);
     const QImage back = QImage(QDir(dir).filePath(QStringLiteral("two-0.png")))
                             .convertToFormat(QImage::Format_ARGB32);
     const QImage original = QImage(a).convertToFormat(QImage::Format_ARGB32);
