@@ -11,10 +11,8 @@ namespace {
 
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
-// its own colour and, in 32-bit images, its own alpha. A whole RGBA PNG
-// picture of the file already is that picture and goes out byte for byte.
+// its own colour and, in 32-bit images, its own alpha.
 std::vector<std::uint8_t> pngOf(IconRaster& Image, const TransparencySettings& Settings) {
-    if (!Image.Png.empty()) return std::move(Image.Png);
     for (std::uint32_t& c : Image.Pixels) {
         const int a = EffectiveAlpha(c, Image.Format, Settings);
         c = a == 0 ? 0 : (c & 0xFFFFFFu) | (std::uint32_t(a) << 24);
@@ -29,15 +27,13 @@ int runExtract(const Arguments& Args) {
     const std::string& path = Args[0];
     const std::string& dir = Args[1];
     const TransparencySettings settings;
+    const std::vector<std::uint8_t> bytes = readWholeFile(path);
     IconContents contents;
-    {
-        const std::vector<std::uint8_t> bytes = readWholeFile(path);
-        try {
-            contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
-                                      PngImages::KeepWholeRgba);
-        } catch (const IconCodecError& e) {
-            throw CliError(e.what());
-        }
+    try {
+        contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
+                                  PngImages::KeepWholeRgba);
+    } catch (const IconCodecError& e) {
+        throw CliError(e.what());
     }
     makeFolders(dir);
     const std::string base = dir + "/" + baseName(path) + "-";
@@ -45,8 +41,17 @@ int runExtract(const Arguments& Args) {
     for (const IconRaster& image : contents.Images)
         pixels += image.Pixels.size();
     forEachParallel(int(contents.Images.size()), pixels, [&](int i) {
-        writeFileReplacing(base + std::to_string(i) + ".png",
-                           pngOf(contents.Images[std::size_t(i)], settings));
+        IconRaster& image = contents.Images[std::size_t(i)];
+        const std::string name = base + std::to_string(i) + ".png";
+        // A whole RGBA PNG picture of the file already is that picture and
+        // goes out byte for byte.
+        if (image.PngLength > 0) {
+            writeFileReplacing(name, [&](int fd) {
+                writeAt(fd, name, bytes.data() + image.PngOffset, image.PngLength, 0);
+            });
+        } else {
+            writeFileReplacing(name, pngOf(image, settings));
+        }
     });
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "IconFileLayout.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,9 +18,11 @@ struct IconRaster {
     std::vector<std::uint32_t> Pixels;
     std::vector<std::uint32_t> Palette; // empty for true colour
     bool StoredAsPng = false;           // the file held it as a PNG picture
-    // The PNG picture's own bytes, when the reader was asked to keep a whole
-    // RGBA picture as it is; Pixels is then empty.
-    std::vector<std::uint8_t> Png;
+    // Where the PNG picture lies in the file's data, when the reader was
+    // asked to keep a whole RGBA picture as it is (PngLength > 0); Pixels is
+    // then empty.
+    std::size_t PngOffset = 0;
+    std::size_t PngLength = 0;
 };
 
 // What a file holds: the header's type and the images in directory order.

@@ -178,7 +178,8 @@ public:
             std::size_t length = 0;
             if (png == PngImages::KeepWholeRgba &&
                 IsWholeRgbaPng(at, std::size_t(p.dataSize), length)) {
-                image.Png.assign(at, at + length);
+                image.PngOffset = std::size_t(p.offset);
+                image.PngLength = length;
                 return image;
             }
             try {

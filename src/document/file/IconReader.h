@@ -17,8 +17,8 @@
 // never reads outside Data and allocates nothing the file's size cannot back.
 //
 // With KeepWholeRgba, a PNG picture that is plain 8-bit RGBA and whole (its
-// chunks complete with right CRCs up to IEND; see IsWholeRgbaPng) is kept as
-// its bytes in IconRaster::Png instead of being decoded, for passing it on as
+// chunks complete with right CRCs up to IEND; see IsWholeRgbaPng) is left in
+// Data (IconRaster::PngOffset and PngLength) instead of being decoded, for passing it on as
 // it is; its pixels are not inflated. Every other PNG picture is decoded and
 // judged as usual.
 enum class PngImages { Decode, KeepWholeRgba };
