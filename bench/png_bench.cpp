@@ -5,8 +5,8 @@
 // that a picture is whole is what extract does before it passes the picture
 // on as it is.
 
-#include "PngCodec.h"
-#include "PngPlainDecoder.h"
+#include "document/file/PngCodec.h"
+#include "document/file/PngPlainDecoder.h"
 
 #include <benchmark/benchmark.h>
 

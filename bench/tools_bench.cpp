@@ -3,10 +3,10 @@
 // stamps, commit; rendering is the work view's and not included), and the
 // antialiased shapes.
 
-#include "tools/AAShapes.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

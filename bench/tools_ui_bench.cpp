@@ -2,12 +2,12 @@
 // reaches the work view, the session's tools reset, preview, stamp and commit,
 // and the work view renders the 255 x 255 image into a 1000 x 1000 paint box.
 
-#include "EditSession.h"
-#include "NewIconOptions.h"
-#include "SessionTools.h"
-#include "WorkPanelParts.h"
-#include "WorkView.h"
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/ui/WorkPanelParts.h"
+#include "canvas/ui/WorkView.h"
+#include "images/NewIconOptions.h"
+#include "session/EditSession.h"
+#include "session/SessionTools.h"
 
 #include <QApplication>
 #include <QMouseEvent>

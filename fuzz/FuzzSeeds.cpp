@@ -3,8 +3,8 @@
 // palette files of 2, 16 and 256 entries for palette_reader_fuzzer; PNG
 // pictures of several colour types for png_decoder_fuzzer.
 
-#include "IconFileWriter.h"
-#include "PaletteFile.h"
+#include "document/IconFileWriter.h"
+#include "document/PaletteFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // largest icon image. What it reads, the encoder writes and the decoder reads
 // back to the same pixels.
 
-#include "PngCodec.h"
+#include "document/file/PngCodec.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,13 +2,13 @@
 // PICTURE...: one image per picture, in the order given.
 // brisel-cli convert IN OUT: IN rewritten as an icon (.ico) or cursor (.cur).
 
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
-#include "IconCodecError.h"
-#include "IconReader.h"
-#include "IconWriter.h"
-#include "PaletteFit.h"
-#include "PngCodec.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconReader.h"
+#include "document/file/IconWriter.h"
+#include "document/file/PaletteFit.h"
+#include "document/file/PngCodec.h"
 
 #include <cctype>
 #include <cerrno>

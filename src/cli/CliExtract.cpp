@@ -1,11 +1,11 @@
 // brisel-cli extract FILE DIR: every image of FILE as an RGBA PNG picture,
 // DIR/<base name>-<index>.png, index from 0 in directory order.
 
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
-#include "IconCodecError.h"
-#include "IconReader.h"
-#include "PngCodec.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconReader.h"
+#include "document/file/PngCodec.h"
 
 namespace {
 

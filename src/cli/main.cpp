@@ -6,8 +6,8 @@
 // picture plug-ins and no dynamic loader stand between the command and the
 // first byte read.
 
-#include "CliCommon.h"
-#include "CliInfo.h"
+#include "cli/CliCommon.h"
+#include "cli/CliInfo.h"
 
 #include <cstdio>
 #include <malloc.h>

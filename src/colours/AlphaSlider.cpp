@@ -1,4 +1,4 @@
-#include "AlphaSlider.h"
+#include "colours/AlphaSlider.h"
 
 #include <algorithm>
 
@@ -23,6 +23,12 @@ int AlphaSliderModel::press(Qt::MouseButton Button, int X, const ColourState& St
     m_left = AlphaSlider::leftForAlpha(m_alpha);
     m_dragging = true;
     return m_left - oldLeft;
+}
+
+void AlphaSliderModel::follow(const ColourState& State) {
+    if (m_dragging) return;
+    m_alpha = State.alpha(m_editing);
+    m_left = AlphaSlider::leftForAlpha(m_alpha);
 }
 
 std::optional<int> AlphaSliderModel::move(int X, ColourState& State, TBitmap32& WorkBitmap) {

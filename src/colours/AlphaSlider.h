@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColourState.h"
+#include "colours/ColourState.h"
 
 #include <QString>
 #include <Qt>
@@ -48,6 +48,11 @@ public:
 
     // AlPMouseUp and AlLMouseLeave.
     void release() { m_dragging = false; }
+
+    // The colours changed elsewhere (a swatch, the palette box, a swap, the
+    // picker): the thumb shows the alpha of the colour it last edited, so it
+    // never disagrees with that swatch. A drag in progress leads instead.
+    void follow(const ColourState& State);
 
 private:
     int m_left = AlphaSlider::MaxLeft;

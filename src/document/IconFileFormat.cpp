@@ -1,4 +1,4 @@
-#include "IconFileFormat.h"
+#include "document/IconFileFormat.h"
 
 IconFileError IconFileError::notAnIcon(const QString& fileName, const QString& reason) {
     QString text = fileName + QStringLiteral(" is not an icon.");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileErrors.h"
-#include "IconFileLayout.h"
+#include "document/FileErrors.h"
+#include "document/file/IconFileLayout.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "IconFileReader.h"
+#include "document/IconFileReader.h"
 
-#include "IconCodecError.h"
-#include "IconReader.h"
-#include "ImageCaption.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconReader.h"
+#include "document/ImageCaption.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "IconFileWriter.h"
+#include "document/IconFileWriter.h"
 
-#include "IconCodecError.h"
-#include "IconWriter.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconWriter.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "IconFileLayout.h"
-#include "PalettePicture.h"
-#include "TBitmap32.h"
+#include "document/file/IconFileLayout.h"
+#include "document/PalettePicture.h"
+#include "pixel/TBitmap32.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "IconImageData.h"
+#include "document/IconImageData.h"
 
 void ReadImageData(TBitmap32& Target, const PalettePicture& Palette, int BitCount,
                    IconByteCursor& Stream) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IconByteCursor.h"
-#include "ImageRows.h"
-#include "PalettePicture.h"
-#include "TBitmap32.h"
+#include "document/file/IconByteCursor.h"
+#include "document/file/ImageRows.h"
+#include "document/PalettePicture.h"
+#include "pixel/TBitmap32.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
-#include "PaletteOps.h"
+#include "document/PaletteOps.h"
 
-#include "PaletteFit.h"
-#include "PaletteMatcher.h"
+#include "document/file/PaletteFit.h"
+#include "document/file/PaletteMatcher.h"
 
 #include <cmath>
 

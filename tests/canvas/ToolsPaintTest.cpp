@@ -1,10 +1,10 @@
 // Painting through the real work view, then saving and reading the file back:
 // what the mouse drew is what the file holds.
 
-#include "IconFileReader.h"
-#include "NewIconOptions.h"
-#include "PaletteOps.h"
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
+#include "document/IconFileReader.h"
+#include "document/PaletteOps.h"
+#include "images/NewIconOptions.h"
 #include "tools_ui_support.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "BrushShapeEditor.h"
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/ui/BrushShapeEditor.h"
 #include "tools_ui_support.h"
 
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "tools/GradientBar.h"
-#include "tools/GradientModel.h"
+#include "canvas/tools/GradientBar.h"
+#include "canvas/tools/GradientModel.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -111,11 +111,17 @@ TEST(GradientStops, DraggingStopsAtPositionsOneAndHundredNinetyNine) {
     EXPECT_EQ(m.moveStop(id, 2 - 49), QStringLiteral("75 %"));
     EXPECT_EQ(m.stop(id)->position(), 150);
 
-    // Clicks near the ends place the stop inside 1 .. 199 too, so LCol never
-    // hides it and it never falls off the bar.
-    EXPECT_EQ(m.stop(m.addStop(200, Green))->position(), 199);
+    // A click puts the stop's left edge on the clicked column: near the right
+    // end it lies at 200 or beyond, where LCol wins, until it is dragged in.
+    const int right = m.addStop(199, Green);
+    EXPECT_EQ(m.stop(right)->position(), 201);
     EXPECT_EQ(m.stop(m.addStop(0, Green))->position(), 2);
-    const GradientColours c = m.colours();
+    GradientColours c = m.colours();
+    EXPECT_EQ(c[200], White);
+    EXPECT_NE(c[199], Green);
+    EXPECT_EQ(dragBy(m, right, -1), QStringLiteral("99 %"));
+    EXPECT_EQ(m.stop(right)->position(), 199);
+    c = m.colours();
     EXPECT_EQ(c[199], Green);
     EXPECT_EQ(c[200], White);
 }

@@ -1,13 +1,14 @@
-#include "PaletteOps.h"
-#include "tools/FillArea.h"
-#include "tools/FillTool.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/FillArea.h"
+#include "canvas/tools/FillTool.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
+#include "document/PaletteOps.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -223,16 +224,19 @@ TEST(FillTool, GradientBlendsWhenBlendIsOn) {
     EXPECT_EQ(r.session.clean.GetPixel(0, 0), 0x80FF0000u);
 }
 
+// Snapped once, before the undo entry is recorded, with "Blend Colors" up or
+// down: the release adds no second snap that the history would not know.
 TEST(FillTool, GradientOnAPaletteImageIsSnappedToThePalette) {
-    for (std::uint8_t format : {1, 32}) {
-        SCOPED_TRACE(int(format));
+    const std::pair<std::uint8_t, bool> cases[] = {{1, false}, {32, false}, {1, true}, {32, true}};
+    for (const auto& [format, blend] : cases) {
+        SCOPED_TRACE(std::to_string(format) + (blend ? " blend" : ""));
         TBitmap32 img = filled(9, 1, White);
         // A transparent pixel keeps its RGB through the snapping.
         img.SetPixel(8, 0, 0x00123456u);
         Rig r(img, FillOptions::Mode::Linear, 90);
         r.session.format = format;
         r.session.palette = PalettePicture::fromEntries({0x000000u, 0xFFFFFFu});
-        r.session.options.Blen = false;
+        r.session.options.Blen = blend;
         r.click(0, 0);
         EXPECT_EQ(r.session.steps, "FU");
         ASSERT_EQ(r.session.undo.size(), 1u);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tools/ToolContext.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolContext.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <QStringList>
 #include <initializer_list>

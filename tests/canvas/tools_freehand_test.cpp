@@ -1,8 +1,8 @@
 #include "tools_fake_context.h"
 
-#include "Random.h"
-#include "tools/EraserTool.h"
-#include "tools/PolygonTool.h"
+#include "pixel/Random.h"
+#include "canvas/tools/EraserTool.h"
+#include "canvas/tools/PolygonTool.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +56,16 @@ TEST(ToolsPencil, DragCommitsSegmentsWithoutTheirEndPoint) {
     r.mouse.up(P(4, 3));
     EXPECT_EQ(changedPixels(r.ctx.clean), (QStringList{"1,1", "2,1", "3,1", "4,1", "4,2", "4,3"}));
     r.expectUndoRestores();
+}
+
+// The release sets its own pixel only; the line up to it is the moves' work.
+TEST(ToolsPencil, ReleaseSetsOnlyTheReleasePixel) {
+    Rig r(PenTag);
+    r.mouse.move(P(1, 1));
+    r.mouse.down(P(1, 1));
+    r.mouse.move(P(4, 1));
+    r.mouse.up(P(7, 1));
+    EXPECT_EQ(changedPixels(r.ctx.clean), (QStringList{"1,1", "2,1", "3,1", "7,1"}));
 }
 
 TEST(ToolsPencil, RightButtonPaintsTheBackgroundAndColoursComeBack) {
@@ -162,6 +172,25 @@ TEST(ToolsEraser, RightButtonReplacesOnlyTheForegroundAlsoAtTheEdges) {
     EXPECT_EQ(r.ctx.clean.GetPixel(5, 0), fore); // beyond the last footprint
     EXPECT_EQ(changedPixels(r.ctx.clean, other), (QStringList{"0,0", "1,0", "5,0", "1,1"}));
     r.expectUndoRestores();
+}
+
+// A press with a button other than the left replaces the pressed button's
+// brush colour: the foreground for the right button, the background itself
+// (so nothing changes) for the middle one.
+TEST(ToolsEraser, OtherButtonsReplaceTheirBrushColourAtThePress) {
+    for (const WorkButton b : {WorkButton::Right, WorkButton::Middle}) {
+        SCOPED_TRACE(int(b));
+        Rig r(EraseTag, 8, 8, 0xFF0000FFu); // all foreground
+        r.ctx.work.SetPixel(4, 4, r.ctx.back);
+        r.ctx.clean.Assign(r.ctx.work);
+        r.ctx.history.back() = r.ctx.clean;
+        r.before = r.ctx.clean;
+        r.mouse.click(P(4, 4), b);
+        const bool right = b == WorkButton::Right;
+        EXPECT_EQ(r.ctx.clean.GetPixel(3, 3), right ? r.ctx.back : r.ctx.fore);
+        EXPECT_EQ(r.ctx.clean.GetPixel(4, 4), r.ctx.back);
+        EXPECT_EQ(changedPixels(r.ctx.clean, r.ctx.fore).size(), right ? 4 : 1);
+    }
 }
 
 TEST(ToolsEraser, DragJoinsFootprintsAndPaintsEachPixelOncePerMove) {
@@ -334,5 +363,53 @@ TEST(ToolsPalette, BlendedStrokeOnAPaletteImageIsSnappedBeforeItIsRecorded) {
         c.freeClick(k.tag);
         Mouse{c}.click(P(1, 1));
         EXPECT_EQ(ctx.log, k.log);
+    }
+}
+
+// Hover previews change the drawing colours and the fill flag; the next tool
+// starts from the chosen colours all the same.
+TEST(ToolsSelection, ChoosingAToolRestoresThePenColourAndTheFillFlag) {
+    FakeToolContext ctx;
+    ToolController c(ctx);
+    Mouse m{c};
+    ctx.options.TexTran = true;
+    ctx.options.Text = QStringLiteral("x");
+    c.freeClick(TextTag);
+    m.move(P(20, 20));
+    ASSERT_FALSE(ctx.work.Filled);
+    c.freeClick(EraseTag);
+    ctx.options.EraserWidth = ctx.options.EraserHeight = 4;
+    m.click(P(6, 6));
+    // The whole footprint is erased, not just its outline.
+    EXPECT_EQ(ctx.clean.GetPixel(5, 5), ctx.back);
+    EXPECT_EQ(changedPixels(ctx.clean).size(), 16);
+
+    // The eraser's hover paints with the background; the brush previews in
+    // the foreground colour before any press.
+    m.move(P(20, 20));
+    c.freeClick(BrushTag);
+    m.move(P(20, 20));
+    EXPECT_EQ(ctx.work.GetPixel(20, 20), ctx.fore);
+}
+
+TEST(ToolsSelection, AnUnfinishedShapeIsGivenUpWithItsPreview) {
+    for (const int tag : {CurveTag, PolygonTag}) {
+        SCOPED_TRACE(tag);
+        FakeToolContext ctx;
+        ToolController c(ctx);
+        Mouse m{c};
+        c.freeClick(tag);
+        m.click(P(2, 2));
+        m.click(P(9, 2));
+        m.move(P(9, 9));
+        ASSERT_FALSE(ctx.work.samePixels(ctx.clean));
+        ASSERT_NE(ctx.hint, QString::fromUtf8(toolInfo(tag)->Status));
+        c.cancelPendingShape();
+        EXPECT_TRUE(ctx.work.samePixels(ctx.clean));
+        EXPECT_EQ(ctx.hint, QString::fromUtf8(toolInfo(tag)->Status));
+        // The next click starts a new shape: nothing is previewed until then.
+        m.move(P(5, 5));
+        EXPECT_TRUE(ctx.work.samePixels(ctx.clean));
+        EXPECT_EQ(ctx.history.size(), 1u);
     }
 }

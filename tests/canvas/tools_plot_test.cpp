@@ -1,9 +1,9 @@
 #include "tools_fake_context.h"
 
-#include "Random.h"
-#include "tools/AAPlot.h"
-#include "tools/AAShapes.h"
-#include "tools/BrushShape.h"
+#include "pixel/Random.h"
+#include "canvas/tools/AAPlot.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/BrushShape.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -207,6 +207,21 @@ TEST(ToolsAARoundRect, SquareCornersGiveTheRectangleOutline) {
     EXPECT_EQ(r.GetPixel(11, 2), 0xFF000000u); // straight part of the top edge
     EXPECT_EQ(r.GetPixel(2, 2), 0u);           // the corner is rounded off
     AARoundRect(r, map, 2, 2, 3, 20, 8, 8);    // one pixel wide: nothing
+}
+
+// A corner ellipse wider than half the side keeps its own size, as in the
+// hard-edged shape: the antialiasing switch smooths the outline but never
+// turns a rounded rectangle into an ellipse.
+TEST(ToolsAARoundRect, ACornerPastHalfTheSideKeepsItsSize) {
+    TBitmap32 r(24, 24);
+    CoverageMap map;
+    r.Filled = false;
+    r.PenColor = 0xFF000000u;
+    AARoundRect(r, map, 2, 2, 23, 23, 12, 12); // outline 20 wide, corners 12
+    EXPECT_EQ(r.GetPixel(8, 2), 0xFF000000u);  // the straight top edge starts at 2 + 6
+    EXPECT_EQ(r.GetPixel(16, 2), 0xFF000000u);
+    EXPECT_GT(AlphaOf(r.GetPixel(4, 3)), 0u); // on the corner's arc
+    EXPECT_EQ(r.GetPixel(4, 5), 0u);          // inside it
 }
 
 TEST(ToolsBrushShape, PresetsAndTheEditorPicture) {

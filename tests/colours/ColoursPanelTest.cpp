@@ -1,9 +1,9 @@
-#include "ColoursPanel.h"
-#include "AlphaSliderView.h"
-#include "ColourSwatches.h"
-#include "ColoursBoxView.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "colours/ui/AlphaSliderView.h"
+#include "colours/ui/ColourSwatches.h"
+#include "colours/ui/ColoursBoxView.h"
+#include "colours/ui/ColoursPanel.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -223,3 +223,19 @@ TEST_F(ColoursPanelWidgets, RecolouringButtonsChangeTheImage) {
 }
 
 } // namespace
+
+// The alpha figure is drawn in the complement of the swatch colour, which on
+// mid-grey is mid-grey too; its outline must still make the digits stand out.
+TEST_F(ColoursPanelWidgets, TheAlphaFigureReadsOnMidGrey) {
+    ColourState state = s.colours();
+    state.setColour(ColourSlot::Foreground, 0x808080u, 255);
+    s.setColours(state);
+    ASSERT_EQ(pecol()->label()->palette().color(QPalette::WindowText), QColor(0x7F, 0x7F, 0x7F));
+    const QImage shown = pecol()->grab().toImage();
+    const QRect area = pecol()->label()->geometry();
+    int standingOut = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (std::abs(qGray(shown.pixel(x, y)) - 128) > 100) ++standingOut;
+    EXPECT_GT(standingOut, 20) << "the digits vanish into the swatch";
+}

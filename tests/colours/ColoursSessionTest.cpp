@@ -1,7 +1,7 @@
-#include "DefaultPalette.h"
-#include "PaletteOps.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "document/DefaultPalette.h"
+#include "document/PaletteOps.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // classic layout, we decode to the same pixels. Each test is skipped where its
 // tool is not installed.
 
-#include "IconFileWriter.h"
+#include "document/IconFileWriter.h"
 #include "interop_support.h"
 
 #include <QDir>

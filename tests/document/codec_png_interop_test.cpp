@@ -3,7 +3,7 @@
 // decode; what we write they read back identically. Each test is skipped
 // where its tool is not installed.
 
-#include "IconFileWriter.h"
+#include "document/IconFileWriter.h"
 #include "interop_support.h"
 
 #include <QDir>

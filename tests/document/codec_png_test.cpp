@@ -2,12 +2,12 @@
 // and read back pixel for pixel; PNG pictures of every kind decode to the
 // pixels Qt sees; damaged ones are refused with the file's name and a reason.
 
-#include "IconCodecError.h"
-#include "IconFileReader.h"
-#include "IconReader.h"
-#include "IconFileWriter.h"
-#include "PngCodec.h"
-#include "PngUnfilter.h"
+#include "document/file/IconCodecError.h"
+#include "document/IconFileReader.h"
+#include "document/file/IconReader.h"
+#include "document/IconFileWriter.h"
+#include "document/file/PngCodec.h"
+#include "document/file/PngUnfilter.h"
 #include "codec_support.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 
 // Helpers of the interop tests against icotool, Pillow and ImageMagick.
 
-#include "IconFileReader.h"
+#include "document/IconFileReader.h"
 #include "codec_support.h"
 
 #include <QImage>

@@ -1,9 +1,9 @@
-#include "DefaultPalette.h"
-#include "ImageCaption.h"
-#include "PaletteOps.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
-#include "Thumbnail.h"
+#include "document/DefaultPalette.h"
+#include "document/ImageCaption.h"
+#include "document/PaletteOps.h"
+#include "document/Thumbnail.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "tools/BrushTool.h"
+#include "canvas/tools/BrushTool.h"
 
-#include "tools/AAPlot.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAPlot.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <cstdlib>
 

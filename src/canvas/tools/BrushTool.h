@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // The brush footprint stamped along the mouse path, one stamp per pixel step
 // of the longer axis; the footprint under the mouse is previewed on every move.

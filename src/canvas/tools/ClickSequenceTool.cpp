@@ -1,4 +1,10 @@
-#include "tools/ClickSequenceTool.h"
+#include "canvas/tools/ClickSequenceTool.h"
+
+bool ClickSequenceTool::cancel(ToolEnv&) {
+    const bool underWay = m_step > 0;
+    m_step = 0;
+    return underWay;
+}
 
 void ClickSequenceTool::showExtent(ToolEnv& Env, QPoint Pixel) {
     const QPoint d = Pixel - Env.Press.DownPixel;

@@ -1,6 +1,6 @@
-#include "tools/EraserTool.h"
+#include "canvas/tools/EraserTool.h"
 
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolOptions.h"
 
 namespace {
 
@@ -33,7 +33,10 @@ StrokeEnd EraserTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     if (Env.Press.LeftButtonDown)
         drawFootprint(work, Pixel, w, h);
     else
-        replaceForeground(Env, footprintMask(work, footprint(Pixel, w, h)));
+        // The colour of the pressed button's other side: the foreground for
+        // the right button. The moves that follow replace the foreground.
+        replaceColour(work, footprintMask(work, footprint(Pixel, w, h)), work.BrushColor,
+                      Env.Ctx.backgroundColor32());
     Env.Ctx.commit();
     return StrokeEnd::Keep;
 }
@@ -61,7 +64,7 @@ void EraserTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
                 if (marked[std::size_t(y) * std::size_t(work.Width) + std::size_t(x)])
                     work.PutPixel(x, y, back);
     } else {
-        replaceForeground(Env, marked);
+        replaceColour(work, marked, Env.Ctx.foregroundColor32(), Env.Ctx.backgroundColor32());
     }
     Env.Ctx.commit();
     drawFootprint(work, Pixel, w, h);
@@ -89,14 +92,12 @@ std::vector<bool> EraserTool::sweep(const TBitmap32& Work, QPoint From, QPoint T
     return marked;
 }
 
-void EraserTool::replaceForeground(ToolEnv& Env, const std::vector<bool>& Marked) {
-    // Exactly the foreground colour, alpha included, becomes the background
-    // colour, never blended.
-    TBitmap32& work = Env.work();
-    const TColor32 fore = Env.Ctx.foregroundColor32(), back = Env.Ctx.backgroundColor32();
+void EraserTool::replaceColour(TBitmap32& work, const std::vector<bool>& Marked, TColor32 From,
+                               TColor32 To) {
+    // Exactly From, alpha included, becomes To, never blended.
     for (int y = 0; y < work.Height; ++y)
         for (int x = 0; x < work.Width; ++x) {
             const std::size_t i = std::size_t(y) * std::size_t(work.Width) + std::size_t(x);
-            if (Marked[i] && work.Bits[i] == fore) work.SetPixel(x, y, back);
+            if (Marked[i] && work.Bits[i] == From) work.SetPixel(x, y, To);
         }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 #include <QRect>
 #include <vector>
@@ -25,5 +25,7 @@ private:
     // Marks (a buffer of Work's size) the two quadrilaterals between the
     // footprints of From and To and the footprint of To.
     static std::vector<bool> sweep(const TBitmap32& Work, QPoint From, QPoint To, int W, int H);
-    static void replaceForeground(ToolEnv& Env, const std::vector<bool>& Marked);
+    // Every marked pixel exactly equal to From becomes To.
+    static void replaceColour(TBitmap32& Work, const std::vector<bool>& Marked, TColor32 From,
+                              TColor32 To);
 };

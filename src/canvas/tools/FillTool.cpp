@@ -1,6 +1,6 @@
-#include "tools/FillTool.h"
+#include "canvas/tools/FillTool.h"
 
-#include "tools/GradientFill.h"
+#include "canvas/tools/GradientFill.h"
 
 StrokeEnd FillTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     TBitmap32& work = Env.work();
@@ -22,8 +22,5 @@ StrokeEnd FillTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     }
     // A gradient brings colours of its own: snapped to the palette whatever
     // the blend switch, before it is recorded.
-    Env.Ctx.commit();
-    Env.Ctx.fitToPalette();
-    Env.Ctx.pushUndo();
-    return StrokeEnd::Keep;
+    return StrokeEnd::CommitFitAndRecord;
 }

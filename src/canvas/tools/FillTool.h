@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/FillOptions.h"
-#include "tools/Tool.h"
+#include "canvas/tools/FillOptions.h"
+#include "canvas/tools/Tool.h"
 
 // The fill tool: a click fills the connected area of the clicked pixel's exact
 // colour, solid with the pen colour of the pressed button or with the

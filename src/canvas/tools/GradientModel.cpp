@@ -1,4 +1,4 @@
-#include "tools/GradientModel.h"
+#include "canvas/tools/GradientModel.h"
 
 #include <algorithm>
 
@@ -30,11 +30,12 @@ ColourStops GradientModel::colourStops() const {
 }
 
 int GradientModel::addStop(int barX, TColor32 foreground) {
-    // A click near the right end would otherwise place a stop past position
-    // 199, where it has no effect or is hidden by LCol.
+    // The stop's left edge is the clicked column, so a click near the right
+    // end puts it at 200 or past it, where the end colour wins, until it is
+    // dragged in.
     Stop s;
     s.id = m_nextId++;
-    s.left = std::clamp(barX, MinStopLeft, MaxStopLeft);
+    s.left = barX;
     s.colour = foreground;
     m_stops.push_back(s);
     emit changed();

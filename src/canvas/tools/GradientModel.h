@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TColor32.h"
-#include "tools/GradientStops.h"
+#include "canvas/tools/GradientStops.h"
+#include "pixel/TColor32.h"
 
 #include <QObject>
 #include <QString>
@@ -14,8 +14,9 @@
 // per stop, found by the stop's id.
 //
 // A stop is placed like its marker: the marker's Left within the bar's panel,
-// the gradient position being Left + 2. Left stays within -1 .. 197, so a
-// stop's position is always 1 .. 199 and never hides an end colour.
+// the gradient position being Left + 2. A new stop's Left is the clicked
+// column; a dragged stop's Left stays within -1 .. 197, so dragging brings
+// any stop to a position of 1 .. 199, where it never hides an end colour.
 class GradientModel : public QObject {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-#include "tools/PencilTool.h"
+#include "canvas/tools/PencilTool.h"
 
 StrokeEnd PencilTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     Env.work().MoveTo(Pixel.x(), Pixel.y());
@@ -14,9 +14,9 @@ void PencilTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
 }
 
 StrokeEnd PencilTool::release(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+    // The release pixel is the last one the mouse moved to: it is set, and
+    // the stroke up to it was committed by the moves.
     TBitmap32& work = Env.work();
-    // A release away from the last move still joins up with the stroke.
-    work.LineTo(Pixel.x(), Pixel.y());
     work.PutPixel(Pixel.x(), Pixel.y(), work.PenColor);
     return StrokeEnd::CommitAndRecord;
 }

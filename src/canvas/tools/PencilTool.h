@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // Pixel-wide freehand lines in the pressed button's colour. Each move commits
 // the segment up to, not including, the mouse pixel and only shows that pixel;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // One line of text centred on the clicked pixel, in the pressed button's
 // colour, on a box of the other colour unless the background is transparent

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WorkMouse.h"
-#include "tools/ToolContext.h"
+#include "canvas/WorkMouse.h"
+#include "canvas/tools/ToolContext.h"
 
 #include <QPoint>
 
@@ -29,7 +29,10 @@ struct ToolEnv {
 
 // How a tool's event ends: with nothing more, or with the WorkBitmap committed
 // (or reset to the committed state) and the result recorded for undo.
-enum class StrokeEnd { Keep, CommitAndRecord, ResetAndRecord };
+// CommitFitAndRecord also snaps the committed image to a palette image's
+// palette whatever the blend switch, for a change that brings colours of its
+// own (a gradient).
+enum class StrokeEnd { Keep, CommitAndRecord, ResetAndRecord, CommitFitAndRecord };
 
 // One painting tool. The controller runs the shared mouse protocol (colours
 // of the pressed button, reset before every move, committing, recording,
@@ -58,4 +61,8 @@ public:
     virtual bool returnsToPreviousTool() const { return false; }
     // The text to write changed: show it at Pixel, the last mouse position.
     virtual void textChanged(ToolEnv&, QPoint /*Pixel*/) {}
+    // Something else is about to read the working copy or show another
+    // image: a shape placed click by click is given up. True when one was
+    // under way, so its preview must go.
+    virtual bool cancel(ToolEnv&) { return false; }
 };

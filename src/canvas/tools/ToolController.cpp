@@ -1,20 +1,20 @@
-#include "tools/ToolController.h"
+#include "canvas/tools/ToolController.h"
 
-#include "tools/BrushTool.h"
-#include "tools/CurveTool.h"
-#include "tools/EllipseTool.h"
-#include "tools/EraserTool.h"
-#include "tools/HotSpotTool.h"
-#include "tools/LineTool.h"
-#include "tools/PencilTool.h"
-#include "tools/PickTool.h"
-#include "tools/PolygonTool.h"
-#include "tools/RectangleTool.h"
-#include "tools/RoundRectTool.h"
-#include "tools/SprayTool.h"
-#include "tools/TextTool.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/BrushTool.h"
+#include "canvas/tools/CurveTool.h"
+#include "canvas/tools/EllipseTool.h"
+#include "canvas/tools/EraserTool.h"
+#include "canvas/tools/HotSpotTool.h"
+#include "canvas/tools/LineTool.h"
+#include "canvas/tools/PencilTool.h"
+#include "canvas/tools/PickTool.h"
+#include "canvas/tools/PolygonTool.h"
+#include "canvas/tools/RectangleTool.h"
+#include "canvas/tools/RoundRectTool.h"
+#include "canvas/tools/SprayTool.h"
+#include "canvas/tools/TextTool.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
 
 ToolController::ToolController(ToolContext& Context)
     : m_ctx(Context), m_map(std::make_unique<CoverageMap>()) {
@@ -59,6 +59,10 @@ bool ToolController::freeClick(int Tag) {
     m_ctx.setWorkHint(info.status());
     ToolEnv e = env();
     chosen->selected(e);
+    // Hover previews change the drawing colours and the fill flag (the
+    // eraser paints with the background, transparent text fills nothing);
+    // the next tool starts from the chosen colours.
+    restoreColours();
     m_ctx.toolSelected(info);
     m_ctx.reset();
     m_ctx.renderWorkView();
@@ -80,13 +84,14 @@ void ToolController::restoreColours() {
 
 void ToolController::finish(StrokeEnd End) {
     if (End == StrokeEnd::Keep) return;
-    if (End == StrokeEnd::CommitAndRecord)
-        m_ctx.commit();
-    else
+    if (End == StrokeEnd::ResetAndRecord)
         m_ctx.reset();
+    else
+        m_ctx.commit();
     // A blended stroke is snapped to the palette before it is recorded, so
-    // that undo and redo bring back the colours the image really had.
-    if (needsFit()) {
+    // that undo and redo bring back the colours the image really had; once
+    // is enough, the release does not snap it again.
+    if (End == StrokeEnd::CommitFitAndRecord || needsFit()) {
         m_ctx.fitToPalette();
         m_fitted = true;
     }
@@ -183,6 +188,17 @@ void ToolController::AntiClick(bool Down) {
     ToolOptions& o = m_ctx.toolOptions();
     o.Anti = Down;
     if (Down) o.Blen = true;
+}
+
+void ToolController::cancelPendingShape() {
+    Tool* t = currentTool();
+    if (!t) return;
+    ToolEnv e = env();
+    if (!t->cancel(e)) return;
+    m_ctx.reset();
+    restoreColours();
+    m_ctx.setWorkHint(toolInfo(m_current)->status());
+    m_ctx.renderWorkView();
 }
 
 void ToolController::txtChange() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "WorkMouse.h"
-#include "tools/CoverageMap.h"
-#include "tools/Tool.h"
-#include "tools/ToolContext.h"
+#include "canvas/WorkMouse.h"
+#include "canvas/tools/CoverageMap.h"
+#include "canvas/tools/Tool.h"
+#include "canvas/tools/ToolContext.h"
 
 #include <QPoint>
 #include <map>
@@ -47,6 +47,9 @@ public:
     void AntiClick(bool Down);
     // txtChange: the text tool previews the new text at the last mouse pixel.
     void txtChange();
+    // An unfinished curve or polygon is given up: its preview leaves the
+    // WorkBitmap and its clicks start again from the first.
+    void cancelPendingShape();
 
     const Stroke& stroke() const { return m_stroke; }
     CoverageMap& coverageMap() { return *m_map; }

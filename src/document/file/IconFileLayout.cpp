@@ -1,4 +1,4 @@
-#include "IconFileLayout.h"
+#include "document/file/IconFileLayout.h"
 
 namespace IconFile {
 

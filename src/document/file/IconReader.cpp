@@ -1,11 +1,11 @@
-#include "IconReader.h"
+#include "document/file/IconReader.h"
 
-#include "IconByteCursor.h"
-#include "IconRgb.h"
-#include "IconCodecError.h"
-#include "ImageRows.h"
-#include "PngCodec.h"
-#include "PngPlainDecoder.h"
+#include "document/file/IconByteCursor.h"
+#include "document/file/IconRgb.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/ImageRows.h"
+#include "document/file/PngCodec.h"
+#include "document/file/PngPlainDecoder.h"
 
 #include <algorithm>
 

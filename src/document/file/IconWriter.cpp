@@ -1,9 +1,9 @@
-#include "IconWriter.h"
+#include "document/file/IconWriter.h"
 
-#include "IconCodecError.h"
-#include "IconRgb.h"
-#include "ImageRows.h"
-#include "PngCodec.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconRgb.h"
+#include "document/file/ImageRows.h"
+#include "document/file/PngCodec.h"
 
 #include <cstring>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IconRaster.h"
-#include "Transparency.h"
+#include "document/file/IconRaster.h"
+#include "document/file/Transparency.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "ImageRows.h"
+#include "document/file/ImageRows.h"
 
-#include "IconFileLayout.h"
-#include "IconRgb.h"
+#include "document/file/IconFileLayout.h"
+#include "document/file/IconRgb.h"
 
 #include <algorithm>
 #include <array>

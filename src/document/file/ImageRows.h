@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IconByteCursor.h"
-#include "PaletteMatcher.h"
+#include "document/file/IconByteCursor.h"
+#include "document/file/PaletteMatcher.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "PaletteFit.h"
+#include "document/file/PaletteFit.h"
 
-#include "IconRgb.h"
-#include "PaletteMatcher.h"
+#include "document/file/IconRgb.h"
+#include "document/file/PaletteMatcher.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "PaletteMatcher.h"
+#include "document/file/PaletteMatcher.h"
 
-#include "IconRgb.h"
+#include "document/file/IconRgb.h"
 
 #include <algorithm>
 #include <limits>

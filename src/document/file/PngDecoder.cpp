@@ -1,6 +1,6 @@
-#include "PngCodec.h"
+#include "document/file/PngCodec.h"
 
-#include "PngPlainDecoder.h"
+#include "document/file/PngPlainDecoder.h"
 
 #include <png.h>
 

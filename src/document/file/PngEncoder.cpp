@@ -1,4 +1,4 @@
-#include "PngCodec.h"
+#include "document/file/PngCodec.h"
 
 #include <libdeflate.h>
 

@@ -1,6 +1,6 @@
-#include "PngPlainDecoder.h"
+#include "document/file/PngPlainDecoder.h"
 
-#include "PngUnfilter.h"
+#include "document/file/PngUnfilter.h"
 
 #include <libdeflate.h>
 

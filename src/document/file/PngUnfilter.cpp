@@ -1,4 +1,4 @@
-#include "PngUnfilter.h"
+#include "document/file/PngUnfilter.h"
 
 #include <cstdlib>
 #include <cstring>

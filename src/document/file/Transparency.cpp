@@ -1,4 +1,4 @@
-#include "Transparency.h"
+#include "document/file/Transparency.h"
 
 namespace {
 constexpr std::uint32_t RgbBits = 0xFFFFFFu;

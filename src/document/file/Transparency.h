@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IconFileLayout.h"
+#include "document/file/IconFileLayout.h"
 
 #include <cstdint>
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+class EditSession;
+class IconListModel;
+class QListView;
+class QToolButton;
+class QWidget;
+
+// The contents of the main window's IconsPanel: the move-up button IUB, the
+// list IconsList of the document's images and the move-down button IDB.
+// A double click on an item, or Enter, edits that image; a single click or
+// the arrow keys only move the highlight.
+// The list always selects the active image again after the session changed
+// the list or the active image.
+class ImageListPanel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int IconSize = 32;
+
+    // Fills IconsPanel, which must not have a layout yet.
+    ImageListPanel(EditSession& Session, QWidget* IconsPanel);
+
+    QToolButton* IUB() const { return m_up; }
+    QListView* IconsList() const { return m_list; }
+    QToolButton* IDB() const { return m_down; }
+    IconListModel* model() const { return m_model; }
+
+    // IconsListDblClick: the selected item becomes the image being edited.
+    void IconsListDblClick();
+    void IUBClick();
+    void IDBClick();
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void selectActive();
+
+    EditSession& m_session;
+    QToolButton* m_up = nullptr;
+    QListView* m_list = nullptr;
+    QToolButton* m_down = nullptr;
+    IconListModel* m_model = nullptr;
+};
