@@ -1,6 +1,7 @@
 // Writes starting corpora made by our own writers: small good icon and cursor
-// files of every format for icon_reader_fuzzer, and palette files of 2, 16 and
-// 256 entries for palette_reader_fuzzer.
+// files of every format, and files with PNG images, for icon_reader_fuzzer;
+// palette files of 2, 16 and 256 entries for palette_reader_fuzzer; PNG
+// pictures of several colour types for png_decoder_fuzzer.
 
 #include "document/IconFileWriter.h"
 #include "document/PaletteFile.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <cstdio>
 
 namespace {
@@ -35,8 +37,8 @@ std::unique_ptr<IconImage> seedImage(int width, int height, ColourFormat format)
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: fuzz_seeds <icon folder> <palette folder>\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: fuzz_seeds <icon folder> <palette folder> <png folder>\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -52,6 +54,34 @@ int main(int argc, char** argv) {
             if (!f.open(QIODevice::WriteOnly) || f.write(WriteIconFile(type, images, settings)) < 0)
                 return 1;
         }
+    }
+    // A 256 x 256 image and a 256 x 2 one are stored as PNG pictures; a
+    // small image beside them keeps the bitmap path in the same file.
+    {
+        std::vector<std::unique_ptr<IconImage>> images;
+        images.push_back(seedImage(256, 256, 32));
+        images.push_back(seedImage(256, 2, 8));
+        images.push_back(seedImage(3, 2, 4));
+        QFile f(dir.filePath(QStringLiteral("seed-png.ico")));
+        if (!f.open(QIODevice::WriteOnly) || f.write(WriteIconFile(1, images, settings)) < 0)
+            return 1;
+    }
+    const QDir pngs(QString::fromLocal8Bit(argv[3]));
+    if (!QDir().mkpath(pngs.path())) return 1;
+    QImage picture(20, 7, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba(x * 12, y * 30, (x * y) % 256, (x * 40 + y) % 256));
+    const struct {
+        const char* name;
+        QImage::Format format;
+    } kinds[] = {{"rgba", QImage::Format_ARGB32}, {"rgb", QImage::Format_RGB32},
+                 {"rgba16", QImage::Format_RGBA64}, {"grey", QImage::Format_Grayscale8},
+                 {"palette", QImage::Format_Indexed8}, {"mono", QImage::Format_Mono}};
+    for (const auto& kind : kinds) {
+        QFile f(pngs.filePath(QString("seed-%1.png").arg(kind.name)));
+        if (!f.open(QIODevice::WriteOnly) || !picture.convertToFormat(kind.format).save(&f, "PNG"))
+            return 1;
     }
     const QDir palettes(QString::fromLocal8Bit(argv[2]));
     if (!QDir().mkpath(palettes.path())) return 1;

@@ -1,6 +1,6 @@
 #include "app/RecentIcon.h"
 
-#include "document/IconByteCursor.h"
+#include "document/file/IconByteCursor.h"
 #include "document/IconFileFormat.h"
 #include "document/IconImageData.h"
 

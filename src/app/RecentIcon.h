@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 
 #include <QImage>
 #include <QString>

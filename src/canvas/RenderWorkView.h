@@ -2,7 +2,7 @@
 
 #include "canvas/WorkViewGeometry.h"
 #include "document/IconImage.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 #include "pixel/TBitmap32.h"
 
 #include <QImage>

@@ -1,61 +1,163 @@
 #include "cli/CliCommon.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-void printLine(const QString& Line) {
-    const QByteArray bytes = Line.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+namespace {
+
+// A file descriptor closed when it goes out of scope.
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    int release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+CliError systemError(const std::string& Path) {
+    return CliError(Path + ": " + std::strerror(errno));
 }
 
-void printError(const QString& Message) {
+// Largest input taken in: no icon or picture comes near it.
+constexpr std::int64_t MaxFileSize = std::int64_t(1) << 30;
+
+} // namespace
+
+void printError(const std::string& Message) {
     // One line, whatever the reason's text holds.
-    QString line = Message.simplified();
-    const QByteArray bytes = (QStringLiteral("brisel-cli: ") + line).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
-    std::fputc('\n', stderr);
+    std::string line = "brisel-cli: " + Message;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
-QByteArray readWholeFile(const QString& Path) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CliError(
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(Path), file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw CliError(
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(Path), file.errorString()));
+std::vector<std::uint8_t> readWholeFile(const std::string& Path) {
+    Fd fd(::open(Path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) throw systemError(Path);
+    if (S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        throw systemError(Path);
+    }
+    if (st.st_size > MaxFileSize) throw CliError(Path + ": the file is too large");
+    std::vector<std::uint8_t> bytes(std::size_t(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw systemError(Path);
+        if (n == 0) break;
+        done += std::size_t(n);
+    }
+    bytes.resize(done);
     return bytes;
 }
 
-void writeFileReplacing(const QString& Path, const QByteArray& Bytes) {
-    const QString shown = QDir::toNativeSeparators(Path);
-    const QFileInfo target(Path);
+std::size_t readFileStart(const std::string& Path, std::uint8_t* Into, std::size_t Count) {
+    Fd fd(::open(Path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) throw systemError(Path);
+    std::size_t done = 0;
+    while (done < Count) {
+        const ssize_t n = ::read(fd.get(), Into + done, Count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw systemError(Path);
+        if (n == 0) break;
+        done += std::size_t(n);
+    }
+    return done;
+}
+
+void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes) {
+    writeFileReplacing(Path, [&](int fd) { writeAt(fd, Path, Bytes.data(), Bytes.size(), 0); });
+}
+
+void writeFileReplacing(const std::string& Path, const std::function<void(int Fd)>& Write) {
     // A name of its own beside the target: threads and other runs write
     // their own, and the rename stays on one file system.
     static std::atomic<unsigned> serial{0};
-    const QString temp = target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                         QStringLiteral(".%1-%2.part").arg(::getpid()).arg(serial++);
-    QFile file(temp);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw CliError(QStringLiteral("%1: %2").arg(shown, file.errorString()));
-    if (target.exists() && !target.isDir()) file.setPermissions(QFile::permissions(Path));
-    if (file.write(Bytes) != Bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.remove();
-        throw CliError(QStringLiteral("%1: %2").arg(shown, reason));
+    const std::size_t slash = Path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? Path : Path.substr(slash + 1);
+    const std::string temp = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
+                             std::to_string(serial++) + ".part";
+    struct stat old;
+    const bool replacing = ::stat(Path.c_str(), &old) == 0 && !S_ISDIR(old.st_mode);
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                 replacing ? (old.st_mode & 07777) : 0666));
+    if (fd.get() < 0) throw systemError(Path);
+    if (replacing) (void)::fchmod(fd.get(), old.st_mode & 07777);
+    const auto fail = [&] {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        errno = error;
+        return systemError(Path);
+    };
+    try {
+        Write(fd.get());
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
     }
-    file.close();
-    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(Path).constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(temp);
-        throw CliError(QStringLiteral("%1: %2").arg(shown, reason));
+    if (::close(fd.release()) != 0) throw fail();
+    // Over an old file, the two names trade places and the old file goes
+    // after: ext4 starts writing a file out to disk when a rename replaces
+    // another, which takes longer than all the rest of a small extract. The
+    // name always holds a whole file either way.
+    if (replacing &&
+        ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, Path.c_str(), RENAME_EXCHANGE) == 0) {
+        ::unlink(temp.c_str());
+        return;
     }
+    if (::rename(temp.c_str(), Path.c_str()) != 0) throw fail();
+}
+
+void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
+             std::uint64_t Offset) {
+    std::size_t done = 0;
+    while (done < Count) {
+        const ssize_t n = ::pwrite(Fd, Data + done, Count - done, off_t(Offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            throw systemError(Path);
+        }
+        done += std::size_t(n);
+    }
+}
+
+void makeFolders(const std::string& Path) {
+    for (std::size_t at = 1; at <= Path.size(); ++at) {
+        if (at < Path.size() && Path[at] != '/') continue;
+        const std::string part = Path.substr(0, at);
+        struct stat st;
+        if (::stat(part.c_str(), &st) == 0) {
+            if (S_ISDIR(st.st_mode)) continue;
+            throw CliError(Path + ": the folder cannot be created");
+        }
+        if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
+            throw CliError(Path + ": the folder cannot be created (" + std::strerror(errno) + ")");
+    }
+}
+
+std::string baseName(const std::string& Path) {
+    const std::size_t slash = Path.rfind('/');
+    std::string name = slash == std::string::npos ? Path : Path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -13,38 +14,58 @@
 // reason; the program prints it on one line and ends with status 1.
 class CliError : public std::runtime_error {
 public:
-    explicit CliError(const QString& Message)
-        : std::runtime_error(Message.toStdString()), m_message(Message) {}
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    using std::runtime_error::runtime_error;
 };
+
+using Arguments = std::vector<std::string>;
 
 // The commands; each returns the exit status. Args are the arguments after
 // the command's name.
-int runExtract(const QStringList& Args);
-int runCreate(const QStringList& Args);
-int runConvert(const QStringList& Args);
+int runExtract(const Arguments& Args);
+int runCreate(const Arguments& Args);
+int runConvert(const Arguments& Args);
 
-// Output through stdio, so many lines cost one buffered write.
-void printLine(const QString& Line);
-void printError(const QString& Message);
+// "brisel-cli: " and the message on one line of standard error.
+void printError(const std::string& Message);
 
 // The whole file at Path; throws CliError naming it when it cannot be read.
-QByteArray readWholeFile(const QString& Path);
+std::vector<std::uint8_t> readWholeFile(const std::string& Path);
+
+// Up to Count bytes from the start of the file at Path into Into; returns how
+// many there were. Throws CliError naming Path when it cannot be read.
+std::size_t readFileStart(const std::string& Path, std::uint8_t* Into, std::size_t Count);
 
 // Writes Bytes to a new file beside Path and only then puts it in Path's
 // place, so Path is never left half-written. An existing file keeps its
 // permissions. Unlike the editor's save this does not wait for the disk: a
 // batch of files would otherwise wait once per file.
-void writeFileReplacing(const QString& Path, const QByteArray& Bytes);
+void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes);
+// The same with the file's bytes put in by Write, given the new file's
+// descriptor (and Path, for messages); when Write throws, the new file is
+// removed and Path left as it was.
+void writeFileReplacing(const std::string& Path,
+                        const std::function<void(int Fd)>& Write);
+// Count bytes of Data at Offset of the file Fd; throws CliError naming Path.
+void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
+             std::uint64_t Offset);
 
-// Runs Work(i) for i = 0 .. Count - 1 on as many threads as there are
-// processors. Every item is independent. When items throw, the exception of
-// the lowest such item is rethrown once all threads are done, so the message
-// does not depend on timing.
-template <class Work> void forEachParallel(int Count, Work&& work) {
+// Makes the folder Path and the folders above it that are missing.
+void makeFolders(const std::string& Path);
+
+// Path without its folder and its last extension ("a/b/app.ico" -> "app").
+std::string baseName(const std::string& Path);
+
+// Pixels below which forEachParallel keeps to one thread: starting a thread,
+// and on a busy machine waiting for it to be given a processor, costs more
+// than a few small pictures.
+constexpr std::size_t ParallelPixels = std::size_t(1) << 18;
+
+// Runs Work(i) for i = 0 .. Count - 1, on as many threads as there are
+// processors when the items hold Pixels pixels in all, at least
+// ParallelPixels; on this one otherwise. Every item is independent. When
+// items throw, the exception of the lowest such item is rethrown once all
+// threads are done, so the message does not depend on timing.
+template <class Work> void forEachParallel(int Count, std::size_t Pixels, Work&& work) {
     std::atomic<int> next{0};
     std::vector<std::exception_ptr> errors(static_cast<std::size_t>(Count > 0 ? Count : 0));
     const auto run = [&] {
@@ -56,7 +77,10 @@ template <class Work> void forEachParallel(int Count, Work&& work) {
             }
         }
     };
-    const int threads = std::max(1, std::min<int>(Count, int(std::thread::hardware_concurrency())));
+    const int threads =
+        Pixels < ParallelPixels
+            ? 1
+            : std::max(1, std::min<int>(Count, int(std::thread::hardware_concurrency())));
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t)
         helpers.emplace_back(run);

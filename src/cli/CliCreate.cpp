@@ -4,186 +4,234 @@
 
 #include "cli/CliCommon.h"
 
-#include "document/IconFileReader.h"
-#include "document/IconFileWriter.h"
-#include "document/ImageCaption.h"
-#include "document/PaletteOps.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconReader.h"
+#include "document/file/IconWriter.h"
+#include "document/file/PaletteFit.h"
+#include "document/file/PngCodec.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QImageReader>
-#include <algorithm>
-#include <iterator>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
 
 namespace {
 
 struct CreateOptions {
-    QString Out;
+    std::string Out;
     std::uint16_t Type = IconFile::TypeIcon;
     ColourFormat Format = 32;
     bool HotSpotGiven = false;
     int HotSpotX = 0;
     int HotSpotY = 0;
-    QStringList Pictures;
+    std::vector<std::string> Pictures;
 };
 
-int parseNumber(const QString& Text, int Low, int High, const QString& What) {
-    bool ok = false;
-    const int v = Text.toInt(&ok);
-    if (!ok || v < Low || v > High)
-        throw CliError(QStringLiteral("create: %1 must be a number from %2 to %3, not \"%4\"")
-                           .arg(What)
-                           .arg(Low)
-                           .arg(High)
-                           .arg(Text));
-    return v;
+std::string trimmed(const std::string& Text) {
+    const std::size_t first = Text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return Text.substr(first, Text.find_last_not_of(" \t") - first + 1);
 }
 
-CreateOptions parseCreate(const QStringList& Args) {
+int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
+    const std::string t = trimmed(Text);
+    char* end = nullptr;
+    errno = 0;
+    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
+        throw CliError("create: " + What + " must be a number from " + std::to_string(Low) +
+                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
+    return int(v);
+}
+
+CreateOptions parseCreate(const Arguments& Args) {
     CreateOptions o;
-    for (int i = 0; i < Args.size(); ++i) {
-        const QString& a = Args.at(i);
-        const auto value = [&]() -> QString {
-            if (i + 1 >= Args.size())
-                throw CliError(QStringLiteral("create: %1 needs a value").arg(a));
-            return Args.at(++i);
+    for (std::size_t i = 0; i < Args.size(); ++i) {
+        const std::string& a = Args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= Args.size()) throw CliError("create: " + a + " needs a value");
+            return Args[++i];
         };
-        if (a == QLatin1String("--cursor")) {
+        if (a == "--cursor") {
             o.Type = IconFile::TypeCursor;
-        } else if (a == QLatin1String("--format")) {
-            const QString v = value();
-            const int f = parseNumber(v, 1, 32, QStringLiteral("the format"));
+        } else if (a == "--format") {
+            const std::string& v = value();
+            const int f = parseNumber(v, 1, 32, "the format");
             if (!IconFile::IsSupportedBitCount(f))
-                throw CliError(
-                    QStringLiteral("create: the format must be 1, 4, 8, 24 or 32, not \"%1\"")
-                        .arg(v));
+                throw CliError("create: the format must be 1, 4, 8, 24 or 32, not \"" + v + "\"");
             o.Format = ColourFormat(f);
-        } else if (a == QLatin1String("--hotspot")) {
-            const QStringList xy = value().split(QLatin1Char(','));
-            if (xy.size() != 2)
-                throw CliError(QStringLiteral("create: the hot spot is written X,Y"));
-            o.HotSpotX =
-                parseNumber(xy.at(0).trimmed(), 0, 255, QStringLiteral("the hot spot's X"));
-            o.HotSpotY =
-                parseNumber(xy.at(1).trimmed(), 0, 255, QStringLiteral("the hot spot's Y"));
+        } else if (a == "--hotspot") {
+            const std::string& xy = value();
+            const std::size_t comma = xy.find(',');
+            if (comma == std::string::npos || xy.find(',', comma + 1) != std::string::npos)
+                throw CliError("create: the hot spot is written X,Y");
+            o.HotSpotX = parseNumber(xy.substr(0, comma), 0, 255, "the hot spot's X");
+            o.HotSpotY = parseNumber(xy.substr(comma + 1), 0, 255, "the hot spot's Y");
             o.HotSpotGiven = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            throw CliError(QStringLiteral("create: unknown option %1").arg(a));
-        } else if (o.Out.isEmpty()) {
+        } else if (a.compare(0, 2, "--") == 0) {
+            throw CliError("create: unknown option " + a);
+        } else if (o.Out.empty()) {
             o.Out = a;
         } else {
-            o.Pictures << a;
+            o.Pictures.push_back(a);
         }
     }
-    if (o.Out.isEmpty() || o.Pictures.isEmpty())
-        throw CliError(QStringLiteral("create: give OUT and at least one PICTURE"));
+    if (o.Out.empty() || o.Pictures.empty())
+        throw CliError("create: give OUT and at least one PICTURE");
     if (o.HotSpotGiven && o.Type != IconFile::TypeCursor)
-        throw CliError(QStringLiteral("create: a hot spot belongs to a cursor; add --cursor"));
+        throw CliError("create: a hot spot belongs to a cursor; add --cursor");
     return o;
 }
 
-TBitmap32 readPicture(const QString& Path) {
-    const QString shown = QDir::toNativeSeparators(Path);
-    QImageReader reader(Path);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > IconFile::MaxSide || size.height() > IconFile::MaxSide))
-        throw CliError(
-            QStringLiteral("%1: the picture is %2 x %3 pixels; an image is at most 255 x 255")
-                .arg(shown)
-                .arg(size.width())
-                .arg(size.height()));
-    const QImage picture = reader.read();
-    if (picture.isNull()) throw CliError(QStringLiteral("%1: %2").arg(shown, reader.errorString()));
-    if (picture.width() > IconFile::MaxSide || picture.height() > IconFile::MaxSide)
-        throw CliError(
-            QStringLiteral("%1: the picture is %2 x %3 pixels; an image is at most 255 x 255")
-                .arg(shown)
-                .arg(picture.width())
-                .arg(picture.height()));
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    TBitmap32 px;
-    px.Width = argb.width();
-    px.Height = argb.height();
-    px.Size = px.Width * px.Height * 4;
-    px.Bits.reserve(std::size_t(px.Width) * std::size_t(px.Height));
-    for (int y = 0; y < px.Height; ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        // 0xAARRGGBB to red in the low byte: red and blue change places.
-        std::transform(in, in + px.Width, std::back_inserter(px.Bits), [](QRgb c) {
-            return TColor32((c & 0xFF00FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16));
-        });
-    }
-    return px;
+// A picture's size from its header, checked to be a PNG picture an image can
+// hold.
+void pictureSize(const std::string& Path, int& W, int& H) {
+    std::uint8_t head[24];
+    const std::size_t n = readFileStart(Path, head, sizeof head);
+    if (!PngSize(head, n, W, H)) throw CliError(Path + ": not a PNG picture");
+    if (W > IconFile::MaxSide || H > IconFile::MaxSide)
+        throw CliError(Path + ": the picture is " + std::to_string(W) + " x " + std::to_string(H) +
+                       " pixels; an image is at most 256 x 256");
 }
 
-std::unique_ptr<IconImage> imageOf(TBitmap32 Pixels, const CreateOptions& O) {
-    auto image = std::make_unique<IconImage>();
-    image->Format = O.Format;
-    image->HotSpotX = std::uint8_t(O.HotSpotX);
-    image->HotSpotY = std::uint8_t(O.HotSpotY);
+// The image of picture Path, whose header gave Want's size.
+IconRaster imageOf(const std::string& Path, const IconImageView& Want, const CreateOptions& O) {
+    const std::vector<std::uint8_t> bytes = readWholeFile(Path);
+    IconRaster image;
+    try {
+        PngPicture picture = DecodePng(bytes.data(), bytes.size(), IconFile::MaxSide);
+        image.Width = picture.Width;
+        image.Height = picture.Height;
+        image.Pixels = std::move(picture.Pixels);
+    } catch (const PngError& e) {
+        throw CliError(Path + ": " + e.what());
+    }
+    if (image.Width != Want.Width || image.Height != Want.Height)
+        throw CliError(Path + ": the picture changed while it was read");
+    image.Format = O.Format;
+    image.HotSpotX = std::uint8_t(O.HotSpotX);
+    image.HotSpotY = std::uint8_t(O.HotSpotY);
     const int entries = IconFile::ColourTableEntries(O.Format);
     if (entries > 0) {
         // The palette holds the picture's first colours in reading order;
         // entries it leaves over stay black. Every visible pixel then takes
         // its nearest entry.
-        PaletteFromImage(Pixels, entries, image->Palette);
-        FitToPalette(Pixels, O.Format, image->Palette);
+        image.Palette = PaletteOfFirstColours(image.Pixels.data(), image.Pixels.size(), entries);
+        SnapToPalette(image.Pixels.data(), image.Pixels.size(), image.Palette);
     }
-    image->Pixels = std::move(Pixels);
     return image;
 }
 
-void save(const QString& Out, std::uint16_t Type,
-          const std::vector<std::unique_ptr<IconImage>>& Images) {
-    QByteArray bytes;
+void save(const std::string& Out, std::uint16_t Type, const std::vector<IconRaster>& Images) {
+    std::vector<IconImageView> views;
+    views.reserve(Images.size());
+    for (const IconRaster& r : Images)
+        views.push_back({r.Width, r.Height, r.Format, r.HotSpotX, r.HotSpotY, r.Pixels.data(),
+                         &r.Palette});
+    std::vector<std::uint8_t> bytes;
     try {
-        bytes = WriteIconFile(Type, Images, TransparencySettings());
-    } catch (const FileError& e) {
-        throw CliError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(Out), e.message()));
+        bytes = EncodeIconFile(Type, views, TransparencySettings());
+    } catch (const IconCodecError& e) {
+        throw CliError(Out + ": " + e.what());
     }
     writeFileReplacing(Out, bytes);
 }
 
 } // namespace
 
-int runCreate(const QStringList& Args) {
+int runCreate(const Arguments& Args) {
     const CreateOptions o = parseCreate(Args);
-    if (o.Pictures.size() > IconFile::MaxImageCount)
-        throw CliError(
-            QStringLiteral("create: a file holds at most %1 images").arg(IconFile::MaxImageCount));
-    std::vector<std::unique_ptr<IconImage>> images(std::size_t(o.Pictures.size()));
-    forEachParallel(int(images.size()), [&](int i) {
-        images[std::size_t(i)] = imageOf(readPicture(o.Pictures.at(i)), o);
+    if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
+        throw CliError("create: a file holds at most " + std::to_string(IconFile::MaxImageCount) +
+                       " images");
+    // The directory comes first and needs every image's size and length; a
+    // bitmap's length follows from its size, a PNG picture's is known once
+    // it is packed. Bitmaps are then made one at a time and written at
+    // their place, so no more than a picture per thread is held in memory.
+    const std::size_t n = o.Pictures.size();
+    std::vector<IconImageView> views(n);
+    std::size_t pixels = 0, pngPixels = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        IconImageView& v = views[i];
+        pictureSize(o.Pictures[i], v.Width, v.Height);
+        v.Format = o.Format;
+        v.HotSpotX = std::uint8_t(o.HotSpotX);
+        v.HotSpotY = std::uint8_t(o.HotSpotY);
+        const std::size_t count = std::size_t(v.Width) * std::size_t(v.Height);
+        pixels += count;
+        if (IconFile::StoredAsPng(v.Width, v.Height)) pngPixels += count;
+    }
+    const auto encoded = [&](std::size_t i) {
+        const IconRaster r = imageOf(o.Pictures[i], views[i], o);
+        try {
+            return EncodeIconImage({r.Width, r.Height, r.Format, r.HotSpotX, r.HotSpotY,
+                                    r.Pixels.data(), &r.Palette},
+                                   TransparencySettings());
+        } catch (const IconCodecError& e) {
+            throw CliError(o.Out + ": " + e.what());
+        }
+    };
+    std::vector<std::vector<std::uint8_t>> pngs(n);
+    forEachParallel(int(n), pngPixels, [&](int i) {
+        const std::size_t k = std::size_t(i);
+        if (IconFile::StoredAsPng(views[k].Width, views[k].Height)) pngs[k] = encoded(k);
     });
-    save(o.Out, o.Type, images);
+    std::vector<std::uint32_t> sizes(n);
+    for (std::size_t i = 0; i < n; ++i)
+        sizes[i] = IconFile::StoredAsPng(views[i].Width, views[i].Height)
+                       ? std::uint32_t(pngs[i].size())
+                       : BitmapImageSize(views[i]);
+    std::vector<std::uint8_t> directory;
+    try {
+        directory = EncodeIconDirectory(o.Type, views, sizes);
+    } catch (const IconCodecError& e) {
+        throw CliError(o.Out + ": " + e.what());
+    }
+    std::vector<std::uint64_t> offsets(n);
+    std::uint64_t at = directory.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        offsets[i] = at;
+        at += sizes[i];
+    }
+    writeFileReplacing(o.Out, [&](int fd) {
+        writeAt(fd, o.Out, directory.data(), directory.size(), 0);
+        forEachParallel(int(n), pixels - pngPixels, [&](int i) {
+            const std::size_t k = std::size_t(i);
+            const std::vector<std::uint8_t> bytes = pngs[k].empty() ? encoded(k) : std::move(pngs[k]);
+            writeAt(fd, o.Out, bytes.data(), bytes.size(), offsets[k]);
+        });
+    });
     return 0;
 }
 
-int runConvert(const QStringList& Args) {
-    if (Args.size() != 2) throw CliError(QStringLiteral("convert: give one IN and one OUT"));
-    const QString& in = Args.at(0);
-    const QString& out = Args.at(1);
-    const QString suffix = QFileInfo(out).suffix().toLower();
+int runConvert(const Arguments& Args) {
+    if (Args.size() != 2) throw CliError("convert: give one IN and one OUT");
+    const std::string& in = Args[0];
+    const std::string& out = Args[1];
+    const std::size_t dot = out.rfind('.');
+    std::string suffix = dot == std::string::npos ? std::string() : out.substr(dot + 1);
+    for (char& c : suffix)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     std::uint16_t type = 0;
-    if (suffix == QLatin1String("ico"))
+    if (suffix == "ico")
         type = IconFile::TypeIcon;
-    else if (suffix == QLatin1String("cur"))
+    else if (suffix == "cur")
         type = IconFile::TypeCursor;
     else
-        throw CliError(QStringLiteral("%1: the name must end in .ico or .cur")
-                           .arg(QDir::toNativeSeparators(out)));
-    IconFileContents contents;
-    try {
-        contents =
-            ReadIconFile(readWholeFile(in), QDir::toNativeSeparators(in), TransparencySettings());
-    } catch (const FileError& e) {
-        throw CliError(e.message());
+        throw CliError(out + ": the name must end in .ico or .cur");
+    IconContents contents;
+    {
+        const std::vector<std::uint8_t> bytes = readWholeFile(in);
+        try {
+            contents = DecodeIconFile(bytes.data(), bytes.size(), in, TransparencySettings());
+        } catch (const IconCodecError& e) {
+            throw CliError(e.what());
+        }
     }
     // An icon's directory holds planes and bit count where a cursor keeps its
     // hot spot; a cursor made from an icon starts at the top-left corner.
     if (type == IconFile::TypeCursor && contents.FileType != IconFile::TypeCursor)
-        for (auto& image : contents.Images)
-            image->HotSpotX = image->HotSpotY = 0;
+        for (IconRaster& image : contents.Images)
+            image.HotSpotX = image.HotSpotY = 0;
     save(out, type, contents.Images);
     return 0;
 }

@@ -3,53 +3,55 @@
 
 #include "cli/CliCommon.h"
 
-#include "cli/PngWriter.h"
-#include "document/IconFileReader.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <vector>
+#include "document/file/IconCodecError.h"
+#include "document/file/IconReader.h"
+#include "document/file/PngCodec.h"
 
 namespace {
 
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
 // its own colour and, in 32-bit images, its own alpha.
-QByteArray pngOf(const IconImage& Image, const TransparencySettings& Settings) {
-    const TBitmap32& px = Image.Pixels;
-    std::vector<std::uint8_t> rgba(std::size_t(px.Width) * std::size_t(px.Height) * 4);
-    std::uint8_t* out = rgba.data();
-    for (const TColor32 c : px.Bits) {
+std::vector<std::uint8_t> pngOf(IconRaster& Image, const TransparencySettings& Settings) {
+    for (std::uint32_t& c : Image.Pixels) {
         const int a = EffectiveAlpha(c, Image.Format, Settings);
-        out[0] = a == 0 ? 0 : RedOf(c);
-        out[1] = a == 0 ? 0 : GreenOf(c);
-        out[2] = a == 0 ? 0 : BlueOf(c);
-        out[3] = std::uint8_t(a);
-        out += 4;
+        c = a == 0 ? 0 : (c & 0xFFFFFFu) | (std::uint32_t(a) << 24);
     }
-    return encodeRgbaPng(rgba.data(), px.Width, px.Height, px.Width * 4);
+    return EncodePng(Image.Pixels.data(), Image.Width, Image.Height, PngPacking::Fast);
 }
 
 } // namespace
 
-int runExtract(const QStringList& Args) {
-    if (Args.size() != 2) throw CliError(QStringLiteral("extract: give one FILE and one DIR"));
-    const QString& path = Args.at(0);
-    const QDir dir(Args.at(1));
+int runExtract(const Arguments& Args) {
+    if (Args.size() != 2) throw CliError("extract: give one FILE and one DIR");
+    const std::string& path = Args[0];
+    const std::string& dir = Args[1];
     const TransparencySettings settings;
-    IconFileContents contents;
+    const std::vector<std::uint8_t> bytes = readWholeFile(path);
+    IconContents contents;
     try {
-        contents = ReadIconFile(readWholeFile(path), QDir::toNativeSeparators(path), settings);
-    } catch (const FileError& e) {
-        throw CliError(e.message());
+        contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
+                                  PngImages::KeepWholeRgba);
+    } catch (const IconCodecError& e) {
+        throw CliError(e.what());
     }
-    if (!QDir().mkpath(dir.path()))
-        throw CliError(QStringLiteral("%1: the folder cannot be created")
-                           .arg(QDir::toNativeSeparators(dir.path())));
-    const QString base = QFileInfo(path).completeBaseName();
-    forEachParallel(int(contents.Images.size()), [&](int i) {
-        writeFileReplacing(dir.filePath(QStringLiteral("%1-%2.png").arg(base).arg(i)),
-                           pngOf(*contents.Images[std::size_t(i)], settings));
+    makeFolders(dir);
+    const std::string base = dir + "/" + baseName(path) + "-";
+    std::size_t pixels = 0;
+    for (const IconRaster& image : contents.Images)
+        pixels += image.Pixels.size();
+    forEachParallel(int(contents.Images.size()), pixels, [&](int i) {
+        IconRaster& image = contents.Images[std::size_t(i)];
+        const std::string name = base + std::to_string(i) + ".png";
+        // A whole RGBA PNG picture of the file already is that picture and
+        // goes out byte for byte.
+        if (image.PngLength > 0) {
+            writeFileReplacing(name, [&](int fd) {
+                writeAt(fd, name, bytes.data() + image.PngOffset, image.PngLength, 0);
+            });
+        } else {
+            writeFileReplacing(name, pngOf(image, settings));
+        }
     });
     return 0;
 }

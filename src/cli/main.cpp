@@ -1,28 +1,25 @@
 // brisel-cli: lists, unpacks, makes and converts icon and cursor files from
-// the command line, with the same reader and writer as the editor.
+// the command line, with the same file core as the editor.
 //
-// This front end has no dependencies beyond the C++ library, so that "info"
-// and "--help" answer at once: loading the picture libraries costs far more
-// than listing a directory. The commands that decode or encode pixels are run
-// by brisel-cli-work, which this program becomes (exec) with the same
-// arguments.
+// It links the file core alone (the C++ library, libpng and libdeflate),
+// statically, so it starts like a small C program: no window system, no
+// picture plug-ins and no dynamic loader stand between the command and the
+// first byte read.
 
+#include "cli/CliCommon.h"
 #include "cli/CliInfo.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <malloc.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
 const char* const Usage =
     "Usage: brisel-cli COMMAND ARGUMENTS...\n"
     "\n"
-    "Reads and writes Windows icon (.ico) and cursor (.cur) files.\n"
+    "Reads and writes Windows icon (.ico) and cursor (.cur) files, with images\n"
+    "of 1 to 256 pixels each way; images with a side of 256 are stored as PNG.\n"
     "\n"
     "Commands:\n"
     "  info FILE...\n"
@@ -33,8 +30,8 @@ const char* const Usage =
     "      (NAME: FILE without folder and extension; INDEX from 0 in the file's\n"
     "      order). Transparent and screen-inverting pixels get alpha 0.\n"
     "  create OUT [--cursor] [--format 1|4|8|24|32] [--hotspot X,Y] PICTURE...\n"
-    "      Makes OUT with one image per PICTURE (PNG, BMP or any picture the\n"
-    "      system reads; at most 255 x 255 pixels). --cursor makes a cursor,\n"
+    "      Makes OUT with one image per PICTURE (a PNG picture of at most\n"
+    "      256 x 256 pixels). --cursor makes a cursor,\n"
     "      --hotspot sets every image's hot spot (cursors only), --format the\n"
     "      bits per pixel (default 32). The palette formats (1, 4, 8) take the\n"
     "      picture's first 2, 16 or 256 colours as their palette and show every\n"
@@ -54,35 +51,6 @@ const char* const Usage =
     "on success; on failure a one-line message on standard error names the file\n"
     "and the reason, and the status is 1.\n";
 
-void fail(const std::string& Message) {
-    const std::string line = "brisel-cli: " + Message + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
-
-// The folder this program was started from, found through the kernel so a
-// relative or PATH-searched name makes no difference.
-std::string ownFolder() {
-    std::vector<char> buffer(4096);
-    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (n <= 0) return std::string();
-    std::string path(buffer.data(), std::size_t(n));
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-bool isExecutable(const std::string& Path) {
-    return ::access(Path.c_str(), X_OK) == 0;
-}
-
-// Beside this program in the build tree; in the library folder once installed.
-std::string workerPath() {
-    const std::string folder = ownFolder();
-    for (const std::string& candidate :
-         {folder + "/brisel-cli-work", folder + "/" BRISEL_CLI_WORKER_RELATIVE "/brisel-cli-work"})
-        if (isExecutable(candidate)) return candidate;
-    return std::string();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,26 +64,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "info") return runInfo(argc - 2, argv + 2);
-    if (command != "extract" && command != "create" && command != "convert") {
-        fail("unknown command \"" + command + "\"; see brisel-cli --help");
-        return 1;
+    // Every image allocates and frees buffers of a few hundred kilobytes;
+    // keeping them in the heap instead of returning them to the system at
+    // every free saves the page faults of touching them afresh.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    const Arguments args(argv + 2, argv + argc);
+    try {
+        if (command == "extract") return runExtract(args);
+        if (command == "create") return runCreate(args);
+        if (command == "convert") return runConvert(args);
+        throw CliError("unknown command \"" + command + "\"; see brisel-cli --help");
+    } catch (const std::exception& e) {
+        printError(e.what());
     }
-    const std::string worker = workerPath();
-    if (worker.empty()) {
-        fail("brisel-cli-work, which runs \"" + command + "\", is not installed beside brisel-cli");
-        return 1;
-    }
-    // The worker allocates and frees large pixel buffers; letting the C
-    // library back its heap with huge pages spares it most page faults.
-    const char* tunables = std::getenv("GLIBC_TUNABLES");
-    std::string value = tunables ? tunables : "";
-    if (value.find("glibc.malloc.hugetlb") == std::string::npos) {
-        value += (value.empty() ? "" : ":") + std::string("glibc.malloc.hugetlb=1");
-        ::setenv("GLIBC_TUNABLES", value.c_str(), 1);
-    }
-    std::vector<char*> args(argv, argv + argc);
-    args.push_back(nullptr);
-    ::execv(worker.c_str(), args.data());
-    fail("cannot start " + worker + ": " + std::strerror(errno));
     return 1;
 }

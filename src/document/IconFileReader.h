@@ -2,7 +2,7 @@
 
 #include "document/IconFileFormat.h"
 #include "document/IconImage.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,7 +20,8 @@ struct IconFileContents {
     std::vector<std::unique_ptr<IconImage>> Images;
 };
 
-// Reads an icon (.ico) or cursor (.cur) file of the classic uncompressed kind.
+// Reads an icon (.ico) or cursor (.cur) file with the file core (IconReader.h):
+// classic bitmaps and PNG pictures of up to 256 x 256 pixels (Format 32).
 // Masked pixels come back as SetAlpha(TraColor, 0), or SetAlpha(InvColor, 0)
 // over white. True-colour images get ColourChart as their Palette; the caller
 // loads it, so the reader never looks at the file system.

@@ -1,116 +1,37 @@
 #include "document/IconFileWriter.h"
 
-#include "document/IconImageData.h"
+#include "document/file/IconCodecError.h"
+#include "document/file/IconWriter.h"
 
 #include <QDir>
 #include <QSaveFile>
 
 namespace {
 
-void putU16(QByteArray& out, unsigned v) {
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-void putU32(QByteArray& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.append(char((v >> (8 * i)) & 0xFF));
-}
-
-std::uint32_t imageBytes(const IconImage& image) {
-    const int w = image.Pixels.Width;
-    const int h = image.Pixels.Height;
-    return std::uint32_t(IconFile::InfoHeaderSize + 4 * IconFile::ColourTableEntries(image.Format) +
-                         ImageDataSize(w, h, image.Format) + ImageDataSize(w, h, 1));
-}
-
-void checkImages(const std::vector<const IconImage*>& images) {
-    if (images.empty()) throw IconFileError(QStringLiteral("There are no images to save."));
-    if (images.size() > std::size_t(IconFile::MaxImageCount))
-        throw IconFileError(
-            QStringLiteral("An icon file holds at most %1 images.").arg(IconFile::MaxImageCount));
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        const IconImage& image = *images[i];
-        const int w = image.Pixels.Width;
-        const int h = image.Pixels.Height;
-        if (w < 1 || h < 1 || w > IconFile::MaxSide || h > IconFile::MaxSide)
-            throw IconFileError(
-                QStringLiteral("Image %1 is %2 x %3 pixels; an icon image is 1 to 255 pixels "
-                               "wide and high.")
-                    .arg(i + 1)
-                    .arg(w)
-                    .arg(h));
-        if (!IconFile::IsSupportedBitCount(image.Format))
-            throw IconFileError(
-                QStringLiteral("Image %1 has an unknown colour format.").arg(i + 1));
-    }
-}
-
-void writeDirectory(QByteArray& out, std::uint16_t fileType,
-                    const std::vector<const IconImage*>& images) {
-    putU16(out, 0);
-    putU16(out, fileType);
-    putU16(out, unsigned(images.size()));
-    std::uint32_t offset =
-        std::uint32_t(IconFile::HeaderSize + IconFile::EntrySize * int(images.size()));
+// The core writes straight from the images' own pixels and palettes.
+std::vector<IconImageView> viewsOf(const std::vector<const IconImage*>& images,
+                                   std::vector<std::vector<std::uint32_t>>& palettes) {
+    std::vector<IconImageView> views;
+    views.reserve(images.size());
+    palettes.reserve(images.size());
     for (const IconImage* image : images) {
-        out.append(char(image->Pixels.Width));
-        out.append(char(image->Pixels.Height));
-        out.append(char(image->Format == 1 ? 2 : image->Format == 4 ? 16 : 0));
-        out.append(char(0));
-        const bool icon = fileType == IconFile::TypeIcon;
-        putU16(out, icon ? 1u : image->HotSpotX);
-        putU16(out, icon ? unsigned(image->Format) : image->HotSpotY);
-        const std::uint32_t size = imageBytes(*image);
-        putU32(out, size);
-        putU32(out, offset);
-        offset += size;
+        const TBitmap32& px = image->Pixels;
+        palettes.push_back(IconFile::ColourTableEntries(image->Format) > 0
+                               ? image->Palette.entries()
+                               : std::vector<std::uint32_t>());
+        IconImageView v;
+        v.Width = px.Width;
+        v.Height = px.Height;
+        v.Format = image->Format;
+        v.HotSpotX = image->HotSpotX;
+        v.HotSpotY = image->HotSpotY;
+        // A buffer whose size disagrees with its pixels is refused as 0 x 0.
+        const bool whole = px.Bits.size() == std::size_t(px.Width) * std::size_t(px.Height);
+        v.Pixels = whole ? px.Bits.data() : nullptr;
+        v.Palette = &palettes.back();
+        views.push_back(v);
     }
-}
-
-// The colour bitmap and the mask of one image. Masked pixels are stood in for
-// by white (inverted) or black (transparent) with alpha 0, so that programs
-// which ignore the mask's meaning still show them right.
-void writeImage(QByteArray& out, const IconImage& image, const TransparencySettings& settings) {
-    const TBitmap32& pixels = image.Pixels;
-    const int w = pixels.Width;
-    const int h = pixels.Height;
-    const int format = image.Format;
-
-    putU32(out, IconFile::InfoHeaderSize);
-    putU32(out, std::uint32_t(w));
-    putU32(out, std::uint32_t(2 * h));
-    putU16(out, 1);
-    putU16(out, unsigned(format));
-    putU32(out, 0); // compression
-    putU32(out, std::uint32_t(ImageDataSize(w, h, format)));
-    putU32(out, 0);
-    putU32(out, 0);
-    putU32(out, 0); // colours used: the full table follows
-    putU32(out, 0);
-
-    for (int i = 0; i < IconFile::ColourTableEntries(format); ++i) {
-        const TColor c = image.Palette.entry(i);
-        out.append(char(BlueOf(c)));
-        out.append(char(GreenOf(c)));
-        out.append(char(RedOf(c)));
-        out.append(char(0));
-    }
-
-    TBitmap32 colours(w, h);
-    TBitmap32 mask(w, h);
-    for (std::size_t i = 0; i < pixels.Bits.size(); ++i) {
-        const TColor32 c = pixels.Bits[i];
-        if (IsMaskedPixel(c, ColourFormat(format), settings)) {
-            colours.Bits[i] = IsInvertedPixel(c, ColourFormat(format), settings) ? 0x00FFFFFFu : 0u;
-            mask.Bits[i] = 0x00FFFFFFu;
-        } else {
-            colours.Bits[i] = c;
-        }
-    }
-    WriteImageData(colours, image.Palette, format, out);
-    static const PalettePicture maskPalette = PalettePicture::fromEntries({0x000000, 0xFFFFFF});
-    WriteImageData(mask, maskPalette, 1, out);
+    return views;
 }
 
 std::vector<const IconImage*> pointers(const std::vector<std::unique_ptr<IconImage>>& images) {
@@ -125,16 +46,14 @@ std::vector<const IconImage*> pointers(const std::vector<std::unique_ptr<IconIma
 
 QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconImage*>& Images,
                          const TransparencySettings& Settings) {
-    checkImages(Images);
-    QByteArray out;
-    std::int64_t total = IconFile::HeaderSize + std::int64_t(IconFile::EntrySize) * Images.size();
-    for (const IconImage* image : Images)
-        total += imageBytes(*image);
-    out.reserve(qsizetype(total));
-    writeDirectory(out, FileType, Images);
-    for (const IconImage* image : Images)
-        writeImage(out, *image, Settings);
-    return out;
+    std::vector<std::vector<std::uint32_t>> palettes;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = EncodeIconFile(FileType, viewsOf(Images, palettes), Settings);
+    } catch (const IconCodecError& e) {
+        throw IconFileError(QString::fromStdString(e.what()));
+    }
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 QByteArray WriteIconFile(std::uint16_t FileType,

@@ -2,22 +2,20 @@
 
 #include "document/IconFileFormat.h"
 #include "document/IconImage.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 
 #include <QByteArray>
 #include <QString>
 #include <memory>
 #include <vector>
 
-// Writes the images, in order, as a classic uncompressed icon (FileType 1) or
-// cursor (FileType 2) file: header, directory, then each image's bitmap header,
-// colour table (palette formats), colour bitmap and mask, one after another.
-// The mask bit is set where the transparency model says the pixel is masked;
-// the colour bitmap holds white under inverted and black under transparent
-// pixels. Icons store planes 1 and the bit count in the directory, any other
-// type each image's hot spot.
+// Writes the images, in order, as an icon (FileType 1) or cursor (FileType 2)
+// file with the file core (IconWriter.h): images below 256 pixels each way as
+// classic bitmaps with their masks, byte for byte as always; an image with a
+// side of 256 as a 32-bit PNG picture. Icons store planes 1 and the bit count
+// in the directory, any other type each image's hot spot.
 // Throws IconFileError when an image cannot be stored (no images, a side
-// outside 1..255, an unknown format, more than 65535 images).
+// outside 1..256, an unknown format, more than 65535 images).
 QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconImage*>& Images,
                          const TransparencySettings& Settings);
 QByteArray WriteIconFile(std::uint16_t FileType,

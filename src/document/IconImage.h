@@ -1,14 +1,12 @@
 #pragma once
 
+#include "document/file/IconFileLayout.h"
 #include "document/PalettePicture.h"
 #include "pixel/TBitmap32.h"
 
 #include <QImage>
 #include <QString>
 #include <cstdint>
-
-// The colour format of one image, held as its bit count: 1, 4, 8, 24 or 32.
-using ColourFormat = std::uint8_t;
 
 // One image of the document. The document keeps its images in a
 // std::vector<std::unique_ptr<IconImage>> in list order; Index mirrors the

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "document/IconByteCursor.h"
-#include "document/PaletteMatcher.h"
+#include "document/file/IconByteCursor.h"
+#include "document/file/ImageRows.h"
 #include "document/PalettePicture.h"
 #include "pixel/TBitmap32.h"
 
 #include <QByteArray>
-#include <optional>
-#include <unordered_map>
-#include <vector>
+
+// The file core's row codec (ImageRows.h) for the editor's pixel buffers and
+// palette pictures.
 
 // Decodes one colour bitmap or mask (BitCount 1, 4, 8, 24 or 32) from the
 // cursor into Target, which already has the image's size: bottom row first,
@@ -28,25 +28,3 @@ void WriteImageData(const TBitmap32& Source, const PalettePicture& Palette, int 
 
 // The first entry of Palette equal to RGB (alpha dropped), or -1 when none is.
 int PaletteIndex(TColor RGB, const PalettePicture& Palette);
-
-// PaletteIndex for a whole image at a time: the same answers, remembered per
-// colour, falling back to the nearest entry (NearestPaletteColor's choice) for
-// colours the palette lacks.
-// Only the first MaxEntries entries are candidates, so an index always fits
-// the bits it is written in.
-class PaletteIndexer {
-public:
-    PaletteIndexer(const PalettePicture& Palette, int MaxEntries);
-    int index(TColor RGB);
-
-private:
-    int lookUp(TColor c);
-
-    std::vector<TColor> m_entries;
-    std::unordered_map<TColor, int> m_known;
-    // Pictures and masks come in runs of one colour: the last answer is
-    // checked before the table.
-    TColor m_lastColour = 0;
-    int m_lastIndex = -1;
-    std::optional<PaletteMatcher> m_nearest; // made at the first colour not in the palette
-};

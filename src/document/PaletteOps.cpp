@@ -1,6 +1,7 @@
 #include "document/PaletteOps.h"
 
-#include "document/PaletteMatcher.h"
+#include "document/file/PaletteFit.h"
+#include "document/file/PaletteMatcher.h"
 
 #include <cmath>
 
@@ -36,8 +37,9 @@ void collectColours(int Width, int Height, int N, PalettePicture& Palette, Pixel
 } // namespace
 
 void PaletteFromImage(const TBitmap32& Source, int N, PalettePicture& Palette) {
-    collectColours(Source.Width, Source.Height, N, Palette,
-                   [&](int x, int y) { return Color32ToColor(Source.scanLine(y)[x]); });
+    if (N < 1) return;
+    Palette = PalettePicture::fromEntries(
+        PaletteOfFirstColours(Source.Bits.data(), Source.Bits.size(), N, Palette.entries()));
 }
 
 void PaletteFromImage(const QImage& Source, int N, PalettePicture& Palette) {

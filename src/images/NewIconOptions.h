@@ -22,7 +22,7 @@ struct NewIconOptions {
     // The entries of Cols, as bit counts.
     static constexpr std::array<ColourFormat, 5> Formats{1, 4, 8, 24, 32};
     static constexpr int MinSide = 1;
-    static constexpr int MaxSide = 255;
+    static constexpr int MaxSide = 256; // 256 is stored as a PNG picture
 
     static QStringList sizeItems();
     static QStringList formatItems();

@@ -6,7 +6,7 @@
 #include "colours/DisplayColours.h"
 #include "document/IconDocument.h"
 #include "document/StatusSink.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 #include "pixel/TBitmap32.h"
 #include "session/ColourEditing.h"
 #include "session/CommandStates.h"

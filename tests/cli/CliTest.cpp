@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,6 +106,17 @@ TEST_F(CliTest, CreateInfoAndExtractRoundTrip) {
     ASSERT_EQ(ex.Status, 0) << ex.Err.toStdString();
     EXPECT_EQ(QDir(dir).entryList(QDir::Files),
               (QStringList{QStringLiteral("two-0.png"), QStringLiteral("two-1.png")}));
+    // Again over the same pictures: they are replaced whole, keep their
+    // permissions and leave nothing else behind.
+    const QString first = QDir(dir).filePath(QStringLiteral("two-0.png"));
+    const QByteArray firstBytes = readFile(first);
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(first, own));
+    ASSERT_EQ(cli({QStringLiteral("extract"), out, dir}).Status, 0);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("two-0.png"), QStringLiteral("two-1.png")}));
+    EXPECT_EQ(readFile(first), firstBytes);
+    EXPECT_EQ(QFile::permissions(first) & ~(QFile::ReadUser | QFile::WriteUser), own);
     const QImage back = QImage(QDir(dir).filePath(QStringLiteral("two-0.png")))
                             .convertToFormat(QImage::Format_ARGB32);
     const QImage original = QImage(a).convertToFormat(QImage::Format_ARGB32);
@@ -114,6 +126,58 @@ TEST_F(CliTest, CreateInfoAndExtractRoundTrip) {
             const QRgb want = qAlpha(original.pixel(x, y)) == 0 ? 0 : original.pixel(x, y);
             ASSERT_EQ(back.pixel(x, y), want) << x << "," << y;
         }
+}
+
+// A 256-pixel picture becomes a PNG image, listed, extracted and converted
+// with every pixel kept.
+TEST_F(CliTest, ImagesOf256GoThroughEveryCommand) {
+    const QString a = picture(QStringLiteral("a.png"), 256, 256, translucentRamp);
+    const QString b = picture(QStringLiteral("b.png"), 16, 256, threeColours);
+    // A bitmap image between and after them: each lands at its own place.
+    const QString c = picture(QStringLiteral("c.png"), 5, 3, translucentRamp);
+    const QString out = path(QStringLiteral("big.ico"));
+    const CliRun made = cli({QStringLiteral("create"), out, a, c, b, c});
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+
+    const CliRun info = cli({QStringLiteral("info"), out});
+    EXPECT_EQ(info.Status, 0);
+    const QStringList lines = info.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral(": 0: 256 x 256, 32 bits, hot spot -, ")));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" bytes (PNG)"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(": 1: 5 x 3, 32 bits, hot spot -, 112 bytes")));
+    EXPECT_TRUE(lines[2].contains(QStringLiteral(": 2: 16 x 256, 32 bits, hot spot -, ")));
+
+    const QString cur = path(QStringLiteral("big.cur"));
+    ASSERT_EQ(cli({QStringLiteral("convert"), out, cur}).Status, 0);
+    const QString dir = path(QStringLiteral("pictures"));
+    ASSERT_EQ(cli({QStringLiteral("extract"), cur, dir}).Status, 0);
+    const struct {
+        QString source, extracted;
+    } pairs[] = {{a, QStringLiteral("big-0.png")},
+                 {c, QStringLiteral("big-1.png")},
+                 {b, QStringLiteral("big-2.png")},
+                 {c, QStringLiteral("big-3.png")}};
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.extracted.toStdString());
+        const QImage back =
+            QImage(QDir(dir).filePath(p.extracted)).convertToFormat(QImage::Format_ARGB32);
+        const QImage original = QImage(p.source).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(back.size(), original.size());
+        for (int y = 0; y < back.height(); ++y)
+            for (int x = 0; x < back.width(); ++x) {
+                const QRgb o = original.pixel(x, y);
+                const QRgb b = back.pixel(x, y);
+                // Clear pixels need not keep their colour.
+                ASSERT_TRUE(b == o || (qAlpha(b) == 0 && qAlpha(o) == 0)) << x << "," << y;
+            }
+    }
+    // The PNG picture of the file goes out as it is stored.
+    const QByteArray file = readFile(cur);
+    const QByteArray stored = file.mid(int(qFromLittleEndian<quint32>(file.constData() + 6 + 12)),
+                                       int(qFromLittleEndian<quint32>(file.constData() + 6 + 8)));
+    EXPECT_TRUE(stored.startsWith("\x89PNG"));
+    EXPECT_EQ(readFile(QDir(dir).filePath(QStringLiteral("big-0.png"))), stored);
 }
 
 TEST_F(CliTest, PaletteFormatsTakeThePicturesFirstColours) {
@@ -193,7 +257,7 @@ TEST_F(CliTest, InvertedAndTransparentPixelsExtractWithAlphaZero) {
 
 TEST_F(CliTest, FailuresNameTheFileAndLeaveOldFilesAlone) {
     const QString good = picture(QStringLiteral("good.png"), 4, 4, threeColours);
-    const QString big = picture(QStringLiteral("big.png"), 256, 2, threeColours);
+    const QString big = picture(QStringLiteral("big.png"), 257, 2, threeColours);
     const QString notIcon = path(QStringLiteral("text.ico"));
     {
         QFile f(notIcon);

@@ -1,6 +1,6 @@
 #include "colours/ColoursBox.h"
 #include "colours/DisplayColours.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 
 #include <gtest/gtest.h>
 

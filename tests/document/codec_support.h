@@ -4,7 +4,7 @@
 // icon files assembled field by field, so a test can damage exactly one field.
 
 #include "document/IconImage.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 
 #include <QByteArray>
 #include <QString>

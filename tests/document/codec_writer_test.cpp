@@ -146,7 +146,7 @@ TEST(CodecWriter, UnmatchedColoursTakeTheNearestEntry) {
 TEST(CodecWriter, RefusesImagesAFileCannotHold) {
     const TransparencySettings s = settings();
     EXPECT_THROW(WriteIconFile(1, std::vector<std::unique_ptr<IconImage>>{}, s), IconFileError);
-    EXPECT_THROW(WriteIconFile(1, single(makeImage(256, 1, 32, {})), s), IconFileError);
+    EXPECT_THROW(WriteIconFile(1, single(makeImage(257, 1, 32, {})), s), IconFileError);
     EXPECT_THROW(WriteIconFile(1, single(makeImage(0, 0, 32, {})), s), IconFileError);
     EXPECT_THROW(WriteIconFile(1, single(makeImage(2, 2, 16, {})), s), IconFileError);
 }

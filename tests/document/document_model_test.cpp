@@ -1,7 +1,7 @@
 #include "document/IconDocument.h"
 #include "document/ImageCaption.h"
 #include "document/Thumbnail.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 
 #include <gtest/gtest.h>
 

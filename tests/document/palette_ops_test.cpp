@@ -1,5 +1,5 @@
 #include "document/PaletteGrid.h"
-#include "document/PaletteMatcher.h"
+#include "document/file/PaletteMatcher.h"
 #include "document/PaletteOps.h"
 
 #include <gtest/gtest.h>

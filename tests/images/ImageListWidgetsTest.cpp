@@ -127,13 +127,13 @@ TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
             EXPECT_TRUE(d.WidthE()->isEnabled());
             EXPECT_TRUE(d.HeightE()->isEnabled());
             d.WidthE()->setValue(20);
-            d.HeightE()->setValue(400); // kept within 1..255
+            d.HeightE()->setValue(400); // kept within 1..256
             d.findChild<QRadioButton*>(QStringLiteral("Cols1"))->setChecked(true);
             QTest::mouseClick(d.ok(), Qt::LeftButton);
         });
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->Width, 20);
-    EXPECT_EQ(choice->Height, 255);
+    EXPECT_EQ(choice->Height, 256);
     EXPECT_EQ(choice->Format, 4);
 
     // The next use opens with those choices; Cancel yields nothing.

@@ -1,4 +1,6 @@
-#include "document/PaletteMatcher.h"
+#include "document/file/PaletteMatcher.h"
+
+#include "document/file/IconRgb.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,9 +9,9 @@ namespace {
 
 constexpr int Shifts[] = {6, 5, 4};
 
-int boxIndex(TColor C, int Shift) {
+int boxIndex(std::uint32_t C, int Shift) {
     const int n = 256 >> Shift;
-    return ((RedOf(C) >> Shift) * n + (GreenOf(C) >> Shift)) * n + (BlueOf(C) >> Shift);
+    return ((IconRgb::red(C) >> Shift) * n + (IconRgb::green(C) >> Shift)) * n + (IconRgb::blue(C) >> Shift);
 }
 
 // The smallest and the largest distance along one channel from V to any level
@@ -23,11 +25,11 @@ inline std::int32_t farFrom(std::int32_t V, std::int32_t Lo, std::int32_t Hi) {
 
 } // namespace
 
-PaletteMatcher::PaletteMatcher(const std::vector<TColor>& Entries) : m_entries(Entries) {
-    for (const TColor e : m_entries) {
-        m_red.push_back(RedOf(e));
-        m_green.push_back(GreenOf(e));
-        m_blue.push_back(BlueOf(e));
+PaletteMatcher::PaletteMatcher(const std::vector<std::uint32_t>& Entries) : m_entries(Entries) {
+    for (const std::uint32_t e : m_entries) {
+        m_red.push_back(IconRgb::red(e));
+        m_green.push_back(IconRgb::green(e));
+        m_blue.push_back(IconRgb::blue(e));
     }
     for (int l = 0; l < Levels; ++l)
         m_boxes[std::size_t(l)].resize(std::size_t(1) << (3 * (8 - Shifts[l])));
@@ -36,12 +38,12 @@ PaletteMatcher::PaletteMatcher(const std::vector<TColor>& Entries) : m_entries(E
         m_candidates[i] = std::uint32_t(i);
 }
 
-void PaletteMatcher::build(Box& Target, int Shift, TColor C, std::uint32_t First,
+void PaletteMatcher::build(Box& Target, int Shift, std::uint32_t C, std::uint32_t First,
                            std::uint32_t Count) {
     const std::int32_t size = 1 << Shift;
-    const std::int32_t rLo = (RedOf(C) >> Shift) << Shift, rHi = rLo + size - 1;
-    const std::int32_t gLo = (GreenOf(C) >> Shift) << Shift, gHi = gLo + size - 1;
-    const std::int32_t bLo = (BlueOf(C) >> Shift) << Shift, bHi = bLo + size - 1;
+    const std::int32_t rLo = (IconRgb::red(C) >> Shift) << Shift, rHi = rLo + size - 1;
+    const std::int32_t gLo = (IconRgb::green(C) >> Shift) << Shift, gHi = gLo + size - 1;
+    const std::int32_t bLo = (IconRgb::blue(C) >> Shift) << Shift, bHi = bLo + size - 1;
     m_near.resize(Count);
     std::int32_t threshold = std::numeric_limits<std::int32_t>::max();
     for (std::uint32_t j = 0; j < Count; ++j) {
@@ -63,7 +65,7 @@ void PaletteMatcher::build(Box& Target, int Shift, TColor C, std::uint32_t First
     Target.Built = true;
 }
 
-const PaletteMatcher::Box& PaletteMatcher::box(int Level, TColor C) {
+const PaletteMatcher::Box& PaletteMatcher::box(int Level, std::uint32_t C) {
     Box& b = m_boxes[std::size_t(Level)][std::size_t(boxIndex(C, Shifts[Level]))];
     if (b.Built) return b;
     if (Level == 0) {
@@ -75,13 +77,13 @@ const PaletteMatcher::Box& PaletteMatcher::box(int Level, TColor C) {
     return b;
 }
 
-TColor PaletteMatcher::nearest(TColor C) {
+std::uint32_t PaletteMatcher::nearest(std::uint32_t C) {
     C &= 0xFFFFFFu;
     if (m_entries.empty()) return C;
     // Icons are mostly runs of one colour.
     if (m_haveLast && C == m_lastIn) return m_lastOut;
     const Box& b = box(Levels - 1, C);
-    const std::int32_t r = RedOf(C), g = GreenOf(C), bl = BlueOf(C);
+    const std::int32_t r = IconRgb::red(C), g = IconRgb::green(C), bl = IconRgb::blue(C);
     std::int32_t best = std::numeric_limits<std::int32_t>::max();
     std::uint32_t bestIndex = 0;
     for (std::uint32_t j = b.First; j < b.First + b.Count; ++j) {

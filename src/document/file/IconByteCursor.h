@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <cstdint>
 #include <stdexcept>
 
@@ -14,8 +13,11 @@ public:
         Overrun() : std::out_of_range("read past the end of the data") {}
     };
 
-    explicit IconByteCursor(const QByteArray& bytes)
-        : m_data(reinterpret_cast<const std::uint8_t*>(bytes.constData())),
+    // Any contiguous byte container with data() and size() (std::vector,
+    // std::string, QByteArray); the container must outlive the cursor.
+    template <class Bytes>
+    explicit IconByteCursor(const Bytes& bytes)
+        : m_data(reinterpret_cast<const std::uint8_t*>(bytes.data())),
           m_size(std::int64_t(bytes.size())) {}
     IconByteCursor(const std::uint8_t* data, std::int64_t size) : m_data(data), m_size(size) {}
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "pixel/TColor32.h"
 
 #include <array>
 #include <cstdint>
@@ -24,8 +23,8 @@
 // rounding step apart.
 class PaletteMatcher {
 public:
-    explicit PaletteMatcher(const std::vector<TColor>& Entries);
-    TColor nearest(TColor C);
+    explicit PaletteMatcher(const std::vector<std::uint32_t>& Entries);
+    std::uint32_t nearest(std::uint32_t C);
 
 private:
     struct Box {
@@ -34,15 +33,15 @@ private:
         bool Built = false;
     };
     static constexpr int Levels = 3;
-    const Box& box(int Level, TColor C);
-    void build(Box& Target, int Shift, TColor C, std::uint32_t First, std::uint32_t Count);
+    const Box& box(int Level, std::uint32_t C);
+    void build(Box& Target, int Shift, std::uint32_t C, std::uint32_t First, std::uint32_t Count);
 
-    std::vector<TColor> m_entries;
+    std::vector<std::uint32_t> m_entries;
     std::vector<std::int32_t> m_red, m_green, m_blue;
     // 4, 8 and 16 boxes a side (64, 32 and 16 levels each).
     std::array<std::vector<Box>, Levels> m_boxes;
     std::vector<std::uint32_t> m_candidates; // all entries first, then every box's
     std::vector<std::int32_t> m_near;
     bool m_haveLast = false;
-    TColor m_lastIn = 0, m_lastOut = 0;
+    std::uint32_t m_lastIn = 0, m_lastOut = 0;
 };
