@@ -9,6 +9,7 @@
 #include "ULForm.h"
 #include "WorkPanelParts.h"
 #include "WorkView.h"
+#include "widgets/TavroMenu.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     buildCommands();
     buildMenus();
     buildToolBar();
+    TTavroMenu::installOnMainMenu(menuBar(), MenuImageList::ImageSize);
     m_statusBar = new StatusPanels(this);
     setStatusBar(m_statusBar);
     connectSession();

@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "ShellOpener.h"
 #include "ULForm.h"
+#include "images/ui/PreviewForm.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,6 +26,7 @@ void TMainForm::bindShellCommands() {
     bindCommand(c.HelpA, [this] { HelpAExecute(); });
     bindCommand(c.VisitHomepage1, [this] { VisitHomepage1Click(); });
     bindCommand(c.About1, [this] { About1Click(); });
+    bindCommand(c.PreviewA, [this] { PreviewAExecute(); });
 }
 
 void TMainForm::NewAExecute() {
@@ -78,6 +80,15 @@ void TMainForm::VisitHomepage1Click() {
     if (!m_shell.openUrl(url))
         m_prompter.message(tr("No web browser could be started to open %1.").arg(url),
                            MessageKind::Error, mbOK);
+}
+
+void TMainForm::PreviewAExecute() {
+    if (!m_prvFrm) {
+        m_prvFrm = new TPrvFrm(m_prompter, this);
+        m_prvFrm->setMagnifierCursor(m_cursors.cursor(33));
+    }
+    m_prvFrm->execute(m_session->CleanBitmap(), m_session->ActiveImage().Format,
+                      m_session->transparency(), m_session->customColours());
 }
 
 void TMainForm::About1Click() {
