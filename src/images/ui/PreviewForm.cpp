@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -39,9 +40,14 @@ TPrvFrm::TPrvFrm(Prompter& Prompts, QWidget* Parent)
     m_lbl = new QLabel(tr("Background Color:"), this);
     m_lbl->setObjectName(QStringLiteral("lbl"));
     m_lbl->move(12, 283);
+    m_lbl->adjustSize();
     m_colBox = new QComboBox(this);
     m_colBox->setObjectName(QStringLiteral("ColBox"));
-    m_colBox->setGeometry(105, 279, 152, 22);
+    // The list starts at 105 unless the desktop font makes the caption wider;
+    // its right edge stays where it was meant to be either way.
+    const int listLeft = std::max(105, m_lbl->x() + m_lbl->width() + 6);
+    m_colBox->setGeometry(listLeft, 279, 257 - listLeft, 22);
+    m_lbl->move(12, m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
     applyHint(m_colBox, tr("Changes background color."));
     FormCreate();
     connect(m_colBox, &QComboBox::activated, this, &TPrvFrm::ColBoxChange);
