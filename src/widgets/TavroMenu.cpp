@@ -45,13 +45,13 @@ TTavroMenu* TTavroMenu::installOnMainMenu(QMenuBar* Bar, int ImageListWidth) {
     return style;
 }
 
-void TTavroMenu::drawControl(ControlElement Element, const QStyleOption* Option,
-                             QPainter* Painter, const QWidget* Widget) const {
+void TTavroMenu::drawControl(ControlElement Element, const QStyleOption* Option, QPainter* Painter,
+                             const QWidget* Widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(Option);
     const bool bar = Element == CE_MenuBarItem;
     if (Element == CE_MenuBarEmptyArea || Element == CE_MenuEmptyArea) {
-        Painter->fillRect(Option->rect, Element == CE_MenuBarEmptyArea ? m_look.MenuBarColor
-                                                                       : m_look.BackColor);
+        Painter->fillRect(Option->rect,
+                          Element == CE_MenuBarEmptyArea ? m_look.MenuBarColor : m_look.BackColor);
         return;
     }
     if (!item || (Element != CE_MenuItem && !bar)) {
@@ -98,8 +98,8 @@ void TTavroMenu::drawPrimitive(PrimitiveElement Element, const QStyleOption* Opt
     }
 }
 
-QSize TTavroMenu::sizeFromContents(ContentsType Type, const QStyleOption* Option,
-                                   const QSize& Size, const QWidget* Widget) const {
+QSize TTavroMenu::sizeFromContents(ContentsType Type, const QStyleOption* Option, const QSize& Size,
+                                   const QWidget* Widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(Option);
     if (!item || (Type != CT_MenuItem && Type != CT_MenuBarItem))
         return QProxyStyle::sizeFromContents(Type, Option, Size, Widget);

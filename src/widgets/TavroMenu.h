@@ -35,7 +35,8 @@ public:
     int pixelMetric(PixelMetric Metric, const QStyleOption* Option = nullptr,
                     const QWidget* Widget = nullptr) const override;
     int styleHint(StyleHint Hint, const QStyleOption* Option = nullptr,
-                  const QWidget* Widget = nullptr, QStyleHintReturn* Return = nullptr) const override;
+                  const QWidget* Widget = nullptr,
+                  QStyleHintReturn* Return = nullptr) const override;
 
 private:
     TavroMenuLook m_look;

@@ -24,8 +24,8 @@ TavroItemLayout layoutTavroItem(const QRect& R, const TavroItemKind& Kind) {
 
     TavroItemLayout out;
     if (images) {
-        out.GlyphColumn = rtl ? box(right - imgW, top, right, bottom)
-                              : box(left, top, left + imgW, bottom);
+        out.GlyphColumn =
+            rtl ? box(right - imgW, top, right, bottom) : box(left, top, left + imgW, bottom);
         (rtl ? tr : tl) += rtl ? -imgW : imgW;
     }
     if (Kind.Bar) {

@@ -6,16 +6,16 @@
 
 // What decides where the parts of one menu item go.
 struct TavroItemKind {
-    bool Bar = false;          // an item on the menu bar itself
-    int ImageListWidth = 0;    // glyph width of the menu's image list; 0: none
+    bool Bar = false;       // an item on the menu bar itself
+    int ImageListWidth = 0; // glyph width of the menu's image list; 0: none
     bool RightToLeft = false;
 };
 
 // Where the parts of one item go inside its rectangle R. Rectangles leave out
 // their right column and bottom row; Separator's end point is not drawn.
 struct TavroItemLayout {
-    QRect Text;          // caption left (right-to-left: right), shortcut opposite
-    QRect GlyphColumn;   // empty when there is none
+    QRect Text;        // caption left (right-to-left: right), shortcut opposite
+    QRect GlyphColumn; // empty when there is none
     QPoint GlyphPos;
     QRect CheckBox;
     QLine Separator;

@@ -9,18 +9,18 @@ enum class TSelectionShape { ssRect, ssRoundRect };
 // The colours, shapes and font of the owner-drawn menu. The defaults stand
 // in the platform's palette roles for the desktop's system colours.
 struct TavroMenuLook {
-    QColor BackColor = Qt::white;  // popup items
-    QColor ImageBackColor;         // the glyph column
-    QColor LineColor;              // separators
-    QColor TextColor;              // enabled captions and shortcuts
-    QColor DisableTextColor;       // disabled captions and shortcuts
-    QColor ShadowColor;            // the selected glyph's shadow
-    QColor CheckColor;             // check box, unselected
-    QColor SelectedBackColor;      // selection box fill
-    QColor SelectedBorderColor;    // selection box outline
-    QColor SelectedTextColor;      // selected enabled caption
-    QColor SelectedCheckColor;     // check box, selected
-    QColor MenuBarColor;           // items on the menu bar
+    QColor BackColor = Qt::white; // popup items
+    QColor ImageBackColor;        // the glyph column
+    QColor LineColor;             // separators
+    QColor TextColor;             // enabled captions and shortcuts
+    QColor DisableTextColor;      // disabled captions and shortcuts
+    QColor ShadowColor;           // the selected glyph's shadow
+    QColor CheckColor;            // check box, unselected
+    QColor SelectedBackColor;     // selection box fill
+    QColor SelectedBorderColor;   // selection box outline
+    QColor SelectedTextColor;     // selected enabled caption
+    QColor SelectedCheckColor;    // check box, selected
+    QColor MenuBarColor;          // items on the menu bar
     TSelectionShape SelectionShape = TSelectionShape::ssRoundRect;
     int CurvatureX = 3;
     int CurvatureY = 3;

@@ -15,11 +15,11 @@ struct TavroItemFacts {
     bool Enabled = true;
     bool Checked = false;
     bool Separator = false;
-    bool Default = false;  // the menu's default item: bold caption
-    bool SubMenu = false;  // opens a menu of its own: an arrow at the far end
+    bool Default = false; // the menu's default item: bold caption
+    bool SubMenu = false; // opens a menu of its own: an arrow at the far end
     bool ShowMnemonic = true;
-    QImage Glyph;          // null: the item has no glyph
-    QString Caption;       // "&" marks the access key
+    QImage Glyph;    // null: the item has no glyph
+    QString Caption; // "&" marks the access key
     QString Shortcut;
 };
 

@@ -1,6 +1,6 @@
+#include "images/ui/PreviewForm.h"
 #include "ScriptedPrompter.h"
 #include "images/ui/PreviewBox.h"
-#include "images/ui/PreviewForm.h"
 #include "images/ui/PreviewFrame.h"
 
 #include <QComboBox>
@@ -96,8 +96,8 @@ TEST_F(PreviewFormTest, PaletteImageCutsAlphaAtTheRangeTrueColourMixes) {
         ColourFormat format;
         TColor expected;
     };
-    for (const Case c : {Case{4, 0xFF0000u}, Case{8, 0xFF0000u},
-                         Case{32, MixOnOpaque(0xFF0000, 255, 0, 0, 60)}}) {
+    for (const Case c :
+         {Case{4, 0xFF0000u}, Case{8, 0xFF0000u}, Case{32, MixOnOpaque(0xFF0000, 255, 0, 0, 60)}}) {
         SCOPED_TRACE(int(c.format));
         const Shot s = show(faint, c.format);
         const QPoint o = previewOrigin(16, 16);
@@ -153,8 +153,7 @@ TEST_F(PreviewFormTest, MagnifierShowsSixFramePixelsThirteenWideAndLeavesWithThe
 
     // Near the right edge the glass reaches past the frame and shows the
     // background there, not stray memory.
-    const std::optional<MagnifierRects> edge =
-        magnifierAt(o + QPoint(40, 40), o, 32, 32);
+    const std::optional<MagnifierRects> edge = magnifierAt(o + QPoint(40, 40), o, 32, 32);
     ASSERT_TRUE(edge);
     EXPECT_EQ(edge->Target.size(), QSize(13, 13));
     EXPECT_EQ(edge->Source.size(), QSize(6, 6));

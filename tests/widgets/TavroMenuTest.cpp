@@ -1,5 +1,5 @@
-#include "widgets/DisabledGlyph.h"
 #include "widgets/TavroMenu.h"
+#include "widgets/DisabledGlyph.h"
 #include "widgets/TavroMenuLayout.h"
 #include "widgets/TavroMenuPainter.h"
 
@@ -26,16 +26,41 @@ TEST(TavroMenuLayout, PartsOfAnItemMirrorForRightToLeft) {
         QLine separator;
     };
     const Case cases[] = {
-        {"popup with images", {false, 24, false}, box(10, 20, 36, 46), box(40, 20, 198, 46),
-         box(11, 21, 35, 45), {11, 21}, {40, 33, 210, 33}},
-        {"popup with images, rtl", {false, 24, true}, box(184, 20, 210, 46),
-         box(22, 20, 180, 46), box(185, 21, 209, 45), {185, 21}, {10, 33, 180, 33}},
-        {"popup without images", {false, 0, false}, QRect(), box(22, 20, 198, 46),
-         box(11, 21, 17, 45), {11, 21}, {22, 33, 210, 33}},
-        {"popup without images, rtl", {false, 0, true}, QRect(), box(22, 20, 198, 46),
-         box(203, 21, 209, 45), {199, 21}, {10, 33, 198, 33}},
-        {"bar item", {true, 24, false}, QRect(), box(16, 20, 210, 46), box(11, 21, 17, 45),
-         {11, 21}, {16, 33, 222, 33}},
+        {"popup with images",
+         {false, 24, false},
+         box(10, 20, 36, 46),
+         box(40, 20, 198, 46),
+         box(11, 21, 35, 45),
+         {11, 21},
+         {40, 33, 210, 33}},
+        {"popup with images, rtl",
+         {false, 24, true},
+         box(184, 20, 210, 46),
+         box(22, 20, 180, 46),
+         box(185, 21, 209, 45),
+         {185, 21},
+         {10, 33, 180, 33}},
+        {"popup without images",
+         {false, 0, false},
+         QRect(),
+         box(22, 20, 198, 46),
+         box(11, 21, 17, 45),
+         {11, 21},
+         {22, 33, 210, 33}},
+        {"popup without images, rtl",
+         {false, 0, true},
+         QRect(),
+         box(22, 20, 198, 46),
+         box(203, 21, 209, 45),
+         {199, 21},
+         {10, 33, 198, 33}},
+        {"bar item",
+         {true, 24, false},
+         QRect(),
+         box(16, 20, 210, 46),
+         box(11, 21, 17, 45),
+         {11, 21},
+         {16, 33, 222, 33}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -65,7 +90,8 @@ protected:
         glyph = QImage(24, 24, QImage::Format_ARGB32);
         glyph.fill(Qt::transparent);
         for (int y = 8; y < 16; ++y)
-            for (int x = 8; x < 16; ++x) glyph.setPixel(x, y, qRgb(255, 0, 0));
+            for (int x = 8; x < 16; ++x)
+                glyph.setPixel(x, y, qRgb(255, 0, 0));
     }
     QImage draw(const TavroItemFacts& Item) {
         QImage out(200, 26, QImage::Format_RGB32);

@@ -13,10 +13,6 @@
 
 namespace {
 
-QColor rgbColour(TColor C) {
-    return QColor(RedOf(C), GreenOf(C), BlueOf(C));
-}
-
 QIcon swatch(TColor C) {
     QPixmap pixmap(16, 12);
     pixmap.fill(rgbColour(C));

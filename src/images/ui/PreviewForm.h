@@ -54,7 +54,7 @@ private:
     Prompter& m_prompter;
     std::vector<PreviewColourEntry> m_entries;
     TColor m_background = 0xFFFFFF;
-    TBitmap32 m_picture; // PreviewPicture, while shown
+    TBitmap32 m_picture;    // PreviewPicture, while shown
     CustomColours m_custom; // the custom colours of this window's colour dialog
     CustomColours* m_lender = nullptr;
     PreviewBox* m_pb = nullptr;

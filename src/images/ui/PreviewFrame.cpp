@@ -4,10 +4,6 @@
 
 namespace {
 
-QColor rgbColour(TColor C) {
-    return QColor(RedOf(C), GreenOf(C), BlueOf(C));
-}
-
 // Rectangles here are (left, top, right, bottom) with the right column and
 // bottom row left out, as everywhere in the program.
 QRect exclusiveRect(int Left, int Top, int Right, int Bottom) {

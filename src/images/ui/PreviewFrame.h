@@ -4,6 +4,7 @@
 #include "document/Transparency.h"
 #include "pixel/TBitmap32.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -11,6 +12,11 @@
 
 // The pictures of the preview window, free of widgets so they can be checked
 // pixel by pixel.
+
+// A colour of the program (red in the low byte) as Qt takes it.
+inline QColor rgbColour(TColor C) {
+    return QColor(RedOf(C), GreenOf(C), BlueOf(C));
+}
 
 // The paint box is this many pixels square; the image is centred in it.
 inline constexpr int PreviewBoxSize = 255;
