@@ -37,8 +37,10 @@ void drawCaption(QPainter& P, const QRect& Text, const TavroItemFacts& Item,
     QRect t = Text;
     t.setTop(t.top() + (t.height() - QFontMetrics(font).height()) / 2);
     const int mnemonic = Item.ShowMnemonic ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
-    const int lead = Item.Kind.RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    const int trail = Item.Kind.RightToLeft ? Qt::AlignLeft : Qt::AlignRight;
+    // Absolute sides: the layout already mirrored them, the painter must not
+    // mirror them back.
+    const int lead = Qt::AlignAbsolute | (Item.Kind.RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    const int trail = Qt::AlignAbsolute | (Item.Kind.RightToLeft ? Qt::AlignLeft : Qt::AlignRight);
     P.drawText(t, Qt::AlignTop | lead | mnemonic | Qt::TextSingleLine, Item.Caption);
     if (!Item.Shortcut.isEmpty())
         P.drawText(t, Qt::AlignTop | trail | Qt::TextSingleLine, Item.Shortcut);

@@ -163,6 +163,24 @@ TEST_F(TavroMenuDraw, DisabledItemIsGreyEvenWhenSelected) {
     EXPECT_FALSE(anyPixel(img, QRect(0, 0, 26, 26), look.ShadowColor));
 }
 
+TEST_F(TavroMenuDraw, RightToLeftPutsCaptionBesideTheGlyphsAndShortcutFarLeft) {
+    for (const bool withShortcut : {false, true}) {
+        SCOPED_TRACE(withShortcut);
+        TavroItemFacts f = item(false, false);
+        f.Kind.RightToLeft = true;
+        if (!withShortcut) f.Shortcut.clear();
+        QImage img(200, 26, QImage::Format_RGB32);
+        QPainter p(&img);
+        p.setLayoutDirection(Qt::RightToLeft); // as on a mirrored menu
+        drawTavroItem(p, img.rect(), f, look);
+        p.end();
+        EXPECT_EQ(img.pixelColor(190, 4), look.ImageBackColor);
+        EXPECT_TRUE(anyPixel(img, QRect(130, 0, 41, 26), look.TextColor)); // "Grid"
+        EXPECT_FALSE(anyPixel(img, QRect(70, 0, 50, 26), look.TextColor));
+        EXPECT_EQ(anyPixel(img, QRect(12, 0, 50, 26), look.TextColor), withShortcut);
+    }
+}
+
 TEST_F(TavroMenuDraw, SelectionShapeDecidesTheCorners) {
     look.SelectionShape = TSelectionShape::ssRect;
     EXPECT_EQ(draw(item(true, false)).pixelColor(199, 0), look.SelectedBorderColor);
