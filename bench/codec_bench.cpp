@@ -1,8 +1,8 @@
 // Decoding and encoding a large icon file: 40 images of 216 to 255 pixels a
 // side, all five colour formats, with transparent pixels among them.
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
-#include "tools/GradientBar.h"
-#include "tools/GradientFill.h"
-#include "tools/GradientModel.h"
+#include "canvas/tools/GradientBar.h"
+#include "canvas/tools/GradientFill.h"
+#include "canvas/tools/GradientModel.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // FitToPalette of a 255 x 255 image against a 256-entry palette.
 
-#include "DefaultPalette.h"
-#include "PaletteOps.h"
+#include "document/DefaultPalette.h"
+#include "document/PaletteOps.h"
 
 #include <benchmark/benchmark.h>
 #include <random>

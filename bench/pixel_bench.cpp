@@ -1,6 +1,6 @@
 // The raster primitives on a buffer of the largest icon size, the way a
 // rubber-band preview runs them on every mouse move.
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -3,10 +3,11 @@
 // stamps, commit; rendering is the work view's and not included), and the
 // antialiased shapes.
 
-#include "tools/AAShapes.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/FillOptions.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -34,6 +35,7 @@ public:
     void setForegroundColor32(TColor32) override {}
     void setBackgroundColor32(TColor32) override {}
     ToolOptions& toolOptions() override { return options; }
+    FillOptions& fillOptions() override { return fill; }
     void setWorkHint(const QString&) override {}
     void showExtent(const QString&) override {}
     void renderWorkView() override {}
@@ -42,6 +44,7 @@ public:
 
     TBitmap32 work, clean;
     ToolOptions options;
+    FillOptions fill;
 };
 
 // 0: outline only; 1: solid in the pen colour, as the tools fill; 2: a

@@ -2,12 +2,12 @@
 // reaches the work view, the session's tools reset, preview, stamp and commit,
 // and the work view renders the 255 x 255 image into a 1000 x 1000 paint box.
 
-#include "EditSession.h"
-#include "NewIconOptions.h"
-#include "SessionTools.h"
-#include "WorkPanelParts.h"
-#include "WorkView.h"
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/ui/WorkPanelParts.h"
+#include "canvas/ui/WorkView.h"
+#include "images/NewIconOptions.h"
+#include "session/EditSession.h"
+#include "session/SessionTools.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -46,17 +46,15 @@ struct BrushDrag {
         SessionTools& tools = session.tools();
         tools.options().Anti = Anti;
         tools.options().Brush = BrushShape::preset(4);
-        tools.freeClick(BrushTag);
-        session.ForegroundColor32 = 0x80204080u;
+        tools.controller().freeClick(BrushTag);
+        session.setForegroundColor32(0x80204080u);
         wireTools(tools);
         work.resize(1000, 1000);
         work.show();
         work.renderWorkView();
     }
     void wireTools(SessionTools& Tools) {
-        QObject::connect(&work, &WorkView::workMouseDown, &Tools, &SessionTools::WorkMouseDown);
-        QObject::connect(&work, &WorkView::workMouseMove, &Tools, &SessionTools::WorkMouseMove);
-        QObject::connect(&work, &WorkView::workMouseUp, &Tools, &SessionTools::WorkMouseUp);
+        connectWorkMouse(&work, Tools.controller(), &Tools);
     }
     void send(QEvent::Type Type, QPoint Pixel, Qt::MouseButtons Held) {
         const double zoom = work.zoom().ZoomX / work.devicePixelRatioF();

@@ -1,4 +1,4 @@
-#include "RenderWorkView.h"
+#include "canvas/RenderWorkView.h"
 
 #include <benchmark/benchmark.h>
 

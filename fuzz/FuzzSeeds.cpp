@@ -2,8 +2,8 @@
 // files of every format for icon_reader_fuzzer, and palette files of 2, 16 and
 // 256 entries for palette_reader_fuzzer.
 
-#include "IconFileWriter.h"
-#include "PaletteFile.h"
+#include "document/IconFileWriter.h"
+#include "document/PaletteFile.h"
 
 #include <QDir>
 #include <QFile>

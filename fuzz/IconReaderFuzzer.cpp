@@ -3,8 +3,8 @@
 // one more read and write gives the same file again.
 
 #include "FuzzSetup.h"
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // palette that was read is written and read back unchanged.
 
 #include "FuzzSetup.h"
-#include "PaletteFile.h"
+#include "document/PaletteFile.h"
 
 #include <cstdio>
 

@@ -19,7 +19,7 @@
 // Every picture gets a one-pixel white rim so it shows on dark and light
 // ground alike.
 
-#include "IconFileWriter.h"
+#include "document/IconFileWriter.h"
 
 #include <QDir>
 #include <QImage>

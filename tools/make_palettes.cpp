@@ -13,8 +13,8 @@
 // The palettes go through the palette file writer itself, so what the program
 // ships is exactly what it would save.
 
-#include "Bmp.h"
-#include "PaletteFile.h"
+#include "document/Bmp.h"
+#include "document/PaletteFile.h"
 
 #include <QColor>
 #include <QDir>

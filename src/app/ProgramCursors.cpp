@@ -1,6 +1,6 @@
-#include "ProgramCursors.h"
+#include "app/ProgramCursors.h"
 
-#include "IconFileReader.h"
+#include "document/IconFileReader.h"
 
 #include <QDir>
 #include <QPixmap>

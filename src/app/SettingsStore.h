@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramSettings.h"
+#include "session/ProgramSettings.h"
 
 #include <QSettings>
 #include <memory>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IconImage.h"
-#include "TBitmap32.h"
-#include "Transparency.h"
-#include "WorkViewGeometry.h"
+#include "canvas/WorkViewGeometry.h"
+#include "document/IconImage.h"
+#include "document/Transparency.h"
+#include "pixel/TBitmap32.h"
 
 #include <QImage>
 #include <QPoint>

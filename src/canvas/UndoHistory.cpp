@@ -1,4 +1,4 @@
-#include "UndoHistory.h"
+#include "canvas/UndoHistory.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "IconImage.h"
-#include "PalettePicture.h"
-#include "TBitmap32.h"
+#include "document/IconImage.h"
+#include "document/PalettePicture.h"
+#include "pixel/TBitmap32.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "WorkViewGeometry.h"
+#include "canvas/WorkViewGeometry.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 #include <cmath>

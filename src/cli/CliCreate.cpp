@@ -2,12 +2,12 @@
 // PICTURE...: one image per picture, in the order given.
 // brisel-cli convert IN OUT: IN rewritten as an icon (.ico) or cursor (.cur).
 
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
-#include "ImageCaption.h"
-#include "PaletteOps.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
+#include "document/ImageCaption.h"
+#include "document/PaletteOps.h"
 
 #include <QDir>
 #include <QFileInfo>

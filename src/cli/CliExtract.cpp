@@ -1,10 +1,10 @@
 // brisel-cli extract FILE DIR: every image of FILE as an RGBA PNG picture,
 // DIR/<base name>-<index>.png, index from 0 in directory order.
 
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
-#include "IconFileReader.h"
-#include "PngWriter.h"
+#include "cli/PngWriter.h"
+#include "document/IconFileReader.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // brisel-cli info: the directory and each image's own header, read with a few
 // positioned reads and no pixel decoding.
 
-#include "CliInfo.h"
+#include "cli/CliInfo.h"
 
 #include <cerrno>
 #include <cstdint>

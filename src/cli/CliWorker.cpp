@@ -2,9 +2,9 @@
 // run with the codec of the editor. brisel-cli starts it with its own
 // arguments; it is not meant to be called by hand.
 
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
-#include "FileErrors.h"
+#include "document/FileErrors.h"
 
 #include <QCoreApplication>
 #include <malloc.h>

@@ -7,7 +7,7 @@
 // by brisel-cli-work, which this program becomes (exec) with the same
 // arguments.
 
-#include "CliInfo.h"
+#include "cli/CliInfo.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "AlphaSlider.h"
+#include "colours/AlphaSlider.h"
 
 #include <algorithm>
 

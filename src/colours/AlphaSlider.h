@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColourState.h"
+#include "colours/ColourState.h"
 
 #include <QString>
 #include <Qt>

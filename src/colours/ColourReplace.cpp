@@ -1,6 +1,6 @@
-#include "ColourReplace.h"
+#include "colours/ColourReplace.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 void ChangeColorFToB(TBitmap32& Bitmap, TColor32 F, TColor32 B) {
     for (TColor32& p : Bitmap.Bits)

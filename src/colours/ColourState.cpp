@@ -1,6 +1,6 @@
-#include "ColourState.h"
+#include "colours/ColourState.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <utility>
 

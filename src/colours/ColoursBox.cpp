@@ -1,8 +1,8 @@
-#include "ColoursBox.h"
+#include "colours/ColoursBox.h"
 
-#include "DefaultPalette.h"
-#include "PaletteGrid.h"
-#include "TBitmap32.h"
+#include "document/DefaultPalette.h"
+#include "document/PaletteGrid.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 

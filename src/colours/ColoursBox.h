@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ColourState.h"
-#include "PalettePicture.h"
-#include "TColor32.h"
+#include "colours/ColourState.h"
+#include "document/PalettePicture.h"
+#include "pixel/TColor32.h"
 
 #include <QImage>
 #include <Qt>

@@ -1,4 +1,4 @@
-#include "DisplayColours.h"
+#include "colours/DisplayColours.h"
 
 DisplayColourUpdate chooseDisplayColour(DisplayColour Which, std::optional<TColor> Chosen,
                                         TColor& Setting) {

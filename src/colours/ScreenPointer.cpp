@@ -1,4 +1,4 @@
-#include "ScreenPointer.h"
+#include "colours/ScreenPointer.h"
 
 #include <QCursor>
 

@@ -1,4 +1,4 @@
-#include "Bmp.h"
+#include "document/Bmp.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "DefaultPalette.h"
+#include "document/DefaultPalette.h"
 
-#include "Bmp.h"
+#include "document/Bmp.h"
 
 #include <QDir>
 

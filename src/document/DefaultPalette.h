@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileErrors.h"
-#include "IconImage.h"
+#include "document/FileErrors.h"
+#include "document/IconImage.h"
 
 #include <QImage>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "IconDocument.h"
+#include "document/IconDocument.h"
 
-#include "ImageCaption.h"
-#include "Thumbnail.h"
+#include "document/ImageCaption.h"
+#include "document/Thumbnail.h"
 
 #include <algorithm>
 #include <stdexcept>

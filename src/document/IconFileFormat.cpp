@@ -1,6 +1,6 @@
-#include "IconFileFormat.h"
+#include "document/IconFileFormat.h"
 
-#include "DefaultPalette.h"
+#include "document/DefaultPalette.h"
 
 namespace IconFile {
 

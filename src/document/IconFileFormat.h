@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileErrors.h"
+#include "document/FileErrors.h"
 
 #include <QString>
 #include <cstdint>

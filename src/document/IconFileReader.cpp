@@ -1,8 +1,8 @@
-#include "IconFileReader.h"
+#include "document/IconFileReader.h"
 
-#include "IconByteCursor.h"
-#include "IconImageData.h"
-#include "ImageCaption.h"
+#include "document/IconByteCursor.h"
+#include "document/IconImageData.h"
+#include "document/ImageCaption.h"
 
 #include <QDir>
 #include <QFile>

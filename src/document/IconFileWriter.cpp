@@ -1,6 +1,6 @@
-#include "IconFileWriter.h"
+#include "document/IconFileWriter.h"
 
-#include "IconImageData.h"
+#include "document/IconImageData.h"
 
 #include <QDir>
 #include <QSaveFile>

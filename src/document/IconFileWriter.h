@@ -1,8 +1,8 @@
 #pragma once
 
-#include "IconFileFormat.h"
-#include "IconImage.h"
-#include "Transparency.h"
+#include "document/IconFileFormat.h"
+#include "document/IconImage.h"
+#include "document/Transparency.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PalettePicture.h"
-#include "TBitmap32.h"
+#include "document/PalettePicture.h"
+#include "pixel/TBitmap32.h"
 
 #include <QImage>
 #include <QString>

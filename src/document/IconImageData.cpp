@@ -1,6 +1,6 @@
-#include "IconImageData.h"
+#include "document/IconImageData.h"
 
-#include "IconFileFormat.h"
+#include "document/IconFileFormat.h"
 
 #include <array>
 #include <cstring>

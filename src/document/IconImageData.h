@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IconByteCursor.h"
-#include "PaletteMatcher.h"
-#include "PalettePicture.h"
-#include "TBitmap32.h"
+#include "document/IconByteCursor.h"
+#include "document/PaletteMatcher.h"
+#include "document/PalettePicture.h"
+#include "pixel/TBitmap32.h"
 
 #include <QByteArray>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "ImageCaption.h"
+#include "document/ImageCaption.h"
 
 std::optional<QString> FormatLabel(ColourFormat Format) {
     switch (Format) {

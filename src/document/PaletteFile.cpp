@@ -1,6 +1,6 @@
-#include "PaletteFile.h"
+#include "document/PaletteFile.h"
 
-#include "Bmp.h"
+#include "document/Bmp.h"
 
 #include <QDir>
 #include <QSaveFile>

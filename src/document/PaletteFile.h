@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileErrors.h"
-#include "PalettePicture.h"
+#include "document/FileErrors.h"
+#include "document/PalettePicture.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "PaletteGrid.h"
+#include "document/PaletteGrid.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 namespace PaletteGrid {
 

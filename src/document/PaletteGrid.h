@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PalettePicture.h"
+#include "document/PalettePicture.h"
 
 #include <QImage>
 #include <QPoint>

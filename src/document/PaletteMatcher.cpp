@@ -1,4 +1,4 @@
-#include "PaletteMatcher.h"
+#include "document/PaletteMatcher.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColor32.h"
+#include "pixel/TColor32.h"
 
 #include <array>
 #include <cstdint>

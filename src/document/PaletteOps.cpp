@@ -1,6 +1,6 @@
-#include "PaletteOps.h"
+#include "document/PaletteOps.h"
 
-#include "PaletteMatcher.h"
+#include "document/PaletteMatcher.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IconImage.h"
-#include "PalettePicture.h"
-#include "StatusSink.h"
-#include "TBitmap32.h"
+#include "document/IconImage.h"
+#include "document/PalettePicture.h"
+#include "document/StatusSink.h"
+#include "pixel/TBitmap32.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "PalettePicture.h"
+#include "document/PalettePicture.h"
 
 PalettePicture::PalettePicture(QImage picture) { setPicture(std::move(picture)); }
 

@@ -1,4 +1,4 @@
-#include "Thumbnail.h"
+#include "document/Thumbnail.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Transparency.h"
+#include "document/Transparency.h"
 
 int EffectiveAlpha(TColor32 C, ColourFormat Format, const TransparencySettings& S)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IconImage.h"
-#include "TColor32.h"
+#include "document/IconImage.h"
+#include "pixel/TColor32.h"
 
 // The marker colours and alpha range of the transparency model. They are
 // program settings, never stored in the document or the file.

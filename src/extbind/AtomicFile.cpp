@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "extbind/AtomicFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "MimeDatabase.h"
+#include "extbind/MimeDatabase.h"
 
 #include <cerrno>
 #include <cstdlib>

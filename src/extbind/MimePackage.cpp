@@ -1,4 +1,4 @@
-#include "MimePackage.h"
+#include "extbind/MimePackage.h"
 
 #include <cctype>
 

@@ -4,9 +4,9 @@
 // the type VALUE names, replacing what an earlier run recorded for the same
 // extension. Silent, status 0, when it worked or there is nothing to do (a
 // missing or empty VALUE); one line on stderr and status 1 when it could not.
-#include "AtomicFile.h"
-#include "MimeDatabase.h"
-#include "MimePackage.h"
+#include "extbind/AtomicFile.h"
+#include "extbind/MimeDatabase.h"
+#include "extbind/MimePackage.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "NewIconOptions.h"
+#include "images/NewIconOptions.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IconImage.h"
+#include "document/IconImage.h"
 
 #include <QStringList>
 #include <array>

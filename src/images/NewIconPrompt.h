@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NewIconOptions.h"
+#include "images/NewIconOptions.h"
 
 #include <optional>
 

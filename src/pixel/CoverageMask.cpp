@@ -1,6 +1,6 @@
-#include "CoverageMask.h"
+#include "pixel/CoverageMask.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 #include <cmath>

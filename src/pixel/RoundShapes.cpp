@@ -1,4 +1,4 @@
-#include "RoundShapes.h"
+#include "pixel/RoundShapes.h"
 
 #include <algorithm>
 #include <climits>

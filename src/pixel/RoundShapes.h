@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoverageMask.h"
+#include "pixel/CoverageMask.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <QImage>
 #include <QRegion>

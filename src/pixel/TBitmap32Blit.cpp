@@ -1,6 +1,6 @@
 // Drawing one buffer onto another.
-#include "CoverageMask.h"
-#include "TBitmap32.h"
+#include "pixel/CoverageMask.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,5 +1,5 @@
 // Flood fill.
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 #include <cstdint>

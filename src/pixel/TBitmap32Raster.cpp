@@ -1,6 +1,6 @@
 // Lines, rectangles, polygons, polylines and Bezier curves.
-#include "CoverageMask.h"
-#include "TBitmap32.h"
+#include "pixel/CoverageMask.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // Ellipses and rounded rectangles.
-#include "RoundShapes.h"
-#include "TBitmap32.h"
+#include "pixel/RoundShapes.h"
+#include "pixel/TBitmap32.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 // Text extent and text output.
-#include "CoverageMask.h"
-#include "TBitmap32.h"
+#include "pixel/CoverageMask.h"
+#include "pixel/TBitmap32.h"
 
 #include <QFontMetrics>
 #include <QImage>

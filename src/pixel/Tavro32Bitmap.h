@@ -1,4 +1,4 @@
 #pragma once
 // The pixel engine in one include.
-#include "TBitmap32.h"
-#include "TColor32.h"
+#include "pixel/TBitmap32.h"
+#include "pixel/TColor32.h"

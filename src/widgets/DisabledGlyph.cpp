@@ -1,4 +1,4 @@
-#include "DisabledGlyph.h"
+#include "widgets/DisabledGlyph.h"
 
 #include <QPixmap>
 

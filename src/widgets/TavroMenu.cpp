@@ -1,6 +1,6 @@
-#include "TavroMenu.h"
+#include "widgets/TavroMenu.h"
 
-#include "TavroMenuPainter.h"
+#include "widgets/TavroMenuPainter.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TavroMenuLook.h"
+#include "widgets/TavroMenuLook.h"
 
 #include <QProxyStyle>
 

@@ -1,4 +1,4 @@
-#include "TavroMenuLayout.h"
+#include "widgets/TavroMenuLayout.h"
 
 namespace {
 

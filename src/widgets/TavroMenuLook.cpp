@@ -1,4 +1,4 @@
-#include "TavroMenuLook.h"
+#include "widgets/TavroMenuLook.h"
 
 #include <QGuiApplication>
 

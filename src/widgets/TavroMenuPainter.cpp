@@ -1,6 +1,6 @@
-#include "TavroMenuPainter.h"
+#include "widgets/TavroMenuPainter.h"
 
-#include "DisabledGlyph.h"
+#include "widgets/DisabledGlyph.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TavroMenuLayout.h"
-#include "TavroMenuLook.h"
+#include "widgets/TavroMenuLayout.h"
+#include "widgets/TavroMenuLook.h"
 
 #include <QImage>
 #include <QString>

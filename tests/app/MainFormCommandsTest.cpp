@@ -1,9 +1,11 @@
 #include "MainFormTestSupport.h"
-#include "StatusPanels.h"
+#include "app/ui/CommandTable.h"
+#include "app/ui/StatusPanels.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QMap>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,76 +13,130 @@
 
 namespace {
 
-// The entries of a menu as captions, "-" for a separator, ">" before a
-// submenu's caption.
-QStringList entries(const QMenu* M) {
-    QStringList out;
-    for (const QAction* a : M->actions()) {
-        if (a->isSeparator())
-            out << QStringLiteral("-");
-        else if (a->menu())
-            out << QLatin1Char('>') + a->text();
-        else
-            out << a->text();
-    }
-    return out;
+const CommandRow* row(const char* Name) {
+    for (const CommandRow& r : commandTable())
+        if (r.Name && QLatin1String(r.Name) == QLatin1String(Name)) return &r;
+    return nullptr;
 }
 
 } // namespace
 
-TEST_F(MainFormTest, MenusHoldTheCommandTableInOrder) {
+// Each menu holds exactly the rows of the table that name it, in table order:
+// commands as themselves, submenus as their menus, separators as separators.
+TEST_F(MainFormTest, EachMenuIsBuiltFromTheCommandTable) {
     TMainForm& f = form();
+    const MainCommands& c = f.commands();
+    QList<QAction*> titles;
+    for (const CommandRow& r : commandTable())
+        if (r.Kind == CommandKind::Menu && !r.Menu) titles << c.menu(r.Name)->menuAction();
+    EXPECT_EQ(f.menuBar()->actions(), titles);
+
+    int menus = 0;
+    for (const CommandRow& m : commandTable()) {
+        if (m.Kind != CommandKind::Menu) continue;
+        SCOPED_TRACE(m.Name);
+        ++menus;
+        const QMenu* built = c.menu(m.Name);
+        ASSERT_NE(built, nullptr);
+        EXPECT_EQ(built->objectName(), QLatin1String(m.Name));
+        const QList<QAction*> entries = built->actions();
+        int k = 0;
+        for (const CommandRow& r : commandTable()) {
+            if (!r.Menu || QLatin1String(r.Menu) != QLatin1String(m.Name)) continue;
+            ASSERT_LT(k, entries.size());
+            QAction* e = entries[k++];
+            switch (r.Kind) {
+            case CommandKind::Action: EXPECT_EQ(e, c.action(r.Name)); break;
+            case CommandKind::Menu: EXPECT_EQ(e, c.menu(r.Name)->menuAction()); break;
+            case CommandKind::Separator: EXPECT_TRUE(e->isSeparator()); break;
+            }
+        }
+        EXPECT_EQ(k, entries.size());
+    }
+    EXPECT_EQ(menus, 11);
+
+    // No recent file yet: the four entries and the separator after them hide.
+    for (const QAction* a : c.recentItems())
+        EXPECT_FALSE(a->isVisible());
+    EXPECT_FALSE(c.action("N2")->isVisible());
+}
+
+TEST_F(MainFormTest, CaptionsAndShortHintsOfTheTable) {
+    TMainForm& f = form();
+    const struct {
+        const char* Name;
+        const char* Caption;
+        const char* ShortHint;
+    } table[] = {
+        {"NewA", "&New", "New"},
+        {"SaveAs1", "Save &As...", "Saves current icon/cursor as a new file."},
+        {"NewIA", "&New", "New Icon"},
+        {"RemoveIA", "&Remove", "Remove Icon"},
+        {"PalA", "&Configure Palette", "Configure Palette"},
+        {"rueColorwithAplpha1", "True Color with &Alpha (32bits)",
+         "Changes image colors format to 32bit."},
+        {"AddColorNoisewithAlpha1", "Add Color Noise with Alp&ha",
+         "Adds noise with random 32bit colors to the image/selection."},
+        {"BootomRight1", "Bootom Right", "Applies the Emboss effect"},
+        {"ransparencyalpharange1", "Transparency alpha &range",
+         "Specifies the maximum alpha channel of transparent colors."},
+    };
+    for (const auto& r : table) {
+        SCOPED_TRACE(r.Name);
+        const QAction* a = f.commands().action(r.Name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QLatin1String(r.Caption));
+        EXPECT_EQ(a->toolTip(), QLatin1String(r.ShortHint));
+    }
     QStringList titles;
     for (const QAction* a : f.menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles,
               (QStringList{"&File", "&Edit", "&Icon", "&Effects", "&Options", "&Veiw", "&Help"}));
-    const MainCommands& c = f.commands();
-    EXPECT_EQ(entries(c.File1), (QStringList{"&New", "&Open", "&Save", "Save &As...", "-", "&1 ",
-                                             "&2 ", "&3 ", "&4 ", "-", "E&xit"}));
-    EXPECT_EQ(entries(c.Edit1),
-              (QStringList{"&Undo", "&Redo", "-", "&Cut", "&Copy", "&Paste", "C&lear"}));
-    EXPECT_EQ(entries(c.Icon1),
-              (QStringList{"&New", "&Open", "&Remove", "&Duplicate", "-", "&Resize",
-                           ">Image C&olors", "&Configure Palette", "-", "&Preview"}));
-    EXPECT_EQ(entries(c.Color2),
-              (QStringList{"&2 Colors (1bit)", "&16 Colors (4bits)", "2&56 Colors (8bits)",
-                           "&True Color (24bits)", "True Color with &Alpha (32bits)"}));
-    EXPECT_EQ(entries(c.Effects1), (QStringList{"&Invert Colors",
-                                                "Invert &Alpha",
-                                                "&Grayscale",
-                                                "Color &Levels",
-                                                "-",
-                                                "Image &Balance",
-                                                "&Saturation",
-                                                "-",
-                                                "Add Color &Noise",
-                                                "Add Color Noise with Alp&ha",
-                                                "Add &Pen Noise",
-                                                "Spa&tter",
-                                                "-",
-                                                "Bl&ur",
-                                                "Sha&dow",
-                                                ">&Emboss",
-                                                "-",
-                                                "S&mooth Contract",
-                                                ">&Rotate",
-                                                ">&Flip"}));
-    EXPECT_EQ(entries(c.Emboss1),
-              (QStringList{"Top Left", "Top Right", "Bottom Left", "Bootom Right"}));
-    EXPECT_EQ(entries(c.Rotate1),
-              (QStringList{"Clock&wise", "&Counterclockwise", "Cust&om Rotation"}));
-    EXPECT_EQ(entries(c.Flip1), (QStringList{"Flip &Horizontal", "Flip &Vertical"}));
-    EXPECT_EQ(entries(c.Options1),
-              (QStringList{"&Transparent Color", "&Inverted Color", "&Grid Color", "-",
-                           "Undo Le&vel", "Transparency alpha &range"}));
-    EXPECT_EQ(entries(c.Veiw1), (QStringList{"&Grid", "-", "&Toolbar", "&Status bar"}));
-    EXPECT_EQ(entries(c.Help1), (QStringList{"&Contents", "-", "Visit Homepage", "-", "About..."}));
+    EXPECT_EQ(f.commands().menu("Color2")->title(), QStringLiteral("Image C&olors"));
+    EXPECT_EQ(f.commands().menu("Color2")->menuAction()->statusTip(),
+              QStringLiteral("Changes the color format of active image."));
+    EXPECT_EQ(f.commands().menu("Emboss1")->title(), QStringLiteral("&Emboss"));
+}
 
-    // No recent file yet: the four entries and the separator after them hide.
-    for (const QAction* a : c.recentItems())
-        EXPECT_FALSE(a->isVisible());
-    EXPECT_FALSE(c.N2->isVisible());
+// Every key fires from anywhere in the window and belongs to one command only.
+TEST_F(MainFormTest, ShortcutsAreUniqueAndWindowWide) {
+    TMainForm& f = form();
+    QMap<QKeySequence, QString> seen;
+    for (QAction* a : f.commands().all()) {
+        if (a->shortcut().isEmpty()) continue;
+        SCOPED_TRACE(a->objectName().toStdString());
+        EXPECT_FALSE(seen.contains(a->shortcut()))
+            << "also " << seen.value(a->shortcut()).toStdString();
+        seen.insert(a->shortcut(), a->objectName());
+        EXPECT_TRUE(f.actions().contains(a));
+        EXPECT_EQ(a->shortcutContext(), Qt::WindowShortcut);
+    }
+}
+
+// A command is enabled exactly when it has a handler to run, apart from those
+// whose state the session keeps.
+TEST_F(MainFormTest, EveryEnabledCommandHasAHandler) {
+    TMainForm& f = form();
+    int rows = 0;
+    for (const CommandRow& r : commandTable()) {
+        if (r.Kind != CommandKind::Action) continue;
+        SCOPED_TRACE(r.Name);
+        ++rows;
+        QAction* a = f.commands().action(r.Name);
+        ASSERT_NE(a, nullptr);
+        // A hidden action reports itself disabled; the recent files show later.
+        a->setVisible(true);
+        if (a->isEnabled()) {
+            EXPECT_NE(r.Handler, nullptr);
+        }
+        if (!(r.Flags & CommandFlag::FollowsSession)) {
+            EXPECT_EQ(a->isEnabled(), r.Handler != nullptr);
+        }
+    }
+    EXPECT_EQ(rows, f.commands().all().size());
+    ASSERT_NE(row("UndoA"), nullptr);
+    EXPECT_TRUE(row("UndoA")->Flags & CommandFlag::FollowsSession);
 }
 
 TEST_F(MainFormTest, CommandsHaveTheirShortcutsHintsAndStates) {
@@ -160,8 +216,8 @@ TEST_F(MainFormTest, FormatEntriesAreOneRadioGroupWithTheCheckGlyph) {
     TMainForm& f = form();
     const QList<QAction*> items = f.commands().formatItems();
     for (QAction* a : items)
-        EXPECT_EQ(a->actionGroup(), f.commands().FormatGroup);
-    EXPECT_TRUE(f.commands().FormatGroup->isExclusive());
+        EXPECT_EQ(a->actionGroup(), f.commands().formatGroup());
+    EXPECT_TRUE(f.commands().formatGroup()->isExclusive());
     for (int i = 0; i < 4; ++i) {
         EXPECT_FALSE(items[i]->isChecked());
         EXPECT_TRUE(items[i]->icon().isNull());
@@ -181,8 +237,8 @@ TEST_F(MainFormTest, ACommandKeyBeatsTheMenuTitleWithTheSameKey) {
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     int inverted = 0;
-    f.bindCommand(f.commands().Invert1, [&] { ++inverted; });
-    EXPECT_TRUE(f.commands().Invert1->isEnabled());
+    f.bindCommand(f.commands().action("Invert1"), [&] { ++inverted; });
+    EXPECT_TRUE(f.commands().action("Invert1")->isEnabled());
 
     QTest::keyClick(&f, Qt::Key_I, Qt::AltModifier);
     QTest::keyClick(&f, Qt::Key_I, Qt::AltModifier);
@@ -194,12 +250,12 @@ TEST_F(MainFormTest, NewAsksBeforeDroppingUnsavedWork) {
     f.session().document().FileName = QStringLiteral("/tmp/kept.ico");
     f.session().setModified(true);
     prompts.answer(MessageAnswer::Cancel);
-    f.commands().NewA->trigger();
+    f.commands().action("NewA")->trigger();
     EXPECT_EQ(f.session().document().FileName, QStringLiteral("/tmp/kept.ico"));
 
     prompts.answer(MessageAnswer::No);
     QSignalSpy title(&f, &QWidget::windowTitleChanged);
-    f.commands().NewA->trigger();
+    f.commands().action("NewA")->trigger();
     EXPECT_TRUE(f.session().document().FileName.isEmpty());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - Untitled"));
     EXPECT_EQ(prompts.messages.size(), 2u);
@@ -208,14 +264,14 @@ TEST_F(MainFormTest, NewAsksBeforeDroppingUnsavedWork) {
 TEST_F(MainFormTest, ToggledBarsHideAndShow) {
     TMainForm& f = form();
     f.show();
-    f.commands().oolbar1->trigger();
+    f.commands().action("oolbar1")->trigger();
     EXPECT_FALSE(f.toolBar()->isVisible());
-    f.commands().Statusbar1->trigger();
+    f.commands().action("Statusbar1")->trigger();
     EXPECT_FALSE(f.statusPanels()->isVisible());
-    f.commands().oolbar1->trigger();
-    f.commands().Statusbar1->trigger();
+    f.commands().action("oolbar1")->trigger();
+    f.commands().action("Statusbar1")->trigger();
     EXPECT_TRUE(f.toolBar()->isVisible());
     EXPECT_TRUE(f.statusPanels()->isVisible());
-    f.commands().GridA->trigger();
+    f.commands().action("GridA")->trigger();
     EXPECT_FALSE(f.session().settings().Grid);
 }

@@ -1,7 +1,7 @@
-#include "AboutBox.h"
 #include "MainFormTestSupport.h"
-#include "QtPrompter.h"
-#include "ULForm.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/QtPrompter.h"
+#include "app/ui/ULForm.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -18,9 +18,9 @@ TEST_F(MainFormTest, SettingPromptsKeepTheirRanges) {
         int Maximum;
         std::function<int()> Value;
     } prompts_[] = {
-        {f.commands().UndoLevel1, "Undo Level", "Specifies undo level.", 999,
+        {f.commands().action("UndoLevel1"), "Undo Level", "Specifies undo level.", 999,
          [&] { return f.session().settings().UndoMax; }},
-        {f.commands().ransparencyalpharange1, "Transparency alpha range",
+        {f.commands().action("ransparencyalpharange1"), "Transparency alpha range",
          "Specifies transparency alpha range.", 255,
          [&] { return int(f.session().settings().TraRange); }},
     };
@@ -52,13 +52,13 @@ TEST_F(MainFormTest, SettingPromptsKeepTheirRanges) {
 
 TEST_F(MainFormTest, HelpOpensOurHelpDocument) {
     TMainForm& f = form();
-    f.commands().HelpA->trigger();
+    f.commands().action("HelpA")->trigger();
     ASSERT_EQ(shell.files.size(), 1);
     EXPECT_EQ(shell.files[0], QStringLiteral(BRISEL_DATA_DIR "/briselhelp.html"));
     EXPECT_TRUE(QFileInfo::exists(shell.files[0]));
     EXPECT_TRUE(prompts.messages.empty());
 
-    f.commands().VisitHomepage1->trigger();
+    f.commands().action("VisitHomepage1")->trigger();
     EXPECT_EQ(shell.urls, QStringList{QLatin1String(TMainForm::HomePage)});
 }
 
@@ -67,14 +67,14 @@ TEST_F(MainFormTest, MissingHelpOrBrowserIsReported) {
     prompts.answer(MessageAnswer::OK); // no colour chart there either
     TMainForm& f = form(emptyInstall.path() + QLatin1Char('/'));
     prompts.answer(MessageAnswer::OK);
-    f.commands().HelpA->trigger();
+    f.commands().action("HelpA")->trigger();
     EXPECT_TRUE(shell.files.isEmpty());
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_TRUE(prompts.messages[1].Text.contains(QStringLiteral("briselhelp.html")));
 
     shell.succeed = false;
     prompts.answer(MessageAnswer::OK);
-    f.commands().VisitHomepage1->trigger();
+    f.commands().action("VisitHomepage1")->trigger();
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[2].Kind, MessageKind::Error);
 }
@@ -82,7 +82,7 @@ TEST_F(MainFormTest, MissingHelpOrBrowserIsReported) {
 TEST_F(MainFormTest, AboutBox) {
     TMainForm& f = form();
     f.show();
-    withModal<TAboutBox>([&] { f.commands().About1->trigger(); },
+    withModal<TAboutBox>([&] { f.commands().action("About1")->trigger(); },
                          [](TAboutBox& d) {
                              EXPECT_EQ(d.windowTitle(), QStringLiteral("About"));
                              EXPECT_EQ(d.size(), QSize(298, 213));

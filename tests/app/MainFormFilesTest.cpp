@@ -1,7 +1,7 @@
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "MainFormTestSupport.h"
-#include "RecentMenu.h"
+#include "app/ui/RecentMenu.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,23 +60,23 @@ TEST_F(MainFormFilesTest, TheMenuShowsTheStoredFilesWithTheirIcons) {
     const MainCommands& c = f.commands();
     emit f.firstActivation();
 
-    EXPECT_TRUE(c.Recent1->isVisible());
-    EXPECT_TRUE(c.Recent2->isVisible());
-    EXPECT_FALSE(c.Recent3->isVisible());
-    EXPECT_FALSE(c.Recent4->isVisible());
-    EXPECT_TRUE(c.N2->isVisible());
-    EXPECT_EQ(c.Recent1->text(), QStringLiteral("&1 R&&D.ico"));
-    EXPECT_EQ(c.Recent2->text(), QStringLiteral("&2 gone.ico"));
-    EXPECT_EQ(RecentMenu::pathOf(c.Recent1), a);
-    EXPECT_EQ(c.Recent2->statusTip(), gone);
+    EXPECT_TRUE(c.action("Recent1")->isVisible());
+    EXPECT_TRUE(c.action("Recent2")->isVisible());
+    EXPECT_FALSE(c.action("Recent3")->isVisible());
+    EXPECT_FALSE(c.action("Recent4")->isVisible());
+    EXPECT_TRUE(c.action("N2")->isVisible());
+    EXPECT_EQ(c.action("Recent1")->text(), QStringLiteral("&1 R&&D.ico"));
+    EXPECT_EQ(c.action("Recent2")->text(), QStringLiteral("&2 gone.ico"));
+    EXPECT_EQ(RecentMenu::pathOf(c.action("Recent1")), a);
+    EXPECT_EQ(c.action("Recent2")->statusTip(), gone);
     // The icon is the file's own picture with a clear background; a missing
     // file has none.
-    ASSERT_FALSE(c.Recent1->icon().isNull());
+    ASSERT_FALSE(c.action("Recent1")->icon().isNull());
     const QImage shown = f.menuImages().image(MenuImageList::FirstRecent);
     ASSERT_EQ(shown.size(), QSize(24, 24));
     EXPECT_EQ(shown.pixel(10, 10), qRgb(0xC0, 0x40, 0x20));
     EXPECT_EQ(qAlpha(shown.pixel(0, 23)), 0);
-    EXPECT_TRUE(c.Recent2->icon().isNull());
+    EXPECT_TRUE(c.action("Recent2")->icon().isNull());
     EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -88,29 +88,29 @@ TEST_F(MainFormFilesTest, OpeningSavingAndRecentItemsKeepTheListInOrder) {
     emit f.firstActivation();
 
     prompts.openFileAnswer(FileChoice{a, 1});
-    c.OpenA->trigger();
+    c.action("OpenA")->trigger();
     prompts.openFileAnswer(FileChoice{b, 1});
-    c.OpenA->trigger();
+    c.action("OpenA")->trigger();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - b"));
     EXPECT_EQ(recentValues(), (QStringList{b, a}));
-    EXPECT_EQ(c.Recent1->text(), QStringLiteral("&1 b.ico"));
-    EXPECT_EQ(c.Recent2->text(), QStringLiteral("&2 a.ico"));
-    EXPECT_TRUE(c.N2->isVisible());
+    EXPECT_EQ(c.action("Recent1")->text(), QStringLiteral("&1 b.ico"));
+    EXPECT_EQ(c.action("Recent2")->text(), QStringLiteral("&2 a.ico"));
+    EXPECT_TRUE(c.action("N2")->isVisible());
 
     // A recent item opens its file without a dialog.
-    c.Recent2->trigger();
+    c.action("Recent2")->trigger();
     EXPECT_EQ(f.session().document().FileName, a);
     EXPECT_EQ(recentValues(), (QStringList{a, b}));
 
     // Ctrl+S leaves the order alone; Save As changes it.
     f.session().document().FileName = b;
     f.session().setModified(true);
-    c.SaveA->trigger();
+    c.action("SaveA")->trigger();
     EXPECT_FALSE(f.session().document().Modified);
     EXPECT_EQ(recentValues(), (QStringList{a, b}));
     const QString saved = m_files.filePath(QStringLiteral("c.cur"));
     prompts.saveFileAnswer(FileChoice{m_files.filePath(QStringLiteral("c")), 2});
-    c.SaveAs1->trigger();
+    c.action("SaveAs1")->trigger();
     EXPECT_EQ(recentValues(), (QStringList{saved, a, b}));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - c"));
     EXPECT_EQ(LoadIconFile(saved, TransparencySettings()).FileType, 2);
@@ -122,11 +122,11 @@ TEST_F(MainFormFilesTest, IconOpenAddsTheImagesOfAnotherFile) {
     const QString a = icon(QStringLiteral("a.ico"));
     TMainForm& f = form();
     prompts.openFileAnswer(FileChoice{a, 1});
-    f.commands().Open2->trigger();
+    f.commands().action("Open2")->trigger();
     EXPECT_EQ(f.session().document().ImageCount(), 2);
     EXPECT_TRUE(f.session().document().Modified);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - Untitled"));
-    EXPECT_TRUE(f.commands().RemoveIA->isEnabled());
+    EXPECT_TRUE(f.commands().action("RemoveIA")->isEnabled());
 }
 
 TEST_F(MainFormFilesTest, TheCommandLineFileOpensAtTheFirstActivation) {
@@ -141,7 +141,7 @@ TEST_F(MainFormFilesTest, TheCommandLineFileOpensAtTheFirstActivation) {
     EXPECT_EQ(f.session().document().FileName, a);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - start"));
     EXPECT_EQ(recentValues(), QStringList{a});
-    EXPECT_TRUE(f.commands().Recent1->isVisible());
+    EXPECT_TRUE(f.commands().action("Recent1")->isVisible());
 }
 
 // Without a window manager the window is shown but never activated: the file
@@ -188,12 +188,12 @@ TEST_F(MainFormFilesTest, AFileThatFailsToOpenCostsNothing) {
     const std::function<void()> opens[] = {
         [&] { emit f.firstActivation(); },
         [&] {
-            ASSERT_EQ(RecentMenu::pathOf(c.Recent1), bad);
-            c.Recent1->trigger();
+            ASSERT_EQ(RecentMenu::pathOf(c.action("Recent1")), bad);
+            c.action("Recent1")->trigger();
         },
         [&] {
             prompts.openFileAnswer(FileChoice{bad, 1});
-            c.OpenA->trigger();
+            c.action("OpenA")->trigger();
         },
     };
     for (const auto& open : opens) {
@@ -204,10 +204,10 @@ TEST_F(MainFormFilesTest, AFileThatFailsToOpenCostsNothing) {
         EXPECT_EQ(prompts.messages[0].Kind, MessageKind::Error);
         EXPECT_TRUE(s.document().Modified);
         EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), 0xFF0000FFu);
-        EXPECT_TRUE(c.UndoA->isEnabled());
+        EXPECT_TRUE(c.action("UndoA")->isEnabled());
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - Untitled"));
     }
-    c.UndoA->trigger();
+    c.action("UndoA")->trigger();
     EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), 0u);
 }
 
@@ -217,7 +217,7 @@ TEST_F(MainFormFilesTest, AMissingCommandLineFileIsIgnored) {
     emit f.firstActivation();
     EXPECT_TRUE(f.session().document().FileName.isEmpty());
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_FALSE(f.commands().N2->isVisible());
+    EXPECT_FALSE(f.commands().action("N2")->isVisible());
 }
 
 TEST_F(MainFormFilesTest, YesAtCloseSavesThroughTheSaveCommand) {

@@ -1,12 +1,12 @@
-#include "ColourSwatches.h"
-#include "ColoursBoxView.h"
-#include "ColoursPanel.h"
-#include "IconListModel.h"
-#include "ImageListPanel.h"
 #include "MainFormTestSupport.h"
 #include "SessionTestSupport.h"
-#include "StatusPanels.h"
-#include "WorkView.h"
+#include "app/ui/StatusPanels.h"
+#include "canvas/ui/WorkView.h"
+#include "colours/ui/ColourSwatches.h"
+#include "colours/ui/ColoursBoxView.h"
+#include "colours/ui/ColoursPanel.h"
+#include "images/ui/IconListModel.h"
+#include "images/ui/ImageListPanel.h"
 
 #include <QAction>
 #include <QListView>
@@ -35,21 +35,21 @@ TEST_F(MainFormPanels, UndoAndRedoFollowTheHistoryAndTheirKeys) {
     TMainForm& f = shown();
     const MainCommands& c = f.commands();
     EditSession& s = f.session();
-    EXPECT_FALSE(c.UndoA->isEnabled());
-    EXPECT_FALSE(c.RedoA->isEnabled());
+    EXPECT_FALSE(c.action("UndoA")->isEnabled());
+    EXPECT_FALSE(c.action("RedoA")->isEnabled());
 
     paintAll(s, 0xFF0000FFu);
-    EXPECT_TRUE(c.UndoA->isEnabled());
+    EXPECT_TRUE(c.action("UndoA")->isEnabled());
     list(f)->setFocus();
     QTest::keyClick(list(f), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(s.WorkBitmap().GetPixel(0, 0), 0u);
-    EXPECT_FALSE(c.UndoA->isEnabled());
-    EXPECT_TRUE(c.RedoA->isEnabled());
+    EXPECT_FALSE(c.action("UndoA")->isEnabled());
+    EXPECT_TRUE(c.action("RedoA")->isEnabled());
 
     QTest::keyClick(list(f), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(s.WorkBitmap().GetPixel(0, 0), 0xFF0000FFu);
-    EXPECT_TRUE(c.UndoA->isEnabled());
-    EXPECT_FALSE(c.RedoA->isEnabled());
+    EXPECT_TRUE(c.action("UndoA")->isEnabled());
+    EXPECT_FALSE(c.action("RedoA")->isEnabled());
 }
 
 // Undoing and redoing a resize with a format change lays the view out
@@ -65,28 +65,28 @@ TEST_F(MainFormPanels, UndoAcrossSizeAndFormatUpdatesViewListAndMenu) {
     s.ActiveImage().Palette = PalettePicture::fromEntries(std::vector<TColor>(256, 0x00FF00u));
     s.PushUndo();
 
-    f.commands().UndoA->trigger();
+    f.commands().action("UndoA")->trigger();
     EXPECT_EQ(s.WorkBitmap().Width, 32);
     EXPECT_DOUBLE_EQ(f.work()->zoom().ZoomX, zoom32);
     EXPECT_EQ(row(f, 0).data().toString(), QStringLiteral("32 x 32  (TCA)"));
-    EXPECT_TRUE(f.commands().rueColorwithAplpha1->isChecked());
-    EXPECT_FALSE(f.commands().PalA->isEnabled());
+    EXPECT_TRUE(f.commands().action("rueColorwithAplpha1")->isChecked());
+    EXPECT_FALSE(f.commands().action("PalA")->isEnabled());
 
-    f.commands().RedoA->trigger();
+    f.commands().action("RedoA")->trigger();
     EXPECT_EQ(s.WorkBitmap().Width, 16);
     EXPECT_GT(f.work()->zoom().ZoomX, zoom32);
     EXPECT_EQ(row(f, 0).data().toString(), QStringLiteral("16 x 8  (256)"));
-    EXPECT_TRUE(f.commands().N256Color1->isChecked());
-    EXPECT_TRUE(f.commands().PalA->isEnabled());
+    EXPECT_TRUE(f.commands().action("N256Color1")->isChecked());
+    EXPECT_TRUE(f.commands().action("PalA")->isEnabled());
     EXPECT_EQ(f.coloursPanel()->ColorsBox()->height(), 330);
 }
 
 TEST_F(MainFormPanels, ImageCommandsThroughTheirKeysAndMenu) {
     TMainForm& f = shown();
     const MainCommands& c = f.commands();
-    EXPECT_TRUE(c.NewIA->isEnabled());
-    EXPECT_TRUE(c.Duplicate1->isEnabled());
-    EXPECT_FALSE(c.RemoveIA->isEnabled());
+    EXPECT_TRUE(c.action("NewIA")->isEnabled());
+    EXPECT_TRUE(c.action("Duplicate1")->isEnabled());
+    EXPECT_FALSE(c.action("RemoveIA")->isEnabled());
 
     newIcon.answer(NewIconChoice{20, 40, 4});
     list(f)->setFocus();
@@ -94,33 +94,33 @@ TEST_F(MainFormPanels, ImageCommandsThroughTheirKeysAndMenu) {
     ASSERT_EQ(f.imageList()->model()->rowCount(), 2);
     EXPECT_EQ(row(f, 1).data().toString(), QStringLiteral("20 x 40  (16)"));
     EXPECT_TRUE(list(f)->selectionModel()->isSelected(row(f, 1)));
-    EXPECT_TRUE(c.RemoveIA->isEnabled());
+    EXPECT_TRUE(c.action("RemoveIA")->isEnabled());
     EXPECT_EQ(f.coloursPanel()->ColorsBox()->height(), 150);
 
-    c.Duplicate1->trigger();
+    c.action("Duplicate1")->trigger();
     ASSERT_EQ(f.imageList()->model()->rowCount(), 3);
     EXPECT_TRUE(list(f)->selectionModel()->isSelected(row(f, 2)));
 
     QTest::keyClick(list(f), Qt::Key_R, Qt::ControlModifier);
     QTest::keyClick(list(f), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(f.imageList()->model()->rowCount(), 1);
-    EXPECT_FALSE(c.RemoveIA->isEnabled());
+    EXPECT_FALSE(c.action("RemoveIA")->isEnabled());
     EXPECT_EQ(row(f, 0).data().toString(), QStringLiteral("32 x 32 (TCA)"));
 }
 
 TEST_F(MainFormPanels, DisplayColourCommandsAreAvailable) {
     TMainForm& f = shown();
     const MainCommands& c = f.commands();
-    for (QAction* a : {c.ransparentColor1, c.InvertedColor1, c.GridColor1})
+    for (QAction* a : {c.action("ransparentColor1"), c.action("InvertedColor1"), c.action("GridColor1")})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
 
     prompts.colorAnswer(0x0000FFu);
-    c.ransparentColor1->trigger();
+    c.action("ransparentColor1")->trigger();
     EXPECT_EQ(f.session().settings().TraColor, 0x0000FFu);
     EXPECT_EQ(f.session().coloursBox().colourAt(10, f.session().coloursBox().pictureHeight() - 3),
               std::optional<TColor>(0x0000FFu));
     prompts.colorAnswer(0x00FFFFu);
-    c.GridColor1->trigger();
+    c.action("GridColor1")->trigger();
     EXPECT_EQ(f.session().settings().GridColor, 0x00FFFFu);
 }
 

@@ -1,5 +1,5 @@
 #include "MainFormTestSupport.h"
-#include "StatusPanels.h"
+#include "app/ui/StatusPanels.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -12,9 +12,9 @@ TEST_F(MainFormTest, FirstRunStartsWithDefaultsAndTheUntitledDocument) {
     EXPECT_EQ(f.pos(), QPoint(197, 114));
     EXPECT_EQ(f.size(), QSize(712, 550));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - Untitled"));
-    EXPECT_TRUE(f.commands().GridA->isChecked());
-    EXPECT_TRUE(f.commands().oolbar1->isChecked());
-    EXPECT_TRUE(f.commands().Statusbar1->isChecked());
+    EXPECT_TRUE(f.commands().action("GridA")->isChecked());
+    EXPECT_TRUE(f.commands().action("oolbar1")->isChecked());
+    EXPECT_TRUE(f.commands().action("Statusbar1")->isChecked());
     const ProgramSettings& s = f.session().settings();
     EXPECT_EQ(s.GridColor, 0x808080u);
     EXPECT_EQ(s.TraColor, 0xD2BB6Au);
@@ -35,8 +35,8 @@ TEST_F(MainFormTest, FirstRunStartsWithDefaultsAndTheUntitledDocument) {
 TEST_F(MainFormTest, AnOrderlyCloseWritesEveryValue) {
     TMainForm& f = form();
     f.show();
-    f.commands().oolbar1->trigger(); // hide the tool bar
-    f.commands().GridA->trigger();   // hide the grid
+    f.commands().action("oolbar1")->trigger(); // hide the tool bar
+    f.commands().action("GridA")->trigger();   // hide the grid
     f.session().setUndoMax(25);
     f.session().setTraRange(7);
     f.resize(800, 600);
@@ -100,11 +100,11 @@ TEST_F(MainFormTest, SettingsOfTheLastRunAreApplied) {
     f.show();
     EXPECT_EQ(f.pos(), QPoint(50, 60));
     EXPECT_EQ(f.size(), QSize(900, 640));
-    EXPECT_FALSE(f.commands().oolbar1->isChecked());
+    EXPECT_FALSE(f.commands().action("oolbar1")->isChecked());
     EXPECT_FALSE(f.toolBar()->isVisible());
-    EXPECT_FALSE(f.commands().Statusbar1->isChecked());
+    EXPECT_FALSE(f.commands().action("Statusbar1")->isChecked());
     EXPECT_FALSE(f.statusPanels()->isVisible());
-    EXPECT_FALSE(f.commands().GridA->isChecked());
+    EXPECT_FALSE(f.commands().action("GridA")->isChecked());
     EXPECT_EQ(f.iconsPanel()->width(), 180);
     EXPECT_EQ(f.session().settings().InvColor, 0xFF00FFu);
 }
@@ -135,7 +135,7 @@ TEST_F(MainFormTest, HintsShowTheirLongPartInTheFirstPanel) {
     TMainForm& f = form();
     f.show();
     EXPECT_EQ(f.statusPanels()->panelText(0), QStringLiteral("Ready"));
-    QAction* newA = f.commands().NewA;
+    QAction* newA = f.commands().action("NewA");
     EXPECT_EQ(newA->toolTip(), QStringLiteral("New"));
 
     // As when the mouse rests on the tool bar button, then leaves it.
@@ -146,7 +146,7 @@ TEST_F(MainFormTest, HintsShowTheirLongPartInTheFirstPanel) {
     EXPECT_EQ(f.statusPanels()->panelText(0), QStringLiteral("Ready"));
 
     // A menu entry without "|" in its hint shows all of it.
-    f.commands().Exit1->showStatusText(f.menuBar());
+    f.commands().action("Exit1")->showStatusText(f.menuBar());
     EXPECT_EQ(f.statusPanels()->panelText(0), QStringLiteral("Quits Brisel."));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MainForm.h"
 #include "ScriptedPrompter.h"
-#include "SettingsStore.h"
-#include "ShellOpener.h"
+#include "app/SettingsStore.h"
+#include "app/ShellOpener.h"
+#include "app/ui/MainForm.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -1,11 +1,11 @@
 #include "MainFormTestSupport.h"
-#include "OptionPanels.h"
-#include "SessionTools.h"
-#include "StatusPanels.h"
-#include "ToolsPanel.h"
-#include "ToolsUi.h"
-#include "WorkView.h"
-#include "tools/ToolInfo.h"
+#include "app/ui/StatusPanels.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/ui/OptionPanels.h"
+#include "canvas/ui/ToolsPanel.h"
+#include "canvas/ui/ToolsUi.h"
+#include "canvas/ui/WorkView.h"
+#include "session/SessionTools.h"
 
 #include <QFrame>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
-#include "ProgramCursors.h"
-#include "IconFileWriter.h"
+#include "app/ProgramCursors.h"
+#include "document/IconFileWriter.h"
 
 #include <QBitmap>
 #include <QDir>

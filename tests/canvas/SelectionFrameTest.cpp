@@ -1,6 +1,6 @@
-#include "SelectionFrame.h"
+#include "canvas/SelectionFrame.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Painting through the real work view, then saving and reading the file back:
 // what the mouse drew is what the file holds.
 
-#include "IconFileReader.h"
-#include "NewIconOptions.h"
-#include "PaletteOps.h"
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
+#include "document/IconFileReader.h"
+#include "document/PaletteOps.h"
+#include "images/NewIconOptions.h"
 #include "tools_ui_support.h"
 
 #include <QFile>
@@ -108,10 +108,10 @@ TEST_F(PaintFixture, EveryToolPaintsIntoTheSavedFile) {
     spin("SprayUP")->setValue(8);
     press(QPoint(40, 7));
     for (int i = 0; i < 30; ++i)
-        tools().SprayTimTimer();
+        tools().controller().SprayTimTimer();
     drag(QPoint(50, 7));
     for (int i = 0; i < 30; ++i)
-        tools().SprayTimTimer();
+        tools().controller().SprayTimTimer();
     release(QPoint(50, 7));
 
     choose(LineTag);
@@ -175,7 +175,7 @@ TEST_F(PaintFixture, EveryToolPaintsIntoTheSavedFile) {
 
     choose(PickColorTag);
     click(QPoint(2, 2));
-    EXPECT_EQ(session.ForegroundColor32, 0xFF2020E0u);
+    EXPECT_EQ(session.ForegroundColor32(), 0xFF2020E0u);
     EXPECT_EQ(tools().CurrentTool(), EraseTag);
 
     choose(HotSpotTag);

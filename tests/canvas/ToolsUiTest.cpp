@@ -1,5 +1,5 @@
-#include "BrushShapeEditor.h"
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/ui/BrushShapeEditor.h"
 #include "tools_ui_support.h"
 
 #include <QLineEdit>
@@ -49,7 +49,7 @@ TEST_F(ToolsUiFixture, PickerTakesTheColourAndGoesBackToTheToolBefore) {
     session.WorkBitmap().SetPixel(5, 5, 0x80112233);
     session.CleanBitmap().SetPixel(5, 5, 0x80112233);
     click(QPoint(5, 5));
-    EXPECT_EQ(session.ForegroundColor32, 0x80112233u);
+    EXPECT_EQ(session.ForegroundColor32(), 0x80112233u);
     EXPECT_EQ(tools().CurrentTool(), BrushTag);
     EXPECT_TRUE(button(BrushTag)->isChecked());
     EXPECT_TRUE(ui->optionPanels().panel(BrushP)->isVisibleTo(&window));
@@ -213,7 +213,7 @@ TEST_F(ToolsUiFixture, GradientBarAddsDragsRecoloursAndDeletesStops) {
     // A right click gives it the background colour and opens GrPop.
     QTest::mousePress(marker, Qt::RightButton, {}, QPoint(2, 5));
     QTest::mouseRelease(marker, Qt::RightButton, {}, QPoint(2, 5));
-    EXPECT_EQ(model.stops().front().colour, session.BackgroundColor32);
+    EXPECT_EQ(model.stops().front().colour, session.BackgroundColor32());
     QMenu* popup = graP->GrPop();
     EXPECT_TRUE(popup->isVisible());
     QAction* remove = popup->actions().at(1);

@@ -1,7 +1,7 @@
-#include "EditSession.h"
 #include "ScriptedPrompter.h"
-#include "WorkPanelParts.h"
-#include "WorkView.h"
+#include "canvas/ui/WorkPanelParts.h"
+#include "canvas/ui/WorkView.h"
+#include "session/EditSession.h"
 
 #include <QFrame>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "WorkViewGeometry.h"
+#include "canvas/WorkViewGeometry.h"
 
 #include <gtest/gtest.h>
 

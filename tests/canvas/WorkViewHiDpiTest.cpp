@@ -1,4 +1,4 @@
-#include "WorkView.h"
+#include "canvas/ui/WorkView.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "WorkView.h"
+#include "canvas/ui/WorkView.h"
 
-#include "Random.h"
+#include "pixel/Random.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

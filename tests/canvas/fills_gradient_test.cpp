@@ -1,5 +1,5 @@
-#include "tools/GradientBar.h"
-#include "tools/GradientModel.h"
+#include "canvas/tools/GradientBar.h"
+#include "canvas/tools/GradientModel.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,9 +1,10 @@
-#include "PaletteOps.h"
-#include "tools/FillArea.h"
-#include "tools/FillTool.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/FillArea.h"
+#include "canvas/tools/FillTool.h"
+#include "canvas/tools/FillOptions.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
+#include "document/PaletteOps.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -39,6 +40,7 @@ struct FakeSession : ToolContext {
     std::vector<TBitmap32> undo;
     std::string steps;
     ToolOptions options;
+    FillOptions fill;
     TColor32 fore = Red, back = Blue;
 
     TBitmap32& workBitmap() override { return work; }
@@ -60,6 +62,7 @@ struct FakeSession : ToolContext {
     void setForegroundColor32(TColor32 c) override { fore = c; }
     void setBackgroundColor32(TColor32 c) override { back = c; }
     ToolOptions& toolOptions() override { return options; }
+    FillOptions& fillOptions() override { return fill; }
     void setWorkHint(const QString&) override {}
     void showExtent(const QString&) override {}
     void renderWorkView() override {}
@@ -75,7 +78,6 @@ struct Rig {
         session.clean = std::move(image);
         fill.FillMode = mode;
         fill.Angle = angle;
-        controller.registerTool(PatilTag, std::make_unique<FillTool>(fill));
         controller.freeClick(PatilTag);
     }
     void click(int x, int y, WorkButton button = WorkButton::Left) {
@@ -85,7 +87,7 @@ struct Rig {
     const std::vector<TColor32>& pixels() const { return session.clean.Bits; }
 
     FakeSession session;
-    FillOptions fill;
+    FillOptions& fill = session.fill;
     ToolController controller;
 };
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "tools/ToolContext.h"
-#include "tools/ToolController.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolContext.h"
+#include "canvas/tools/FillOptions.h"
+#include "canvas/tools/ToolController.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <QStringList>
 #include <initializer_list>
@@ -47,6 +48,7 @@ public:
         work.BrushColor = Color;
     }
     ToolOptions& toolOptions() override { return options; }
+    FillOptions& fillOptions() override { return fillOpts; }
     void setWorkHint(const QString& Text) override { hint = Text; }
     void showExtent(const QString& Text) override { extent = Text; }
     void renderWorkView() override { ++renders; }
@@ -71,6 +73,7 @@ public:
     std::vector<TBitmap32> history;
     QStringList log;
     ToolOptions options;
+    FillOptions fillOpts;
     std::uint8_t format = 32;
     QPoint hotSpot{-1, -1};
     QString hint, extent;

@@ -1,8 +1,8 @@
 #include "tools_fake_context.h"
 
-#include "Random.h"
-#include "tools/EraserTool.h"
-#include "tools/PolygonTool.h"
+#include "pixel/Random.h"
+#include "canvas/tools/EraserTool.h"
+#include "canvas/tools/PolygonTool.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "tools_fake_context.h"
 
-#include "Random.h"
-#include "tools/AAPlot.h"
-#include "tools/AAShapes.h"
-#include "tools/BrushShape.h"
+#include "pixel/Random.h"
+#include "canvas/tools/AAPlot.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/BrushShape.h"
 
 #include <gtest/gtest.h>
 #include <set>

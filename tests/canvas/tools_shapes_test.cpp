@@ -1,8 +1,8 @@
 #include "tools_fake_context.h"
 
-#include "tools/AAShapes.h"
-#include "tools/CurveTool.h"
-#include "tools/PolygonTool.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/CurveTool.h"
+#include "canvas/tools/PolygonTool.h"
 
 #include <gtest/gtest.h>
 

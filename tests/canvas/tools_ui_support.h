@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ColourState.h"
-#include "EditSession.h"
-#include "OptionPanels.h"
 #include "ScriptedPrompter.h"
-#include "SessionTools.h"
-#include "ToolsPanel.h"
-#include "ToolsUi.h"
-#include "WorkPanelParts.h"
-#include "WorkView.h"
+#include "canvas/ui/OptionPanels.h"
+#include "canvas/ui/ToolsPanel.h"
+#include "canvas/ui/ToolsUi.h"
+#include "canvas/ui/WorkPanelParts.h"
+#include "canvas/ui/WorkView.h"
+#include "colours/ColourState.h"
+#include "session/EditSession.h"
+#include "session/SessionTools.h"
 
 #include <QApplication>
 #include <QFrame>

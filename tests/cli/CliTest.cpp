@@ -1,5 +1,5 @@
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "ColoursPanel.h"
-#include "AlphaSliderView.h"
-#include "ColourSwatches.h"
-#include "ColoursBoxView.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "colours/ui/AlphaSliderView.h"
+#include "colours/ui/ColourSwatches.h"
+#include "colours/ui/ColoursBoxView.h"
+#include "colours/ui/ColoursPanel.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -117,8 +117,8 @@ TEST_F(ColoursPanelWidgets, ClicksInTheMarkerRowPickTransparentAndInverted) {
     QTest::mouseClick(panel->ColorsBox(), Qt::LeftButton, {}, QPoint(10, 135));
     QTest::mouseClick(panel->ColorsBox(), Qt::RightButton, {}, QPoint(110, 125));
     const ProgramSettings& set = s.settings();
-    EXPECT_EQ(s.ForegroundColor32, SetAlpha(set.TraColor, 0));
-    EXPECT_EQ(s.BackgroundColor32, SetAlpha(set.InvColor, 0));
+    EXPECT_EQ(s.ForegroundColor32(), SetAlpha(set.TraColor, 0));
+    EXPECT_EQ(s.BackgroundColor32(), SetAlpha(set.InvColor, 0));
     EXPECT_EQ(pecol()->label()->text(), QStringLiteral("0"));
     EXPECT_EQ(pecol()->palette().color(QPalette::Window), qcolor(set.TraColor));
     EXPECT_EQ(pecol()->label()->palette().color(QPalette::WindowText),
@@ -129,14 +129,14 @@ TEST_F(ColoursPanelWidgets, ClicksInTheMarkerRowPickTransparentAndInverted) {
 TEST_F(ColoursPanelWidgets, SwatchClicksAskForAColourOrSwap) {
     prompts.colorAnswer(0x0000FFu); // red, an entry of the 16 colours
     QTest::mouseClick(pecol(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(s.ForegroundColor32, 0xFF0000FFu);
+    EXPECT_EQ(s.ForegroundColor32(), 0xFF0000FFu);
     EXPECT_EQ(pecol()->palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_EQ(pecol()->label()->palette().color(QPalette::WindowText), QColor(0, 255, 255));
 
     // Through the label as well: it is part of the swatch.
     QTest::mouseClick(brcol(), Qt::RightButton, {}, brcol()->label()->geometry().center());
-    EXPECT_EQ(s.ForegroundColor32, 0x00000000u);
-    EXPECT_EQ(s.BackgroundColor32, 0xFF0000FFu);
+    EXPECT_EQ(s.ForegroundColor32(), 0x00000000u);
+    EXPECT_EQ(s.BackgroundColor32(), 0xFF0000FFu);
     EXPECT_EQ(pecol()->label()->text(), QStringLiteral("0"));
     EXPECT_EQ(brcol()->label()->text(), QStringLiteral("255"));
 }
@@ -147,13 +147,13 @@ TEST_F(ColoursPanelWidgets, TheAlphaSliderMapsPositionsToAlphas) {
     EXPECT_TRUE(pointer.moves.empty());
     EXPECT_EQ(thumb()->x(), 1);
     EXPECT_EQ(panel->Alph()->AlL()->text(), QStringLiteral("0"));
-    EXPECT_EQ(AlphaOf(s.ForegroundColor32), 0);
+    EXPECT_EQ(AlphaOf(s.ForegroundColor32()), 0);
     EXPECT_EQ(pecol()->label()->text(), QStringLiteral("0"));
     EXPECT_EQ(AlphaOf(s.WorkBitmap().PenColor), 0);
 
     dragThumb(Qt::LeftButton, 5, {5 + 300});
     EXPECT_EQ(thumb()->x(), 101);
-    EXPECT_EQ(AlphaOf(s.ForegroundColor32), 255);
+    EXPECT_EQ(AlphaOf(s.ForegroundColor32()), 255);
 
     struct Case {
         int Left, Alpha;
@@ -162,13 +162,13 @@ TEST_F(ColoursPanelWidgets, TheAlphaSliderMapsPositionsToAlphas) {
         SCOPED_TRACE(c.Left);
         dragTo(Qt::LeftButton, c.Left);
         EXPECT_EQ(thumb()->x(), c.Left);
-        EXPECT_EQ(AlphaOf(s.ForegroundColor32), c.Alpha);
+        EXPECT_EQ(AlphaOf(s.ForegroundColor32()), c.Alpha);
         EXPECT_EQ(panel->Alph()->AlL()->text(), QString::number(c.Alpha));
     }
 
     // Moves without a press do nothing.
     send(thumb(), QEvent::MouseMove, {80, 7});
-    EXPECT_EQ(AlphaOf(s.ForegroundColor32), 128);
+    EXPECT_EQ(AlphaOf(s.ForegroundColor32()), 128);
 }
 
 TEST_F(ColoursPanelWidgets, TheRightButtonEditsTheBackgroundAlpha) {
@@ -183,10 +183,10 @@ TEST_F(ColoursPanelWidgets, TheRightButtonEditsTheBackgroundAlpha) {
     send(thumb(), QEvent::MouseMove, {10 + 50, 7}, Qt::NoButton, Qt::RightButton);
     send(thumb(), QEvent::MouseButtonRelease, {60, 7}, Qt::RightButton);
     EXPECT_EQ(thumb()->x(), 51);
-    EXPECT_EQ(AlphaOf(s.BackgroundColor32), 128);
+    EXPECT_EQ(AlphaOf(s.BackgroundColor32()), 128);
     EXPECT_EQ(brcol()->label()->text(), QStringLiteral("128"));
     EXPECT_EQ(AlphaOf(s.WorkBitmap().BrushColor), 128);
-    EXPECT_EQ(AlphaOf(s.ForegroundColor32), 255);
+    EXPECT_EQ(AlphaOf(s.ForegroundColor32()), 255);
 }
 
 TEST_F(ColoursPanelWidgets, HoveringReadsOutColours) {
@@ -209,8 +209,8 @@ TEST_F(ColoursPanelWidgets, HoveringReadsOutColours) {
 }
 
 TEST_F(ColoursPanelWidgets, RecolouringButtonsChangeTheImage) {
-    s.ForegroundColor32 = 0xFF0000FFu;
-    s.BackgroundColor32 = 0xFFFF0000u;
+    s.setForegroundColor32(0xFF0000FFu);
+    s.setBackgroundColor32(0xFFFF0000u);
     s.WorkBitmap().SetPixel(0, 0, 0xFF0000FFu);
     s.WorkBitmap().SetPixel(1, 0, 0xFFFF0000u);
     s.commit();
@@ -223,3 +223,19 @@ TEST_F(ColoursPanelWidgets, RecolouringButtonsChangeTheImage) {
 }
 
 } // namespace
+
+// The alpha figure is drawn in the complement of the swatch colour, which on
+// mid-grey is mid-grey too; its outline must still make the digits stand out.
+TEST_F(ColoursPanelWidgets, TheAlphaFigureReadsOnMidGrey) {
+    ColourState state = s.colours();
+    state.setColour(ColourSlot::Foreground, 0x808080u, 255);
+    s.setColours(state);
+    ASSERT_EQ(pecol()->label()->palette().color(QPalette::WindowText), QColor(0x7F, 0x7F, 0x7F));
+    const QImage shown = pecol()->grab().toImage();
+    const QRect area = pecol()->label()->geometry();
+    int standingOut = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (std::abs(qGray(shown.pixel(x, y)) - 128) > 100) ++standingOut;
+    EXPECT_GT(standingOut, 20) << "the digits vanish into the swatch";
+}

@@ -1,7 +1,7 @@
-#include "DefaultPalette.h"
-#include "PaletteOps.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "document/DefaultPalette.h"
+#include "document/PaletteOps.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -26,8 +26,8 @@ protected:
 };
 
 TEST_F(ColoursSession, StartsWithOpaqueBlackInFrontAndClearBlackBehind) {
-    EXPECT_EQ(s.ForegroundColor32, 0xFF000000u);
-    EXPECT_EQ(s.BackgroundColor32, 0x00000000u);
+    EXPECT_EQ(s.ForegroundColor32(), 0xFF000000u);
+    EXPECT_EQ(s.BackgroundColor32(), 0x00000000u);
     EXPECT_EQ(colours().alphaCaption(ColourSlot::Foreground), QStringLiteral("255"));
     EXPECT_EQ(colours().labelTextColour(ColourSlot::Background), 0xFFFFFFu);
 }
@@ -40,62 +40,62 @@ TEST_F(ColoursSession, PickingFromTheBoxWithEitherButton) {
     ASSERT_EQ(s.coloursBox().pictureHeight(), 150);
 
     s.ColorsBoxMouseDown(10, 130, Qt::LeftButton);
-    EXPECT_EQ(s.ForegroundColor32, SetAlpha(set.TraColor, 0));
-    EXPECT_EQ(s.WorkBitmap().PenColor, s.ForegroundColor32);
+    EXPECT_EQ(s.ForegroundColor32(), SetAlpha(set.TraColor, 0));
+    EXPECT_EQ(s.WorkBitmap().PenColor, s.ForegroundColor32());
     s.ColorsBoxMouseDown(100, 140, Qt::RightButton);
-    EXPECT_EQ(s.BackgroundColor32, SetAlpha(set.InvColor, 0));
-    EXPECT_EQ(s.WorkBitmap().BrushColor, s.BackgroundColor32);
+    EXPECT_EQ(s.BackgroundColor32(), SetAlpha(set.InvColor, 0));
+    EXPECT_EQ(s.WorkBitmap().BrushColor, s.BackgroundColor32());
 
     const PalettePicture& pal = s.ActiveImage().Palette;
     s.ColorsBoxMouseDown(45, 15, Qt::LeftButton); // entry 1
-    EXPECT_EQ(s.ForegroundColor32, SetAlpha(pal.entry(1), 255));
+    EXPECT_EQ(s.ForegroundColor32(), SetAlpha(pal.entry(1), 255));
     s.ColorsBoxMouseDown(35, 110, Qt::RightButton); // entry 13, in the fourth row
-    EXPECT_EQ(s.BackgroundColor32, SetAlpha(pal.entry(13), 255));
+    EXPECT_EQ(s.BackgroundColor32(), SetAlpha(pal.entry(13), 255));
     s.ColorsBoxMouseDown(30, 15, Qt::LeftButton); // a cell outline
-    EXPECT_EQ(s.ForegroundColor32, 0xFF000000u);
+    EXPECT_EQ(s.ForegroundColor32(), 0xFF000000u);
     s.ColorsBoxMouseDown(100, 149, Qt::RightButton); // the marker row's outline
-    EXPECT_EQ(s.BackgroundColor32, 0x00000000u);
+    EXPECT_EQ(s.BackgroundColor32(), 0x00000000u);
 
     QSignalSpy changed(&s, &EditSession::coloursChanged);
     s.ColorsBoxMouseDown(45, 15, Qt::MiddleButton);
     s.ColorsBoxMouseDown(45, 500, Qt::LeftButton); // below the box
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(s.ForegroundColor32, 0xFF000000u);
+    EXPECT_EQ(s.ForegroundColor32(), 0xFF000000u);
 }
 
 TEST_F(ColoursSession, TheColourDialogGivesTheNearestPaletteColourOpaque) {
     useFormat(1);
     s.ColorsBoxMouseDown(10, 45, Qt::LeftButton); // transparent: alpha 0
-    ASSERT_EQ(AlphaOf(s.ForegroundColor32), 0);
+    ASSERT_EQ(AlphaOf(s.ForegroundColor32()), 0);
     const PalettePicture& pal = s.ActiveImage().Palette;
     prompts.colorAnswer(0xF0F0E0u); // near white
     s.pecolMouseDown(ColourSlot::Foreground, Qt::LeftButton);
-    EXPECT_EQ(s.ForegroundColor32, SetAlpha(NearestPaletteColor(0xF0F0E0u, 1, pal), 255));
-    EXPECT_EQ(Color32ToColor(s.ForegroundColor32), 0xFFFFFFu);
-    EXPECT_EQ(s.WorkBitmap().PenColor, s.ForegroundColor32);
+    EXPECT_EQ(s.ForegroundColor32(), SetAlpha(NearestPaletteColor(0xF0F0E0u, 1, pal), 255));
+    EXPECT_EQ(Color32ToColor(s.ForegroundColor32()), 0xFFFFFFu);
+    EXPECT_EQ(s.WorkBitmap().PenColor, s.ForegroundColor32());
 
     // Cancel keeps both colours.
-    const TColor32 fg = s.ForegroundColor32, bg = s.BackgroundColor32;
+    const TColor32 fg = s.ForegroundColor32(), bg = s.BackgroundColor32();
     prompts.colorAnswer(std::nullopt);
     s.pecolMouseDown(ColourSlot::Background, Qt::LeftButton);
-    EXPECT_EQ(s.ForegroundColor32, fg);
-    EXPECT_EQ(s.BackgroundColor32, bg);
+    EXPECT_EQ(s.ForegroundColor32(), fg);
+    EXPECT_EQ(s.BackgroundColor32(), bg);
 }
 
 TEST_F(ColoursSession, RightClickOnASwatchSwapsColoursAndAlphasWithoutAsking) {
-    s.ForegroundColor32 = SetAlpha(Red, 200);
-    s.BackgroundColor32 = SetAlpha(Blue, 40);
+    s.setForegroundColor32(SetAlpha(Red, 200));
+    s.setBackgroundColor32(SetAlpha(Blue, 40));
     s.pecolMouseDown(ColourSlot::Background, Qt::RightButton);
-    EXPECT_EQ(s.ForegroundColor32, SetAlpha(Blue, 40));
-    EXPECT_EQ(s.BackgroundColor32, SetAlpha(Red, 200));
+    EXPECT_EQ(s.ForegroundColor32(), SetAlpha(Blue, 40));
+    EXPECT_EQ(s.BackgroundColor32(), SetAlpha(Red, 200));
     EXPECT_EQ(s.WorkBitmap().BrushColor, SetAlpha(Red, 200));
     EXPECT_EQ(s.WorkBitmap().PenColor, SetAlpha(Blue, 40));
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(ColoursSession, ReplacingColoursExchangesOnlyExactMatches) {
-    s.ForegroundColor32 = SetAlpha(Red, 255);
-    s.BackgroundColor32 = SetAlpha(Blue, 255);
+    s.setForegroundColor32(SetAlpha(Red, 255));
+    s.setBackgroundColor32(SetAlpha(Blue, 255));
     TBitmap32& w = s.WorkBitmap();
     w.SetPixel(0, 0, SetAlpha(Red, 255));
     w.SetPixel(1, 0, SetAlpha(Blue, 255));

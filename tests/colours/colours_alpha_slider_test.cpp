@@ -1,5 +1,5 @@
-#include "AlphaSlider.h"
-#include "TBitmap32.h"
+#include "colours/AlphaSlider.h"
+#include "pixel/TBitmap32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ColoursBox.h"
-#include "TBitmap32.h"
+#include "colours/ColoursBox.h"
+#include "pixel/TBitmap32.h"
 
 #include <gtest/gtest.h>
 #include <vector>

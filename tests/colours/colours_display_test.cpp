@@ -1,6 +1,6 @@
-#include "ColoursBox.h"
-#include "DisplayColours.h"
-#include "Transparency.h"
+#include "colours/ColoursBox.h"
+#include "colours/DisplayColours.h"
+#include "document/Transparency.h"
 
 #include <gtest/gtest.h>
 

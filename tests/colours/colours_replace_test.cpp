@@ -1,5 +1,5 @@
-#include "ColourReplace.h"
-#include "TBitmap32.h"
+#include "colours/ColourReplace.h"
+#include "pixel/TBitmap32.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "ColourState.h"
-#include "PaletteOps.h"
-#include "TBitmap32.h"
+#include "colours/ColourState.h"
+#include "document/PaletteOps.h"
+#include "pixel/TBitmap32.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // classic layout, we decode to the same pixels. Each test is skipped where its
 // tool is not installed.
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "codec_support.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Reading files made field by field, including the ones other programs make.
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "codec_support.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QDir>
 #include <QFile>

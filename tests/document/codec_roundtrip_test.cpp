@@ -1,8 +1,8 @@
 // Everything the writer stores, the reader gives back.
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "codec_support.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Saving to and loading from disk.
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
 #include "codec_support.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 // Helpers shared by the codec tests: images built from literal pixels and raw
 // icon files assembled field by field, so a test can damage exactly one field.
 
-#include "IconImage.h"
-#include "Transparency.h"
+#include "document/IconImage.h"
+#include "document/Transparency.h"
 
 #include <QByteArray>
 #include <QString>

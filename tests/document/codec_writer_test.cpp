@@ -1,9 +1,9 @@
 // What the writer puts in a file, byte for byte.
 
-#include "IconFileReader.h"
-#include "IconFileWriter.h"
-#include "IconImageData.h"
 #include "codec_support.h"
+#include "document/IconFileReader.h"
+#include "document/IconFileWriter.h"
+#include "document/IconImageData.h"
 
 #include <gtest/gtest.h>
 

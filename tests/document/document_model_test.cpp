@@ -1,7 +1,7 @@
-#include "IconDocument.h"
-#include "ImageCaption.h"
-#include "Thumbnail.h"
-#include "Transparency.h"
+#include "document/IconDocument.h"
+#include "document/ImageCaption.h"
+#include "document/Thumbnail.h"
+#include "document/Transparency.h"
 
 #include <gtest/gtest.h>
 

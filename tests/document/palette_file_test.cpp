@@ -1,5 +1,5 @@
-#include "DefaultPalette.h"
-#include "PaletteFile.h"
+#include "document/DefaultPalette.h"
+#include "document/PaletteFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "PaletteGrid.h"
-#include "PaletteMatcher.h"
-#include "PaletteOps.h"
+#include "document/PaletteGrid.h"
+#include "document/PaletteMatcher.h"
+#include "document/PaletteOps.h"
 
 #include <gtest/gtest.h>
 #include <random>

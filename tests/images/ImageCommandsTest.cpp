@@ -1,9 +1,11 @@
-#include "DefaultPalette.h"
-#include "ImageCaption.h"
-#include "PaletteOps.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
-#include "Thumbnail.h"
+#include "canvas/tools/ToolInfo.h"
+#include "document/DefaultPalette.h"
+#include "document/ImageCaption.h"
+#include "document/PaletteOps.h"
+#include "document/Thumbnail.h"
+#include "session/SessionTools.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -204,18 +206,18 @@ TEST_F(ImageCommands, ActivationStoresTheImageBeingLeft) {
     EXPECT_EQ(s.WorkBitmap().GetPixel(4, 4), 0xFF000002u);
 
     // A tool's hover preview is not part of the image.
-    s.setToolDrawsHoverPreview(true);
+    ASSERT_TRUE(s.tools().controller().freeClick(BrushTag));
     s.WorkBitmap().SetPixel(6, 6, 0xFFFF0000u);
     s.ActivateImage(0, false);
     EXPECT_EQ(s.document().image(1).Pixels.GetPixel(6, 6), 0xFF000002u);
 }
 
 TEST_F(ImageCommands, ActivatingAPaletteImageSnapsTheSwatches) {
-    s.ForegroundColor32 = 0xFF0102F0u; // a colour the 2-colour palette lacks
+    s.setForegroundColor32(0xFF0102F0u); // a colour the 2-colour palette lacks
     s.appendNewImage({8, 8, 1});
-    const TColor fg = Color32ToColor(s.ForegroundColor32);
+    const TColor fg = Color32ToColor(s.ForegroundColor32());
     EXPECT_EQ(fg, NearestPaletteColor(0x0102F0u, s.ActiveImage()));
-    EXPECT_EQ(AlphaOf(s.ForegroundColor32), 0xFF);
+    EXPECT_EQ(AlphaOf(s.ForegroundColor32()), 0xFF);
 }
 
 // Thumbnails: small images unscaled and centred, large ones scaled to fit.

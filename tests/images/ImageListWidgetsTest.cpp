@@ -1,8 +1,8 @@
-#include "IconListModel.h"
-#include "ImageListPanel.h"
-#include "NewIconForm.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
+#include "images/ui/IconListModel.h"
+#include "images/ui/ImageListPanel.h"
+#include "images/ui/NewIconForm.h"
 
 #include <QApplication>
 #include <QComboBox>

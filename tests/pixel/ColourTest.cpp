@@ -1,4 +1,4 @@
-#include "TColor32.h"
+#include "pixel/TColor32.h"
 
 #include <gtest/gtest.h>
 

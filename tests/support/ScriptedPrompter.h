@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "session/Prompter.h"
 
 #include <deque>
 #include <vector>

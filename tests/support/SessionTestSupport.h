@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EditSession.h"
-#include "NewIconPrompt.h"
+#include "images/NewIconPrompt.h"
+#include "session/EditSession.h"
 
 #include <QString>
 #include <algorithm>

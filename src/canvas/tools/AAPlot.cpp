@@ -1,4 +1,4 @@
-#include "tools/AAPlot.h"
+#include "canvas/tools/AAPlot.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TBitmap32.h"
-#include "tools/BrushShape.h"
-#include "tools/CoverageMap.h"
+#include "canvas/tools/BrushShape.h"
+#include "canvas/tools/CoverageMap.h"
+#include "pixel/TBitmap32.h"
 
 // The antialiased point and line plotters that the brush and the shape tools
 // share. They write single pixels through the target's PutPixel, so Blend

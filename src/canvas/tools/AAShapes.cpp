@@ -1,6 +1,6 @@
-#include "tools/AAShapes.h"
+#include "canvas/tools/AAShapes.h"
 
-#include "tools/AAPlot.h"
+#include "canvas/tools/AAPlot.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TBitmap32.h"
-#include "tools/CoverageMap.h"
+#include "canvas/tools/CoverageMap.h"
+#include "pixel/TBitmap32.h"
 
 #include <QPoint>
 #include <array>

@@ -1,4 +1,4 @@
-#include "tools/BrushShape.h"
+#include "canvas/tools/BrushShape.h"
 
 #include <QColor>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "tools/BrushTool.h"
+#include "canvas/tools/BrushTool.h"
 
-#include "tools/AAPlot.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAPlot.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <cstdlib>
 
@@ -10,21 +10,17 @@ void BrushTool::stamp(ToolEnv& Env, double X, double Y) {
     BrushStamp(Env.work(), o.Brush, o.Anti, X, Y);
 }
 
-StrokeEnd BrushTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
-    Env.Ctx.reset();
+void BrushTool::paintAt(ToolEnv& Env, QPoint Pixel) {
     stamp(Env, Pixel.x(), Pixel.y());
-    Env.Ctx.commit();
-    return StrokeEnd::Keep;
 }
 
 void BrushTool::hover(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     stamp(Env, Pixel.x(), Pixel.y());
 }
 
-void BrushTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
-    Env.Ctx.reset();
-    const int lx = Env.Press.LastPixel.x(), ly = Env.Press.LastPixel.y();
-    const int x = Pixel.x(), y = Pixel.y();
+void BrushTool::paintPath(ToolEnv& Env, QPoint From, QPoint To) {
+    const int lx = From.x(), ly = From.y();
+    const int x = To.x(), y = To.y();
     const int dx = x - lx, dy = y - ly;
     // Stamps run in increasing order; the current pixel is stamped, the last
     // one was stamped by the previous event.
@@ -37,9 +33,4 @@ void BrushTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
         for (int j = from; j <= to; ++j)
             stamp(Env, double(j - ly) * dx / dy + lx, j);
     }
-    Env.Ctx.commit();
-}
-
-StrokeEnd BrushTool::release(ToolEnv&, QPoint, const WorkShift&) {
-    return StrokeEnd::ResetAndRecord;
 }

@@ -1,4 +1,4 @@
-#include "tools/ClickSequenceTool.h"
+#include "canvas/tools/ClickSequenceTool.h"
 
 bool ClickSequenceTool::cancel(ToolEnv&) {
     const bool underWay = m_step > 0;

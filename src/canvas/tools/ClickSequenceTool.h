@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // Shapes placed by a sequence of clicks (curve, polygon): the count of clicks
 // made so far starts afresh whenever the tool is chosen, a right click after

@@ -1,7 +1,7 @@
-#include "tools/CurveTool.h"
+#include "canvas/tools/CurveTool.h"
 
-#include "tools/AAShapes.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/ToolOptions.h"
 
 namespace {
 const char* const StartHint = "Click to locate staring point.";

@@ -1,6 +1,6 @@
-#include "tools/DragShapeTool.h"
+#include "canvas/tools/DragShapeTool.h"
 
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <cstdlib>
 

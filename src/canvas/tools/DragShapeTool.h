@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // The shapes placed by one drag, from the press pixel to the mouse: a rubber
 // band while the button is held, drawn once more at the release and

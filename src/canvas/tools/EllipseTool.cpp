@@ -1,7 +1,7 @@
-#include "tools/EllipseTool.h"
+#include "canvas/tools/EllipseTool.h"
 
-#include "tools/AAShapes.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/ToolOptions.h"
 
 void EllipseTool::draw(ToolEnv& Env, QPoint S, QPoint C) {
     TBitmap32& work = Env.work();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/DragShapeTool.h"
+#include "canvas/tools/DragShapeTool.h"
 
 // An ellipse inscribed in the dragged box, or centred on the press pixel
 // with CenterE.

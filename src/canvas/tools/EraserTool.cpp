@@ -1,6 +1,6 @@
-#include "tools/EraserTool.h"
+#include "canvas/tools/EraserTool.h"
 
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolOptions.h"
 
 namespace {
 
@@ -24,12 +24,11 @@ void EraserTool::drawFootprint(TBitmap32& Work, QPoint Pixel, int W, int H) {
     Work.Rectangle(footprint(Pixel, W, H));
 }
 
-StrokeEnd EraserTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+void EraserTool::paintAt(ToolEnv& Env, QPoint Pixel) {
     TBitmap32& work = Env.work();
     const ToolOptions& o = Env.options();
     const int w = o.eraserWidth(), h = o.eraserHeight();
     work.PenColor = work.BrushColor;
-    Env.Ctx.reset();
     if (Env.Press.LeftButtonDown)
         drawFootprint(work, Pixel, w, h);
     else
@@ -37,8 +36,6 @@ StrokeEnd EraserTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
         // the right button. The moves that follow replace the foreground.
         replaceColour(work, footprintMask(work, footprint(Pixel, w, h)), work.BrushColor,
                       Env.Ctx.backgroundColor32());
-    Env.Ctx.commit();
-    return StrokeEnd::Keep;
 }
 
 void EraserTool::hover(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
@@ -48,15 +45,15 @@ void EraserTool::hover(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     drawFootprint(work, Pixel, o.eraserWidth(), o.eraserHeight());
 }
 
-void EraserTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+void EraserTool::paintPath(ToolEnv& Env, QPoint From, QPoint To) {
     TBitmap32& work = Env.work();
     const ToolOptions& o = Env.options();
     const int w = o.eraserWidth(), h = o.eraserHeight();
-    // The hover step has previewed this footprint; it is painted again below,
-    // together with the quadrilaterals, so that no pixel is painted twice by
-    // one event (which a blended, half-transparent colour would show).
-    Env.Ctx.reset();
-    const std::vector<bool> marked = sweep(work, Env.Press.LastPixel, Pixel, w, h);
+    // The hover step previewed this footprint and the reset took it away; it
+    // is painted again below, together with the quadrilaterals, so that no
+    // pixel is painted twice by one event (which a blended, half-transparent
+    // colour would show).
+    const std::vector<bool> marked = sweep(work, From, To, w, h);
     if (Env.Press.LeftButtonDown) {
         const TColor32 back = work.BrushColor;
         for (int y = 0; y < work.Height; ++y)
@@ -66,12 +63,11 @@ void EraserTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     } else {
         replaceColour(work, marked, Env.Ctx.foregroundColor32(), Env.Ctx.backgroundColor32());
     }
-    Env.Ctx.commit();
-    drawFootprint(work, Pixel, w, h);
 }
 
-StrokeEnd EraserTool::release(ToolEnv&, QPoint, const WorkShift&) {
-    return StrokeEnd::ResetAndRecord;
+void EraserTool::markAfterMove(ToolEnv& Env, QPoint Pixel) {
+    const ToolOptions& o = Env.options();
+    drawFootprint(Env.work(), Pixel, o.eraserWidth(), o.eraserHeight());
 }
 
 std::vector<bool> EraserTool::sweep(const TBitmap32& Work, QPoint From, QPoint To, int W, int H) {

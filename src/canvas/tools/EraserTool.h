@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/FreehandTool.h"
 
 #include <QRect>
 #include <vector>
@@ -9,16 +9,19 @@
 // button; with another button it replaces exactly the foreground colour by
 // the background colour. Two quadrilaterals join the footprints of
 // consecutive mouse positions, so fast strokes leave no gaps.
-class EraserTool : public Tool {
+class EraserTool : public FreehandTool {
 public:
-    StrokeEnd press(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
     void hover(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
-    void drag(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
-    StrokeEnd release(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
+    bool drawsHoverPreview() const override { return true; }
 
     // The footprint centred on a pixel, right and bottom exclusive: columns
     // X - W div 2 .. X - W div 2 + W - 1, rows likewise.
     static QRect footprint(QPoint Pixel, int W, int H);
+
+protected:
+    void paintAt(ToolEnv& Env, QPoint Pixel) override;
+    void paintPath(ToolEnv& Env, QPoint From, QPoint To) override;
+    void markAfterMove(ToolEnv& Env, QPoint Pixel) override;
 
 private:
     static void drawFootprint(TBitmap32& Work, QPoint Pixel, int W, int H);

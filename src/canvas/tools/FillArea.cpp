@@ -1,4 +1,4 @@
-#include "tools/FillArea.h"
+#include "canvas/tools/FillArea.h"
 
 #include <utility>
 

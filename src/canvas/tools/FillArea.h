@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/GradientModel.h"
+#include "canvas/tools/GradientModel.h"
 
 #include <algorithm>
 

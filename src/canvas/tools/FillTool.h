@@ -1,7 +1,6 @@
 #pragma once
 
-#include "tools/FillOptions.h"
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // The fill tool: a click fills the connected area of the clicked pixel's exact
 // colour, solid with the pen colour of the pressed button or with the
@@ -9,9 +8,5 @@
 // adds nothing of its own.
 class FillTool : public Tool {
 public:
-    explicit FillTool(FillOptions& Options) : m_options(Options) {}
     StrokeEnd press(ToolEnv& Env, QPoint Pixel, const WorkShift& Shift) override;
-
-private:
-    FillOptions& m_options;
 };

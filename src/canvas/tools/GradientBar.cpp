@@ -1,6 +1,6 @@
-#include "tools/GradientBar.h"
+#include "canvas/tools/GradientBar.h"
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <QPainter>
 

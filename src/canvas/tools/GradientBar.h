@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/GradientStops.h"
+#include "canvas/tools/GradientStops.h"
 
 #include <QImage>
 

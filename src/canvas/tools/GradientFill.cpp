@@ -1,6 +1,6 @@
-#include "tools/GradientFill.h"
+#include "canvas/tools/GradientFill.h"
 
-#include "tools/FillArea.h"
+#include "canvas/tools/FillArea.h"
 
 #include <algorithm>
 #include <cmath>

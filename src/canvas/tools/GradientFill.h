@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TBitmap32.h"
-#include "tools/GradientStops.h"
+#include "canvas/tools/GradientStops.h"
+#include "pixel/TBitmap32.h"
 
 // Both fills paint the fill area around (X, Y) (see FillArea) through
 // PutPixel, so they blend when the bitmap's Blend is on. The table's entry 0

@@ -1,4 +1,4 @@
-#include "tools/GradientModel.h"
+#include "canvas/tools/GradientModel.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TColor32.h"
-#include "tools/GradientStops.h"
+#include "canvas/tools/GradientStops.h"
+#include "pixel/TColor32.h"
 
 #include <QObject>
 #include <QString>

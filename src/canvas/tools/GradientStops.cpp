@@ -1,4 +1,4 @@
-#include "tools/GradientStops.h"
+#include "canvas/tools/GradientStops.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/HotSpotTool.h"
+#include "canvas/tools/HotSpotTool.h"
 
 StrokeEnd HotSpotTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     // The work view can be larger than the image; a hot spot outside the

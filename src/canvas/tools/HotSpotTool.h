@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // Sets the active image's hot spot to the clicked pixel.
 class HotSpotTool : public Tool {

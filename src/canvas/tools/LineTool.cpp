@@ -1,7 +1,7 @@
-#include "tools/LineTool.h"
+#include "canvas/tools/LineTool.h"
 
-#include "tools/AAPlot.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAPlot.h"
+#include "canvas/tools/ToolOptions.h"
 
 void LineTool::draw(ToolEnv& Env, QPoint S, QPoint C) {
     TBitmap32& work = Env.work();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/DragShapeTool.h"
+#include "canvas/tools/DragShapeTool.h"
 
 // A straight line from the press pixel; hard-edged it stops before the mouse
 // pixel, antialiased it covers both ends.

@@ -1,15 +1,16 @@
-#include "tools/PencilTool.h"
+#include "canvas/tools/PencilTool.h"
 
-StrokeEnd PencilTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+void PencilTool::paintAt(ToolEnv& Env, QPoint Pixel) {
     Env.work().MoveTo(Pixel.x(), Pixel.y());
-    Env.Ctx.commit();
-    return StrokeEnd::Keep;
 }
 
-void PencilTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
+void PencilTool::paintPath(ToolEnv& Env, QPoint, QPoint To) {
+    // The pen position is where the previous segment ended.
+    Env.work().LineTo(To.x(), To.y());
+}
+
+void PencilTool::markAfterMove(ToolEnv& Env, QPoint Pixel) {
     TBitmap32& work = Env.work();
-    work.LineTo(Pixel.x(), Pixel.y());
-    Env.Ctx.commit();
     work.PutPixel(Pixel.x(), Pixel.y(), work.PenColor);
 }
 

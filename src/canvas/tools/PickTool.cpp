@@ -1,4 +1,4 @@
-#include "tools/PickTool.h"
+#include "canvas/tools/PickTool.h"
 
 StrokeEnd PickTool::press(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     // Outside the image this reads 0: transparent black.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // Takes the colour under the mouse, alpha included, as the foreground colour
 // (left button) or the background colour (any other); after the release the

@@ -1,8 +1,8 @@
-#include "tools/PolygonTool.h"
+#include "canvas/tools/PolygonTool.h"
 
-#include "tools/AAPlot.h"
-#include "tools/AAShapes.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAPlot.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/ToolOptions.h"
 
 namespace {
 const char* const FirstHint = "Click to locate first point.";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/ClickSequenceTool.h"
+#include "canvas/tools/ClickSequenceTool.h"
 
 #include <vector>
 

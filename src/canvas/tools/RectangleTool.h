@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/DragShapeTool.h"
+#include "canvas/tools/DragShapeTool.h"
 
 // A rectangle, outlined or solid, always hard-edged.
 class RectangleTool : public DragShapeTool {

@@ -1,7 +1,7 @@
-#include "tools/RoundRectTool.h"
+#include "canvas/tools/RoundRectTool.h"
 
-#include "tools/AAShapes.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/AAShapes.h"
+#include "canvas/tools/ToolOptions.h"
 
 void RoundRectTool::draw(ToolEnv& Env, QPoint S, QPoint C) {
     TBitmap32& work = Env.work();

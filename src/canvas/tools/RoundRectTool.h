@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/DragShapeTool.h"
+#include "canvas/tools/DragShapeTool.h"
 
 // A rectangle with corners rounded by the RoundP ellipse.
 class RoundRectTool : public DragShapeTool {

@@ -1,7 +1,7 @@
-#include "tools/SprayTool.h"
+#include "canvas/tools/SprayTool.h"
 
-#include "Random.h"
-#include "tools/ToolOptions.h"
+#include "pixel/Random.h"
+#include "canvas/tools/ToolOptions.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Tool.h"
+#include "canvas/tools/Tool.h"
 
 // While the button is down, every tick of SprayTim scatters 11 dots around
 // the mouse pixel.

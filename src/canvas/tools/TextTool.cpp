@@ -1,6 +1,6 @@
-#include "tools/TextTool.h"
+#include "canvas/tools/TextTool.h"
 
-#include "tools/ToolOptions.h"
+#include "canvas/tools/ToolOptions.h"
 
 void TextTool::write(ToolEnv& Env, QPoint Pixel) {
     TBitmap32& work = Env.work();

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "WorkMouse.h"
-#include "tools/ToolContext.h"
+#include "canvas/WorkMouse.h"
+#include "canvas/tools/ToolContext.h"
 
 #include <QPoint>
 
 class CoverageMap;
+struct FillOptions;
 struct ToolOptions;
 
 // The state of the press in progress, kept by the controller.
@@ -25,6 +26,7 @@ struct ToolEnv {
 
     TBitmap32& work() { return Ctx.workBitmap(); }
     ToolOptions& options() { return Ctx.toolOptions(); }
+    FillOptions& fill() { return Ctx.fillOptions(); }
 };
 
 // How a tool's event ends: with nothing more, or with the WorkBitmap committed
@@ -57,6 +59,9 @@ public:
     // One tick of the tool's timer while the button is down.
     virtual void tick(ToolEnv&) {}
     virtual bool usesTimer() const { return false; }
+    // The tool paints a preview into the WorkBitmap while the mouse only
+    // hovers (brush, eraser, text): leaving the image must not keep it.
+    virtual bool drawsHoverPreview() const { return false; }
     // After its release the tool used before this one is chosen again.
     virtual bool returnsToPreviousTool() const { return false; }
     // The text to write changed: show it at Pixel, the last mouse position.

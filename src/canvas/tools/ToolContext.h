@@ -1,12 +1,13 @@
 #pragma once
 
-#include "TBitmap32.h"
+#include "pixel/TBitmap32.h"
 
 #include <QPoint>
 #include <QString>
 #include <cstdint>
 
 struct ToolInfo;
+struct FillOptions;
 struct ToolOptions;
 
 // What the painting tools may read and the few operations they may call: the
@@ -40,6 +41,8 @@ public:
     virtual void setBackgroundColor32(TColor32 Color) = 0;
 
     virtual ToolOptions& toolOptions() = 0;
+    // The fill tool's mode, angle and gradient.
+    virtual FillOptions& fillOptions() = 0;
 
     // The hint of Work (status bar, first panel, while the mouse is over it).
     virtual void setWorkHint(const QString& Text) = 0;

@@ -1,20 +1,21 @@
-#include "tools/ToolController.h"
+#include "canvas/tools/ToolController.h"
 
-#include "tools/BrushTool.h"
-#include "tools/CurveTool.h"
-#include "tools/EllipseTool.h"
-#include "tools/EraserTool.h"
-#include "tools/HotSpotTool.h"
-#include "tools/LineTool.h"
-#include "tools/PencilTool.h"
-#include "tools/PickTool.h"
-#include "tools/PolygonTool.h"
-#include "tools/RectangleTool.h"
-#include "tools/RoundRectTool.h"
-#include "tools/SprayTool.h"
-#include "tools/TextTool.h"
-#include "tools/ToolInfo.h"
-#include "tools/ToolOptions.h"
+#include "canvas/tools/BrushTool.h"
+#include "canvas/tools/CurveTool.h"
+#include "canvas/tools/EllipseTool.h"
+#include "canvas/tools/EraserTool.h"
+#include "canvas/tools/FillTool.h"
+#include "canvas/tools/HotSpotTool.h"
+#include "canvas/tools/LineTool.h"
+#include "canvas/tools/PencilTool.h"
+#include "canvas/tools/PickTool.h"
+#include "canvas/tools/PolygonTool.h"
+#include "canvas/tools/RectangleTool.h"
+#include "canvas/tools/RoundRectTool.h"
+#include "canvas/tools/SprayTool.h"
+#include "canvas/tools/TextTool.h"
+#include "canvas/tools/ToolInfo.h"
+#include "canvas/tools/ToolOptions.h"
 
 ToolController::ToolController(ToolContext& Context)
     : m_ctx(Context), m_map(std::make_unique<CoverageMap>()) {
@@ -31,6 +32,7 @@ ToolController::ToolController(ToolContext& Context)
     registerTool(RoundRectTag, std::make_unique<RoundRectTool>());
     registerTool(PolygonTag, std::make_unique<PolygonTool>());
     registerTool(HotSpotTag, std::make_unique<HotSpotTool>());
+    registerTool(PatilTag, std::make_unique<FillTool>());
 }
 
 ToolController::~ToolController() = default;
@@ -43,6 +45,11 @@ void ToolController::registerTool(int Tag, std::unique_ptr<Tool> Implementation)
 
 bool ToolController::isAvailable(int Tag) const {
     return tool(Tag) != nullptr;
+}
+
+bool ToolController::currentDrawsHoverPreview() const {
+    const Tool* t = currentTool();
+    return t && t->drawsHoverPreview();
 }
 
 Tool* ToolController::tool(int Tag) const {

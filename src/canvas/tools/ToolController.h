@@ -1,9 +1,9 @@
 #pragma once
 
-#include "WorkMouse.h"
-#include "tools/CoverageMap.h"
-#include "tools/Tool.h"
-#include "tools/ToolContext.h"
+#include "canvas/WorkMouse.h"
+#include "canvas/tools/CoverageMap.h"
+#include "canvas/tools/Tool.h"
+#include "canvas/tools/ToolContext.h"
 
 #include <QPoint>
 #include <map>
@@ -16,8 +16,8 @@
 // palette, and choosing tools. The session owns one and feeds it image pixels.
 class ToolController {
 public:
-    // Registers the tools of tags 2 to 6, 8 and 10 to 16; the select and
-    // fill tools are registered by their owners.
+    // Registers every painting tool; the select tool is registered by its
+    // owner.
     explicit ToolController(ToolContext& Context);
     ~ToolController();
     ToolController(const ToolController&) = delete;
@@ -33,6 +33,8 @@ public:
     bool freeClick(int Tag);
     int CurrentTool() const { return m_current; }
     int PreviousTool() const { return m_previous; }
+    // Whether the current tool previews under the hovering mouse.
+    bool currentDrawsHoverPreview() const;
 
     void WorkMouseDown(QPoint Pixel, WorkButton Button, const WorkShift& Shift);
     void WorkMouseMove(QPoint Pixel, const WorkShift& Shift);

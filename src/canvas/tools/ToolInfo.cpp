@@ -1,4 +1,4 @@
-#include "tools/ToolInfo.h"
+#include "canvas/tools/ToolInfo.h"
 
 const std::vector<ToolInfo>& toolTable() {
     static const std::vector<ToolInfo> table = {

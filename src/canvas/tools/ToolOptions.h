@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/BrushShape.h"
+#include "canvas/tools/BrushShape.h"
 
 #include <QFont>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "PreviewBox.h"
+#include "images/ui/PreviewBox.h"
 
-#include "PreviewFrame.h"
+#include "images/ui/PreviewFrame.h"
 
 #include <QMouseEvent>
 #include <QPainter>

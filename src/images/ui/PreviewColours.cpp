@@ -1,4 +1,4 @@
-#include "PreviewColours.h"
+#include "images/ui/PreviewColours.h"
 
 #include <QObject>
 

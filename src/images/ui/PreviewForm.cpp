@@ -1,9 +1,9 @@
-#include "PreviewForm.h"
+#include "images/ui/PreviewForm.h"
 
-#include "PreviewBox.h"
-#include "PreviewFrame.h"
-#include "canvas/Hint.h"
-#include "canvas/Prompter.h"
+#include "images/ui/PreviewBox.h"
+#include "images/ui/PreviewFrame.h"
+#include "session/Hint.h"
+#include "session/Prompter.h"
 
 #include <QComboBox>
 #include <QLabel>

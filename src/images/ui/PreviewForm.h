@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PreviewColours.h"
-#include "canvas/CustomColours.h"
+#include "images/ui/PreviewColours.h"
+#include "session/CustomColours.h"
 #include "document/IconImage.h"
 #include "document/Transparency.h"
 #include "pixel/TBitmap32.h"

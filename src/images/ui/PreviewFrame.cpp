@@ -1,4 +1,4 @@
-#include "PreviewFrame.h"
+#include "images/ui/PreviewFrame.h"
 
 #include <QPainter>
 

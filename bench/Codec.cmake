@@ -1,1 +1,0 @@
-brisel_bench(codec_bench SOURCES codec_bench.cpp LIBS brisel_document)

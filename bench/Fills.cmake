@@ -1,1 +1,0 @@
-brisel_bench(fills_bench SOURCES fills_bench.cpp LIBS brisel_canvas)

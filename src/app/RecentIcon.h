@@ -1,0 +1,31 @@
+#pragma once
+
+#include "document/Transparency.h"
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// The size and colour-count bytes of a directory entry, as the file holds them
+// (0 for 256 pixels or for 256 and more colours).
+struct RecentIconEntry {
+    std::uint8_t Width = 0;
+    std::uint8_t Height = 0;
+    std::uint8_t Colours = 0;
+};
+
+// Which entry gives a 24 x 24 menu icon: an exact 24 x 24 wins; a larger entry
+// gives way to a smaller one still above 24; a smaller one to any entry larger
+// in both directions; among equal sizes more colours win, 0 (256 or more)
+// counting as the most. Entries are seen in file order; -1 for none.
+int ChooseRecentIconEntry(const std::vector<RecentIconEntry>& Entries);
+
+// The magenta of the menu image list, which shows as the background.
+constexpr QRgb RecentIconBackground = 0xFFFF00FFu;
+
+// The 24 x 24 menu icon of the icon or cursor file at Path: the chosen
+// entry's pixels of alpha above TraRange in their colour on magenta,
+// stretched without smoothing, the bottom-left pixel always magenta. A null
+// picture when the file is missing or gives no picture; nothing is reported.
+QImage MakeRecentIcon(const QString& Path, const TransparencySettings& Settings);

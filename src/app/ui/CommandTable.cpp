@@ -1,0 +1,205 @@
+#include "app/ui/CommandTable.h"
+
+#include "app/ui/MainForm.h"
+#include "app/ui/MenuImageList.h"
+
+namespace {
+
+using K = CommandKind;
+using M = MenuImageList;
+namespace Flag = CommandFlag;
+using Handler = void (*)(TMainForm&, QAction*);
+
+// Row makers, so each row reads as name, place, caption, hint, key and glyph.
+CommandRow menu(const char* Name, const char* In, const char* Caption, const char* Hint = "") {
+    return {K::Menu, Name, In, Caption, Hint, "", -1, 0, nullptr, Flag::None, 0};
+}
+CommandRow separator(const char* In, const char* Name = nullptr, unsigned Flags = Flag::None) {
+    return {K::Separator, Name, In, "", "", "", -1, 0, nullptr, Flags, 0};
+}
+CommandRow command(const char* Name, const char* In, const char* Caption, const char* Hint,
+                   const char* Shortcut, Handler Run, int Glyph = -1, int ToolBarGroup = 0,
+                   unsigned Flags = Flag::None, int Data = 0) {
+    return {K::Action, Name, In, Caption, Hint, Shortcut, Glyph, ToolBarGroup, Run, Flags, Data};
+}
+
+void recent(TMainForm& Form, QAction* Sender) {
+    Form.Recent4Click(Sender);
+}
+
+std::vector<CommandRow> makeTable() {
+    const char* emboss = "Applies the Emboss effect";
+    return {
+        menu("File1", nullptr, "&File"),
+        command("NewA", "File1", "&New", "New|Creates a new icon/cursor.", "Ctrl+N",
+                [](TMainForm& Form, QAction*) { Form.session().NewAExecute(false); }, M::New, 1),
+        command("OpenA", "File1", "&Open", "Open|Opens an existing icon/cursor file.", "Ctrl+O",
+                [](TMainForm& Form, QAction*) { Form.session().OpenAExecute(false); }, M::Open, 1),
+        command("SaveA", "File1", "&Save", "Save|Saves current icon/cursor to file.", "Ctrl+S",
+                [](TMainForm& Form, QAction*) { Form.session().SaveAExecute(false); }, M::Save, 1),
+        command("SaveAs1", "File1", "Save &As...", "Saves current icon/cursor as a new file.", "",
+                [](TMainForm& Form, QAction*) { Form.session().SaveAs1Click(); }),
+        separator("File1"),
+        command("Recent1", "File1", "&1 ", "", "", recent, -1, 0, Flag::Hidden),
+        command("Recent2", "File1", "&2 ", "", "", recent, -1, 0, Flag::Hidden),
+        command("Recent3", "File1", "&3 ", "", "", recent, -1, 0, Flag::Hidden),
+        command("Recent4", "File1", "&4 ", "", "", recent, -1, 0, Flag::Hidden),
+        // Shown while there is a recent file.
+        separator("File1", "N2", Flag::Hidden),
+        command("Exit1", "File1", "E&xit", "Quits Brisel.", "",
+                [](TMainForm& Form, QAction*) { Form.Exit1Click(); }),
+
+        menu("Edit1", nullptr, "&Edit"),
+        command("UndoA", "Edit1", "&Undo", "Undo|Undoes the last action.", "Ctrl+Z",
+                [](TMainForm& Form, QAction*) { Form.session().UndoAExecute(); }, M::Undo, 2,
+                Flag::FollowsSession),
+        command("RedoA", "Edit1", "&Redo", "Redo|Redoes the previously undone action.",
+                "Ctrl+Shift+Z", [](TMainForm& Form, QAction*) { Form.session().RedoAExecute(); },
+                M::Redo, 2, Flag::FollowsSession),
+        separator("Edit1"),
+        command("CutA", "Edit1", "&Cut", "Cut|Cuts the image/selection and puts it on the Clipboard.",
+                "Ctrl+X", nullptr, M::Cut, 3),
+        command("CopyA", "Edit1", "&Copy",
+                "Copy|Copies the image/selection and puts it on the Clipboard.", "Ctrl+C", nullptr,
+                M::Copy, 3),
+        command("PasteA", "Edit1", "&Paste", "Paste|Inserts the contents of the Clipboard.",
+                "Ctrl+V", nullptr, M::Paste, 3),
+        command("Clear2", "Edit1", "C&lear", "Clears the image/selection.", "Del", nullptr,
+                M::Clear),
+
+        menu("Icon1", nullptr, "&Icon"),
+        command("NewIA", "Icon1", "&New", "New Icon|Adds a new icon/cursor to file.", "Ctrl+I",
+                [](TMainForm& Form, QAction*) { Form.session().NewIAExecute(); }, M::NewImage, 4),
+        command("Open2", "Icon1", "&Open",
+                "Opens an icon/cursor file and adds its images to current file.", "",
+                [](TMainForm& Form, QAction*) { Form.session().Open2Click(); }),
+        command("RemoveIA", "Icon1", "&Remove", "Remove Icon|Deletes active image from file.",
+                "Ctrl+R", [](TMainForm& Form, QAction*) { Form.session().RemoveIAExecute(); },
+                M::RemoveImage, 4, Flag::FollowsSession),
+        command("Duplicate1", "Icon1", "&Duplicate", "Creates a copy of active image.", "",
+                [](TMainForm& Form, QAction*) { Form.session().Duplicate1Click(); }),
+        separator("Icon1"),
+        command("Resize1", "Icon1", "&Resize", "Changes the size of active image.", "", nullptr),
+        menu("Color2", "Icon1", "Image C&olors", "Changes the color format of active image."),
+        command("N21", "Color2", "&2 Colors (1bit)", "Changes image colors format to 1bit.", "",
+                nullptr, -1, 0, Flag::FormatChoice, 1),
+        command("N16Colors1", "Color2", "&16 Colors (4bits)",
+                "Changes image colors format to 4bit.", "", nullptr, -1, 0, Flag::FormatChoice, 4),
+        command("N256Color1", "Color2", "2&56 Colors (8bits)",
+                "Changes image colors format to 8bit.", "", nullptr, -1, 0, Flag::FormatChoice, 8),
+        command("reuColors1", "Color2", "&True Color (24bits)",
+                "Changes image colors format to 24bit.", "", nullptr, -1, 0, Flag::FormatChoice, 24),
+        command("rueColorwithAplpha1", "Color2", "True Color with &Alpha (32bits)",
+                "Changes image colors format to 32bit.", "", nullptr, -1, 0, Flag::FormatChoice, 32),
+        // Enabled for palette images; its dialog is not built yet.
+        command("PalA", "Icon1", "&Configure Palette",
+                "Configure Palette|Configures active image palette.", "", nullptr, M::Palette, 4,
+                Flag::FollowsSession),
+        separator("Icon1"),
+        command("PreviewA", "Icon1", "&Preview", "Preview|Previews active image.", "Ctrl+P",
+                [](TMainForm& Form, QAction*) { Form.PreviewAExecute(); }, M::Preview, 4),
+
+        menu("Effects1", nullptr, "&Effects"),
+        command("Invert1", "Effects1", "&Invert Colors",
+                "Inverts red, green and blue channels of the image/selection.", "Alt+I", nullptr),
+        command("InvertAlpha1", "Effects1", "Invert &Alpha",
+                "Inverts alpha channel of the image/selection.", "Alt+A", nullptr),
+        command("GrayScale1", "Effects1", "&Grayscale",
+                "Changes image/selection colors to grayscale.", "Alt+G", nullptr),
+        command("ColorL1", "Effects1", "Color &Levels",
+                "Adjusts red, green, blue and alpha channels of then image/selection.", "Alt+L",
+                nullptr),
+        separator("Effects1"),
+        command("ImageBalance1", "Effects1", "Image &Balance",
+                "Adjusts brightness, contrast and gamma of the image/selection.", "Alt+B", nullptr),
+        command("Saturation1", "Effects1", "&Saturation", "Reduces image/selection saturation.",
+                "Alt+S", nullptr),
+        separator("Effects1"),
+        command("AddColorNoise1", "Effects1", "Add Color &Noise",
+                "Adds noise with random 24bit colors to the image/selection.", "Alt+N", nullptr),
+        command("AddColorNoisewithAlpha1", "Effects1", "Add Color Noise with Alp&ha",
+                "Adds noise with random 32bit colors to the image/selection.", "Alt+F", nullptr),
+        command("AddPenNoise1", "Effects1", "Add &Pen Noise",
+                "Adds noise with foreground color to the image/selection.", "Alt+P", nullptr),
+        command("Spray1", "Effects1", "Spa&tter", "Replaces image/selection pixels.", "Alt+T",
+                nullptr),
+        separator("Effects1"),
+        command("Blur1", "Effects1", "Bl&ur", "Softens image/selection.", "Alt+U", nullptr),
+        command("Shadow1", "Effects1", "Sha&dow", "Creates a shadow of image/selection.", "Alt+D",
+                nullptr),
+        menu("Emboss1", "Effects1", "&Emboss", "Makes image/selection appear raised or stamped."),
+        command("opLeft1", "Emboss1", "Top Left", emboss, "Alt+E", nullptr, -1, 0, Flag::None, 0),
+        command("opRight1", "Emboss1", "Top Right", emboss, "Alt+Shift+E", nullptr, -1, 0,
+                Flag::None, 20),
+        command("BottomLeft1", "Emboss1", "Bottom Left", emboss, "Ctrl+E", nullptr, -1, 0,
+                Flag::None, 2),
+        command("BootomRight1", "Emboss1", "Bootom Right", emboss, "Ctrl+Shift+E", nullptr, -1, 0,
+                Flag::None, 22),
+        separator("Effects1"),
+        command("SmoothStretch1", "Effects1", "S&mooth Contract", "", "Alt+M", nullptr),
+        menu("Rotate1", "Effects1", "&Rotate", "Rotates the image/selection."),
+        command("Cloclwise1", "Rotate1", "Clock&wise",
+                "Rotates image/selection 90 degrees clockwise.", "Alt+W", nullptr),
+        command("CounterClockwise1", "Rotate1", "&Counterclockwise",
+                "Rotates image/selection 90 degrees counterclockwise.", "Alt+C", nullptr),
+        command("Custom1", "Rotate1", "Cust&om Rotation",
+                "Rotates image/selection 0 to 360 degrees counterclockwise.", "Alt+O", nullptr),
+        menu("Flip1", "Effects1", "&Flip", "Flips image/selection."),
+        command("FlipHorizentall1", "Flip1", "Flip &Horizontal",
+                "Flips image/selection horizontal.", "Alt+H", nullptr),
+        command("FlipVertical1", "Flip1", "Flip &Vertical", "Flips image/selection vertical.",
+                "Alt+V", nullptr),
+
+        menu("Options1", nullptr, "&Options"),
+        command("ransparentColor1", "Options1", "&Transparent Color",
+                "Changes screen transparent color.", "",
+                [](TMainForm& Form, QAction*) {
+                    Form.session().chooseDisplayColour(DisplayColour::TraColor);
+                }),
+        command("InvertedColor1", "Options1", "&Inverted Color", "Changes screen inverted color.",
+                "",
+                [](TMainForm& Form, QAction*) {
+                    Form.session().chooseDisplayColour(DisplayColour::InvColor);
+                }),
+        command("GridColor1", "Options1", "&Grid Color", "Changes grid color.", "",
+                [](TMainForm& Form, QAction*) {
+                    Form.session().chooseDisplayColour(DisplayColour::GridColor);
+                }),
+        separator("Options1"),
+        command("UndoLevel1", "Options1", "Undo Le&vel", "Specifies the number of undo levels.",
+                "", [](TMainForm& Form, QAction*) { Form.UndoLevel1Click(); }),
+        command("ransparencyalpharange1", "Options1", "Transparency alpha &range",
+                "Specifies the maximum alpha channel of transparent colors.", "",
+                [](TMainForm& Form, QAction*) { Form.ransparencyalpharange1Click(); }),
+
+        menu("Veiw1", nullptr, "&Veiw"),
+        command("GridA", "Veiw1", "&Grid", "Grid|Shows/Hides grid.", "Ctrl+G",
+                [](TMainForm& Form, QAction*) { Form.GridAExecute(); }, M::Grid, 5,
+                Flag::Checkable | Flag::Checked),
+        separator("Veiw1"),
+        command("oolbar1", "Veiw1", "&Toolbar", "Shows/Hides toolbar.", "",
+                [](TMainForm& Form, QAction*) { Form.oolbar1Click(); }, -1, 0,
+                Flag::Checkable | Flag::Checked),
+        command("Statusbar1", "Veiw1", "&Status bar", "Shows/Hides status bar.", "",
+                [](TMainForm& Form, QAction*) { Form.Statusbar1Click(); }, -1, 0,
+                Flag::Checkable | Flag::Checked),
+
+        menu("Help1", nullptr, "&Help"),
+        command("HelpA", "Help1", "&Contents", "Help|Displays help contents.", "F1",
+                [](TMainForm& Form, QAction*) { Form.HelpAExecute(); }, M::Help, 6),
+        separator("Help1"),
+        command("VisitHomepage1", "Help1", "Visit Homepage",
+                "Opens default web browser and connects to Tavro.", "",
+                [](TMainForm& Form, QAction*) { Form.VisitHomepage1Click(); }),
+        separator("Help1"),
+        command("About1", "Help1", "About...", "", "",
+                [](TMainForm& Form, QAction*) { Form.About1Click(); }),
+    };
+}
+
+} // namespace
+
+const std::vector<CommandRow>& commandTable() {
+    static const std::vector<CommandRow> table = makeTable();
+    return table;
+}

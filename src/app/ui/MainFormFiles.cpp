@@ -1,0 +1,36 @@
+#include "app/ui/MainForm.h"
+
+#include "app/SettingsStore.h"
+#include "app/ui/RecentMenu.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+void TMainForm::bindFileCommands() {
+    EditSession* s = m_session.get();
+    m_recentMenu = std::make_unique<RecentMenu>(m_commands, m_menuImages, *s,
+                                                [] { return openSettingsStore(); });
+    // "Save changes?" answered Yes runs the Save command from code.
+    s->setSaveHandler([s] { return s->SaveAExecute(true); });
+
+    connect(this, &TMainForm::firstActivation, this, [this] {
+        RefreshRecentMenu();
+        openCommandLineFile();
+    });
+}
+
+void TMainForm::RefreshRecentMenu() {
+    m_recentMenu->RefreshRecentMenu();
+}
+
+void TMainForm::Recent4Click(QAction* Sender) {
+    m_recentMenu->Recent4Click(Sender);
+}
+
+void TMainForm::openCommandLineFile() {
+    if (m_commandLineFile.isEmpty()) return;
+    const QFileInfo file(m_commandLineFile);
+    if (!file.exists() || file.isDir()) return;
+    // The recent files keep full paths, whatever folder the program ran in.
+    m_session->OpenAExecute(true, file.absoluteFilePath());
+}

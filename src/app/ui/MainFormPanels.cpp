@@ -1,0 +1,25 @@
+#include "app/ui/MainForm.h"
+
+#include "app/ui/StatusPanels.h"
+#include "canvas/ui/WorkView.h"
+#include "colours/ui/ColoursPanel.h"
+#include "images/ui/ImageListPanel.h"
+
+#include <QAction>
+#include <QFrame>
+
+void TMainForm::bindPanelCommands() {
+    EditSession* s = m_session.get();
+    m_imageList = new ImageListPanel(*s, m_iconsPanel);
+    m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
+    s->setNewIconPrompt(&m_newIconDialog);
+
+    connect(s, &EditSession::workResized, m_work, &WorkView::zoomToFit);
+    connect(s, &EditSession::formatChanged, this,
+            [this] { showFormatChecked(m_session->ActiveImage().Format); });
+    connect(m_coloursPanel, &ColoursPanel::readout, this,
+            [this](const QString& Rgb, const QString& Hex) {
+                m_statusBar->setPanelText(1, Rgb);
+                m_statusBar->setPanelText(2, Hex);
+            });
+}

@@ -1,1 +1,0 @@
-list(APPEND BRISEL_CANVAS_SOURCES UndoHistory.cpp)

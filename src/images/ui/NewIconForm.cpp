@@ -1,0 +1,141 @@
+#include "images/ui/NewIconForm.h"
+
+#include "session/Hint.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(QWidget* Parent, const char* Name, const QString& Text, int X, int Y) {
+    auto* l = new QLabel(Text, Parent);
+    l->setObjectName(QLatin1String(Name));
+    l->move(X, Y);
+    l->adjustSize();
+    return l;
+}
+
+QSpinBox* sideEdit(QWidget* Parent, const char* Name, int X, const QString& Hint) {
+    // The edit and its up-down arrows are one control here.
+    auto* e = new QSpinBox(Parent);
+    e->setObjectName(QLatin1String(Name));
+    e->setRange(NewIconOptions::MinSide, NewIconOptions::MaxSide);
+    e->setValue(32);
+    e->setGeometry(X, 24, 56, 22);
+    e->setEnabled(false);
+    applyHint(e, Hint);
+    return e;
+}
+
+} // namespace
+
+TNewicofrm::TNewicofrm(QWidget* Parent) : QDialog(Parent) {
+    setObjectName(QStringLiteral("Newicofrm"));
+    setWindowTitle(tr("New Icon"));
+    setFixedSize(298, 226);
+    setModal(true);
+
+    label(this, "Label1", tr("Size:"), 8, 8);
+    m_sizeC = new QComboBox(this);
+    m_sizeC->setObjectName(QStringLiteral("SizeC"));
+    m_sizeC->addItems(NewIconOptions::sizeItems());
+    m_sizeC->setCurrentIndex(3);
+    m_sizeC->setGeometry(8, 24, 145, 22);
+    applyHint(m_sizeC, tr("Specifies icon size."));
+
+    label(this, "WidthLabel", tr("Width:"), 160, 8);
+    m_widthE = sideEdit(this, "WidthE", 160, tr("Specifies icon width."));
+    label(this, "HeightLabel", tr("Height:"), 232, 8);
+    m_heightE = sideEdit(this, "HeightE", 232, tr("Specifies icon height."));
+
+    m_cols = new QGroupBox(tr("Image Colors"), this);
+    m_cols->setObjectName(QStringLiteral("Cols"));
+    m_cols->setGeometry(8, 56, 281, 129);
+    applyHint(m_cols, tr("Specifies icon color format."));
+    auto* colsLayout = new QVBoxLayout(m_cols);
+    colsLayout->setContentsMargins(8, 2, 8, 4);
+    colsLayout->setSpacing(0);
+    m_formats = new QButtonGroup(this);
+    const QStringList formats = NewIconOptions::formatItems();
+    for (int i = 0; i < formats.size(); ++i) {
+        auto* r = new QRadioButton(formats[i], m_cols);
+        r->setObjectName(QStringLiteral("Cols%1").arg(i));
+        m_formats->addButton(r, i);
+        colsLayout->addWidget(r);
+    }
+    m_formats->button(4)->setChecked(true);
+    // Like a radio group: Tab reaches the chosen format, the arrow keys
+    // choose another.
+    const auto tabToChecked = [this] {
+        for (QAbstractButton* b : m_formats->buttons())
+            b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(m_formats, &QButtonGroup::buttonToggled, this, tabToChecked);
+    tabToChecked();
+
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setGeometry(136, 192, 75, 25);
+    m_ok->setDefault(true);
+    applyHint(m_ok, tr("Creates a new icon and closes dialog box."));
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setGeometry(216, 192, 75, 25);
+    applyHint(m_cancel, tr("Closes dialog box without creating new icon."));
+
+    connect(m_sizeC, &QComboBox::currentIndexChanged, this, [this] { SizeCChange(); });
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TNewicofrm::SizeCChange() {
+    const bool custom = m_sizeC->currentIndex() == NewIconOptions::CustomIndex;
+    m_widthE->setEnabled(custom);
+    m_heightE->setEnabled(custom);
+}
+
+NewIconOptions TNewicofrm::options() const {
+    NewIconOptions o;
+    o.SizeIndex = m_sizeC->currentIndex();
+    o.CustomWidth = m_widthE->value();
+    o.CustomHeight = m_heightE->value();
+    o.FormatIndex = m_formats->checkedId();
+    return o;
+}
+
+void TNewicofrm::setOptions(const NewIconOptions& Options) {
+    m_sizeC->setCurrentIndex(Options.SizeIndex);
+    m_widthE->setValue(Options.CustomWidth);
+    m_heightE->setValue(Options.CustomHeight);
+    if (QAbstractButton* b = m_formats->button(Options.FormatIndex)) b->setChecked(true);
+    SizeCChange();
+}
+
+std::optional<NewIconChoice> TNewicofrm::ask() {
+    if (parentWidget()) {
+        // Centred on the main window.
+        const QRect p = parentWidget()->frameGeometry();
+        move(p.center() - rect().center());
+    }
+    m_sizeC->setFocus();
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    // A number typed but not yet confirmed still counts.
+    m_widthE->interpretText();
+    m_heightE->interpretText();
+    return options().choice();
+}
+
+TNewicofrm& NewIconDialogPrompt::form() {
+    if (!m_form) m_form = new TNewicofrm(m_parent);
+    return *m_form;
+}
+
+std::optional<NewIconChoice> NewIconDialogPrompt::askNewIcon() {
+    return form().ask();
+}

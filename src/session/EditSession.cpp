@@ -1,0 +1,49 @@
+#include "session/EditSession.h"
+
+#include "session/SessionTools.h"
+
+#include <QFileInfo>
+
+EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent)
+    : QObject(Parent), m_prompter(Prompts), m_programFolder(std::move(ProgramFolder)) {
+    // Until a Save command is installed, a requested save cannot happen; say
+    // so rather than pretend, and keep the changes.
+    m_save = [this] {
+        m_prompter.message(tr("The document could not be saved: saving is not available."),
+                           MessageKind::Error, mbOK);
+        return SaveResult::Failed;
+    };
+    m_tools = std::make_unique<SessionTools>(*this);
+}
+
+EditSession::~EditSession() = default;
+
+QString EditSession::windowCaption() const {
+    if (m_document.FileName.isEmpty()) return QStringLiteral("Brisel - Untitled");
+    return QStringLiteral("Brisel - ") + QFileInfo(m_document.FileName).completeBaseName();
+}
+
+void EditSession::showStatus(const QString& Text) {
+    emit statusText(Text);
+}
+
+void EditSession::updateCommandStates() {
+    CommandStates s = m_states;
+    s.RemoveIA = m_document.ImageCount() >= 2;
+    s.PalA = m_document.ActiveImage().Format < 24;
+    if (s == m_states) return;
+    m_states = s;
+    emit commandStatesChanged(m_states);
+}
+
+void EditSession::setUndoStates(bool CanUndo, bool CanRedo) {
+    if (m_states.UndoA == CanUndo && m_states.RedoA == CanRedo) return;
+    m_states.UndoA = CanUndo;
+    m_states.RedoA = CanRedo;
+    emit commandStatesChanged(m_states);
+}
+
+void EditSession::loadWorkingCopies(const TBitmap32& Pixels) {
+    m_workBitmap.Assign(Pixels);
+    m_cleanBitmap.Assign(Pixels);
+}

@@ -1,0 +1,243 @@
+#pragma once
+
+#include "canvas/UndoHistory.h"
+#include "colours/ColourState.h"
+#include "colours/ColoursBox.h"
+#include "colours/DisplayColours.h"
+#include "document/IconDocument.h"
+#include "document/StatusSink.h"
+#include "document/Transparency.h"
+#include "pixel/TBitmap32.h"
+#include "session/CommandStates.h"
+#include "session/ProgramSettings.h"
+#include "session/Prompter.h"
+#include "session/SaveResult.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class NewIconPrompt;
+struct NewIconChoice;
+class RecentFileList;
+class SessionTools;
+
+// The editing state of the one open document for the whole run: the document,
+// the two working copies of the active image, the program-wide settings and
+// the colours. The window shows it and turns its signals into repaints,
+// captions and enabled states; every question goes through the Prompter.
+class EditSession : public QObject, public StatusSink {
+    Q_OBJECT
+public:
+    EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
+    ~EditSession() override;
+
+    Prompter& prompter() { return m_prompter; }
+    // The folder of the installation data, with a trailing separator.
+    const QString& ProgramFolder() const { return m_programFolder; }
+
+    IconDocument& document() { return m_document; }
+    const IconDocument& document() const { return m_document; }
+    IconImage& ActiveImage() { return m_document.ActiveImage(); }
+    // What the tools paint into, strokes in progress included.
+    TBitmap32& WorkBitmap() { return m_workBitmap; }
+    // The committed state of the active image.
+    TBitmap32& CleanBitmap() { return m_cleanBitmap; }
+
+    // --- settings (SessionSettings.cpp) ---
+    const ProgramSettings& settings() const { return m_settings; }
+    // Takes the values read at start-up; the working copies take the font.
+    void loadSettings(const ProgramSettings& S);
+    // The window's own values, handed over before the settings are saved.
+    void setWindowValues(const QRect& Bounds, bool ToolBarShown, bool StatusBarShown,
+                         int IconsWidth);
+    TransparencySettings transparency() const;
+    void setUndoMax(int UndoMax);
+    void setTraRange(int TraRange);
+    void setGridShown(bool Shown);
+    void setDisplayColors(TColor TraColor, TColor InvColor, TColor GridColor);
+    QFont textFont() const;
+    void setTextFont(const QFont& Font);
+    CustomColours& customColours() { return m_settings.CustomColors; }
+
+    // The two drawing colours with their alphas; they start as opaque black
+    // and transparent black on every run. Setting one goes through
+    // setColours, so the pens and the swatches follow.
+    TColor32 ForegroundColor32() const { return m_foreground; }
+    TColor32 BackgroundColor32() const { return m_background; }
+    void setForegroundColor32(TColor32 Color);
+    void setBackgroundColor32(TColor32 Color);
+
+    // --- commands (SessionNew.cpp) ---
+    // The untitled document. From code (start-up, a failed open) nothing is
+    // asked; otherwise unsaved changes are offered for saving first.
+    void NewAExecute(bool FromCode);
+    // The "Save changes?" question. True means abort: the caller must stop,
+    // because the user cancelled or the changes could not be saved.
+    bool ConfirmSaveChanges();
+    // The Save command, run when the user answers Yes.
+    void setSaveHandler(SaveHandler Handler) { m_save = std::move(Handler); }
+
+    // --- file commands (SessionFiles.cpp) ---
+    // The Open command. From the menu the open dialog comes first; from code
+    // (command line, recent files) Path is opened without a dialog. The file
+    // is read next: one that cannot be read is reported and leaves the
+    // document, its unsaved changes and its undo history as they were. Only
+    // then comes the "Save changes?" question.
+    void OpenAExecute(bool FromCode, const QString& Path = QString());
+    // Adds the images of a chosen file after the document's own; a file that
+    // cannot be read is reported and adds nothing.
+    void Open2Click();
+    // Writes the document to FileName (Save As when it has none). A save run
+    // from code also puts the file at the top of the recent files.
+    SaveResult SaveAExecute(bool FromCode);
+    // Asks for a name and a type, then saves there.
+    SaveResult SaveAs1Click();
+    // Puts FileName at the top of the recent files; the menu follows through
+    // recentFilesChanged. Without a list installed only the signal is sent.
+    void AddRecentFile();
+    void setRecentFiles(RecentFileList* Recent) { m_recent = Recent; }
+
+    // --- undo and redo (SessionUndo.cpp) ---
+    // Starts the history afresh with the WorkBitmap being shown.
+    void ResetUndo();
+    // The steps that finish a change: commit() keeps what is painted
+    // (CleanBitmap := WorkBitmap), reset() drops a preview (WorkBitmap :=
+    // CleanBitmap), PushUndo() then records the committed state: the image
+    // record and its thumbnail are refreshed first and Modified is set.
+    void commit();
+    void reset();
+    void PushUndo();
+    // Ctrl+Z / Ctrl+Shift+Z; nothing happens while there is nowhere to go.
+    void UndoAExecute();
+    void RedoAExecute();
+
+    // --- the edit transaction (SessionEdit.cpp) ---
+    // Every change of the active image ends here, whoever made it (a tool,
+    // colour replacement, and later effects, paste, resize and the format
+    // change): the committed state is snapped to the palette of a palette
+    // image when SnapToPalette says so, then recorded (PushUndo, which
+    // refreshes the record and its thumbnail).
+    void finishEdit(bool SnapToPalette);
+    // Change applied to the committed state in one step: reset, Change on
+    // the WorkBitmap, commit, finishEdit, repaint.
+    void applyEdit(const std::function<void(TBitmap32&)>& Change, bool SnapToPalette);
+    // FitToPalette: snaps the committed image to the palette of a 2-, 16- or
+    // 256-colour image, copies it back into the WorkBitmap and refreshes the
+    // record; nothing for true colour.
+    void snapToPalette();
+    const UndoHistory& undoHistory() const { return m_undo; }
+
+    // --- the image list (SessionImages.cpp) ---
+    // The active image's record and list thumbnail take the CleanBitmap.
+    void RefreshThumbnail();
+    // Makes the image at Selected active (a double click on the list, or
+    // Forced after the list changed). Without Forced, choosing the active
+    // image again does nothing.
+    void ActivateImage(int Selected, bool Forced);
+    // Who answers the "New Icon" dialog; without one NewIAExecute does nothing.
+    void setNewIconPrompt(NewIconPrompt* Prompt) { m_newIconPrompt = Prompt; }
+    void NewIAExecute();
+    // Appends a blank image of the chosen size and format and activates it.
+    void appendNewImage(const NewIconChoice& Choice);
+    void RemoveIAExecute();
+    void Duplicate1Click();
+    // Exchange the active image with its neighbour above / below.
+    void IUBClick();
+    void IDBClick();
+
+    // --- the colours (SessionColours.cpp) ---
+    // The two drawing colours as the colours panel edits them; setColours
+    // also gives the WorkBitmap its PenColor and BrushColor.
+    ColourState colours() const;
+    void setColours(const ColourState& State);
+    // The palette box: the active image's palette or colour chart and the
+    // transparent/inverted row.
+    const ColoursBox& coloursBox() const { return m_coloursBox; }
+    void RebuildColoursBox();
+    void ColorsBoxMouseDown(int X, int Y, Qt::MouseButton Button);
+    // A click on the foreground or background swatch: the right button swaps
+    // the colours, any other asks the colour dialog.
+    void pecolMouseDown(ColourSlot Slot, Qt::MouseButton Button);
+    // The Options menu's Transparent, Inverted and Grid Color commands.
+    void chooseDisplayColour(DisplayColour Which);
+    // The tool-panel buttons that recolour the committed image.
+    void changecolClick();
+    void colcovertClick();
+
+    // --- the painting tools (SessionTools.cpp) ---
+    // The tools' context, their mouse protocol and their options.
+    SessionTools& tools() { return *m_tools; }
+
+    // --- what the window shows ---
+    QString windowCaption() const;
+    CommandStates commandStates() const { return m_states; }
+    void setModified(bool Modified) { m_document.Modified = Modified; }
+    // StatusSink: text for the status bar's first panel.
+    void showStatus(const QString& Text) override;
+    // Recomputes the enabled states that follow the document and announces a
+    // change.
+    void updateCommandStates();
+    void setUndoStates(bool CanUndo, bool CanRedo);
+
+signals:
+    void captionChanged(const QString& Caption);
+    // The whole image list was replaced (New, Open): the list view rebuilds.
+    void imagesReplaced();
+    // Another image (or a new document) became active; the working copies
+    // hold it: the view lays itself out again, the format menu and the
+    // colours panel follow its format.
+    void activeImageChanged();
+    // The working copies changed: the view repaints.
+    void workChanged();
+    void commandStatesChanged(const CommandStates& States);
+    void statusText(const QString& Text);
+    // A display setting changed (grid, colours, alpha range, font).
+    void settingsChanged();
+    // A new or opened document is about to replace the current one: the
+    // pencil tool is selected and any floating selection is discarded.
+    void openingDocument();
+    // The recent files changed: the File menu rebuilds them.
+    void recentFilesChanged();
+    // The caption or thumbnail of the list item Index changed.
+    void imageItemChanged(int Index);
+    // The WorkBitmap took another size or format: the view refits its zoom.
+    void workResized();
+    // The active image took another format: the format menu follows.
+    void formatChanged();
+    // The drawing colours or their alphas changed: the swatches follow.
+    void coloursChanged();
+    // The palette box was rebuilt: the colours panel resizes and repaints.
+    void coloursBoxChanged();
+
+private:
+    PalettePicture readColourChart();
+    void loadWorkingCopies(const TBitmap32& Pixels);
+    void showOpenedDocument();
+    void showUndoNode(const UndoNode& Node);
+    void fitColoursToPalette();
+    void storeWorkIntoActive();
+    void dropFloatingSelection();
+    // Gives up a curve or polygon still being clicked into place, before its
+    // preview could be taken for the image.
+    void endPendingShape();
+    void discardFloatingSelection();
+
+    Prompter& m_prompter;
+    TColor32 m_foreground = 0xFF000000u;
+    TColor32 m_background = 0x00000000u;
+    QString m_programFolder;
+    IconDocument m_document;
+    TBitmap32 m_workBitmap{1, 1};
+    TBitmap32 m_cleanBitmap{1, 1};
+    ProgramSettings m_settings;
+    CommandStates m_states;
+    SaveHandler m_save;
+    RecentFileList* m_recent = nullptr;
+    UndoHistory m_undo;
+    ColoursBox m_coloursBox;
+    NewIconPrompt* m_newIconPrompt = nullptr;
+    std::unique_ptr<SessionTools> m_tools;
+};

@@ -1,0 +1,64 @@
+#include "session/EditSession.h"
+
+#include "document/ImageCaption.h"
+
+// The history belongs to one activation of one image: it starts over, with
+// the state being shown, whenever another image is shown.
+void EditSession::ResetUndo() {
+    m_undo.setUndoMax(m_settings.UndoMax);
+    m_undo.ResetUndo(m_workBitmap, m_document.ActiveImage());
+    setUndoStates(false, false);
+}
+
+void EditSession::commit() {
+    m_cleanBitmap.Assign(m_workBitmap);
+}
+
+void EditSession::reset() {
+    m_workBitmap.Assign(m_cleanBitmap);
+}
+
+void EditSession::PushUndo() {
+    // The record is what Save writes: every recorded change reaches it here.
+    RefreshThumbnail();
+    // A level lowered since the last change trims the history only now.
+    m_undo.setUndoMax(m_settings.UndoMax);
+    m_undo.PushUndo(m_workBitmap, m_document.ActiveImage());
+    setUndoStates(m_undo.canUndo(), false);
+    setModified(true);
+}
+
+void EditSession::UndoAExecute() {
+    if (!m_undo.canUndo()) return;
+    endPendingShape();
+    // A floating selection is not part of any entry: it goes away unmerged,
+    // so a lifted and moved selection is undone with the change before it.
+    discardFloatingSelection();
+    if (const UndoNode* node = m_undo.UndoAExecute()) showUndoNode(*node);
+}
+
+void EditSession::RedoAExecute() {
+    if (!m_undo.canRedo()) return;
+    endPendingShape();
+    discardFloatingSelection();
+    if (const UndoNode* node = m_undo.RedoAExecute()) showUndoNode(*node);
+}
+
+void EditSession::showUndoNode(const UndoNode& Node) {
+    IconImage& image = m_document.ActiveImage();
+    const UndoRestore restored = restoreUndoNode(Node, m_workBitmap, m_cleanBitmap, image);
+    setUndoStates(m_undo.canUndo(), m_undo.canRedo());
+    if (restored.SizeChanged || !restored.SameFormat) {
+        image.Caption = ImageCaption(m_workBitmap.Width, m_workBitmap.Height, image.Format);
+        emit workResized();
+    }
+    setModified(true);
+    RefreshThumbnail();
+    RebuildColoursBox();
+    if (!restored.SameFormat) {
+        updateCommandStates();
+        if (image.Format < 24) fitColoursToPalette();
+        emit formatChanged();
+    }
+    emit workChanged();
+}

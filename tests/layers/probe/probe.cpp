@@ -1,0 +1,1 @@
+int probe() { return 0; }
