@@ -45,6 +45,8 @@ TavroItemLayout layoutTavroItem(const QRect& R, const TavroItemKind& Kind) {
     // Mirrored exactly, so the right-to-left box stays inside the item.
     out.CheckBox = rtl ? box(right - checkW + 1, top + 1, right - 1, bottom - 1)
                        : box(left + 1, top + 1, left + checkW - 1, bottom - 1);
+    out.FilledCheckBox = rtl ? box(right - 8 + 1, top + 1, right - 1, bottom - 1)
+                             : box(left + 1, top + 1, left + 8 - 1, bottom - 1);
     const int y = top / 2 + bottom / 2;
     out.Separator = rtl ? QLine(tl - 12, y, tr, y) : QLine(tl, y, tr + 12, y);
     return out;

@@ -18,6 +18,9 @@ struct TavroItemLayout {
     QRect GlyphColumn; // empty when there is none
     QPoint GlyphPos;
     QRect CheckBox;
+    // An item with no glyph of its own gets a small filled box instead, so
+    // that checked and unchecked differ in a menu that has an image list.
+    QRect FilledCheckBox;
     QLine Separator;
 };
 

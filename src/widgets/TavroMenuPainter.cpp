@@ -89,8 +89,9 @@ void drawTavroItem(QPainter& P, const QRect& R, const TavroItemFacts& Item,
     if (Item.Checked && !kind.Bar) {
         const QColor colour = Item.Selected ? Look.SelectedCheckColor : Look.CheckColor;
         P.setPen(colour);
-        P.setBrush(images ? QBrush(Qt::NoBrush) : QBrush(colour));
-        drawBox(P, layout.CheckBox, Look);
+        const bool framesGlyph = images && !Item.Glyph.isNull();
+        P.setBrush(framesGlyph ? QBrush(Qt::NoBrush) : QBrush(colour));
+        drawBox(P, framesGlyph ? layout.CheckBox : layout.FilledCheckBox, Look);
     }
     if (Item.Separator) {
         P.setPen(Look.LineColor);

@@ -144,10 +144,17 @@ TEST_F(TavroMenuDraw, UnselectedItemsKeepTheirGlyphColumnAndPlainGlyph) {
     EXPECT_EQ(draw(item(false, false)).pixelColor(100, 2), look.BackColor);
 }
 
-TEST_F(TavroMenuDraw, CheckWithoutImageListIsAFilledNarrowBox) {
+TEST_F(TavroMenuDraw, CheckWithoutGlyphIsAFilledNarrowBox) {
+    // No image list at all, and an item without glyph in a menu that has one
+    // (Toolbar, Status bar): checked must not look like unchecked.
     const QImage img = draw(item(false, true, false));
     EXPECT_EQ(img.pixelColor(4, 12), look.CheckColor);
     EXPECT_EQ(img.pixelColor(8, 12), look.BackColor);
+    TavroItemFacts f = item(false, true);
+    f.Glyph = QImage();
+    const QImage listed = draw(f);
+    EXPECT_EQ(listed.pixelColor(4, 12), look.CheckColor);
+    EXPECT_EQ(listed.pixelColor(10, 12), look.ImageBackColor);
 }
 
 TEST_F(TavroMenuDraw, DisabledItemIsGreyEvenWhenSelected) {
