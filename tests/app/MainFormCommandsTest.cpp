@@ -164,7 +164,7 @@ TEST_F(MainFormTest, CommandsHaveTheirShortcutsHintsAndStates) {
         {"Duplicate1", "", "Creates a copy of active image.", true},
         {"Resize1", "", "Changes the size of active image.", false},
         {"PalA", "", "Configures active image palette.", false},
-        {"PreviewA", "Ctrl+P", "Previews active image.", false},
+        {"PreviewA", "Ctrl+P", "Previews active image.", true},
         {"Invert1", "Alt+I", "Inverts red, green and blue channels of the image/selection.", false},
         {"AddColorNoisewithAlpha1", "Alt+F",
          "Adds noise with random 32bit colors to the image/selection.", false},

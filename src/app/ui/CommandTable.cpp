@@ -97,7 +97,7 @@ std::vector<CommandRow> makeTable() {
                 Flag::FollowsSession),
         separator("Icon1"),
         command("PreviewA", "Icon1", "&Preview", "Preview|Previews active image.", "Ctrl+P",
-                nullptr, M::Preview, 4),
+                [](TMainForm& Form, QAction*) { Form.PreviewAExecute(); }, M::Preview, 4),
 
         menu("Effects1", nullptr, "&Effects"),
         command("Invert1", "Effects1", "&Invert Colors",

@@ -9,6 +9,7 @@
 #include "app/ui/ULForm.h"
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
+#include "widgets/TavroMenu.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -47,6 +48,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     buildPanels();
     buildCommands();
     buildToolBar();
+    TTavroMenu::installOnMainMenu(menuBar(), MenuImageList::ImageSize);
     m_statusBar = new StatusPanels(this);
     setStatusBar(m_statusBar);
     connectSession();

@@ -20,6 +20,7 @@ class QToolBar;
 class ShellOpener;
 class StatusPanels;
 class TAboutBox;
+class TPrvFrm;
 class TULForm;
 class ToolsUi;
 class WorkView;
@@ -84,6 +85,7 @@ public:
     void HelpAExecute();
     void VisitHomepage1Click();
     void About1Click();
+    void PreviewAExecute();
 
     // --- recent files (MainFormFiles.cpp) ---
     void RefreshRecentMenu();
@@ -145,6 +147,7 @@ private:
     QFrame* m_opsPanel = nullptr;
     TULForm* m_ulForm = nullptr;
     TAboutBox* m_aboutBox = nullptr;
+    TPrvFrm* m_prvFrm = nullptr;
     std::unique_ptr<RecentMenu> m_recentMenu;
     ProgramCursors m_cursors;
     ToolsUi* m_toolsUi = nullptr;

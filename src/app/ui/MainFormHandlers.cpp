@@ -3,6 +3,7 @@
 #include "app/ShellOpener.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/ULForm.h"
+#include "images/ui/PreviewForm.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,6 +61,15 @@ void TMainForm::VisitHomepage1Click() {
     if (!m_shell.openUrl(url))
         m_prompter.message(tr("No web browser could be started to open %1.").arg(url),
                            MessageKind::Error, mbOK);
+}
+
+void TMainForm::PreviewAExecute() {
+    if (!m_prvFrm) {
+        m_prvFrm = new TPrvFrm(m_prompter, this);
+        m_prvFrm->setMagnifierCursor(m_cursors.cursor(33));
+    }
+    m_prvFrm->execute(m_session->CleanBitmap(), m_session->ActiveImage().Format,
+                      m_session->transparency(), m_session->customColours());
 }
 
 void TMainForm::About1Click() {

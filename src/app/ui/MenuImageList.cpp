@@ -1,5 +1,7 @@
 #include "app/ui/MenuImageList.h"
 
+#include "widgets/DisabledGlyph.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -238,7 +240,7 @@ const QImage& MenuImageList::image(int Index) const {
 
 QIcon MenuImageList::icon(int Index) const {
     const QImage& img = image(Index);
-    return img.isNull() ? QIcon() : QIcon(QPixmap::fromImage(img));
+    return img.isNull() ? QIcon() : iconWithDisabledGlyph(img);
 }
 
 void MenuImageList::setImage(int Index, const QImage& Image) {
