@@ -3,7 +3,7 @@
 #include "images/ui/PreviewColours.h"
 #include "session/CustomColours.h"
 #include "document/IconImage.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 #include "pixel/TBitmap32.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/IconImage.h"
-#include "document/Transparency.h"
+#include "document/file/Transparency.h"
 #include "pixel/TBitmap32.h"
 
 #include <QColor>
