@@ -11,6 +11,7 @@
 #include "session/ColourEditing.h"
 #include "session/CommandStates.h"
 #include "session/ProgramSettings.h"
+#include "session/RecentOpening.h"
 #include "session/Prompter.h"
 #include "session/SaveResult.h"
 
@@ -29,7 +30,8 @@ class SessionTools;
 // the two working copies of the active image, the program-wide settings and
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
-class EditSession : public QObject, public StatusSink, public ColourEditing {
+class EditSession : public QObject, public StatusSink, public ColourEditing,
+                    public RecentOpening {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -54,7 +56,7 @@ public:
     // The window's own values, handed over before the settings are saved.
     void setWindowValues(const QRect& Bounds, bool ToolBarShown, bool StatusBarShown,
                          int IconsWidth);
-    TransparencySettings transparency() const;
+    TransparencySettings transparency() const override;
     void setUndoMax(int UndoMax);
     void setTraRange(int TraRange);
     void setGridShown(bool Shown);
@@ -87,7 +89,7 @@ public:
     // is read next: one that cannot be read is reported and leaves the
     // document, its unsaved changes and its undo history as they were. Only
     // then comes the "Save changes?" question.
-    void OpenAExecute(bool FromCode, const QString& Path = QString());
+    void OpenAExecute(bool FromCode, const QString& Path = QString()) override;
     // Adds the images of a chosen file after the document's own; a file that
     // cannot be read is reported and adds nothing.
     void Open2Click();
@@ -99,7 +101,7 @@ public:
     // Puts FileName at the top of the recent files; the menu follows through
     // recentFilesChanged. Without a list installed only the signal is sent.
     void AddRecentFile();
-    void setRecentFiles(RecentFileList* Recent) { m_recent = Recent; }
+    void setRecentFiles(RecentFileList* Recent) override { m_recent = Recent; }
 
     // --- undo and redo (SessionUndo.cpp) ---
     // Starts the history afresh with the WorkBitmap being shown.

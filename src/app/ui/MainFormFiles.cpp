@@ -10,6 +10,8 @@ void TMainForm::bindFileCommands() {
     EditSession* s = m_session.get();
     m_recentMenu = std::make_unique<RecentMenu>(m_commands, m_menuImages, *s,
                                                 [] { return openSettingsStore(); });
+    connect(s, &EditSession::recentFilesChanged, m_recentMenu.get(),
+            &RecentMenu::RefreshRecentMenu);
     // "Save changes?" answered Yes runs the Save command from code.
     s->setSaveHandler([s] { return s->SaveAExecute(true); });
 

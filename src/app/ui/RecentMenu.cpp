@@ -3,7 +3,7 @@
 #include "app/RecentIcon.h"
 #include "app/ui/MainCommands.h"
 #include "app/ui/MenuImageList.h"
-#include "session/EditSession.h"
+#include "session/RecentOpening.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -23,12 +23,11 @@ QImage withClearBackground(const QImage& Icon) {
 
 } // namespace
 
-RecentMenu::RecentMenu(MainCommands& Commands, MenuImageList& Images, EditSession& Session,
+RecentMenu::RecentMenu(MainCommands& Commands, MenuImageList& Images, RecentOpening& Session,
                        RecentFiles::StoreOpener OpenStore, QObject* Parent)
     : QObject(Parent), m_commands(Commands), m_images(Images), m_session(Session),
       m_recent(std::move(OpenStore), &m_desktop) {
     m_session.setRecentFiles(&m_recent);
-    connect(&m_session, &EditSession::recentFilesChanged, this, &RecentMenu::RefreshRecentMenu);
 }
 
 RecentMenu::~RecentMenu() {

@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-class EditSession;
+class RecentOpening;
 class MenuImageList;
 class QAction;
 class MainCommands;
@@ -13,11 +13,12 @@ class MainCommands;
 // The four recent-file items of the File menu and the separator N2 after
 // them, rebuilt from the settings store at the first activation and whenever
 // the list changes. Each item shows its file's own icon, 24 x 24, in menu
-// image slots 20 to 23.
+// image slots 20 to 23. The window connects the session's change signal to
+// RefreshRecentMenu.
 class RecentMenu : public QObject {
     Q_OBJECT
 public:
-    RecentMenu(MainCommands& Commands, MenuImageList& Images, EditSession& Session,
+    RecentMenu(MainCommands& Commands, MenuImageList& Images, RecentOpening& Session,
                RecentFiles::StoreOpener OpenStore, QObject* Parent = nullptr);
     ~RecentMenu() override;
 
@@ -36,7 +37,7 @@ public:
 private:
     MainCommands& m_commands;
     MenuImageList& m_images;
-    EditSession& m_session;
+    RecentOpening& m_session;
     XbelRecentDocuments m_desktop;
     RecentFiles m_recent;
 };
