@@ -10,6 +10,7 @@
 #include "pixel/TBitmap32.h"
 #include "session/ColourEditing.h"
 #include "session/CommandStates.h"
+#include "session/ImageListEditing.h"
 #include "session/ProgramSettings.h"
 #include "session/RecentOpening.h"
 #include "session/Prompter.h"
@@ -31,7 +32,7 @@ class SessionTools;
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
 class EditSession : public QObject, public StatusSink, public ColourEditing,
-                    public RecentOpening {
+                    public ImageListEditing, public RecentOpening {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -42,7 +43,7 @@ public:
     const QString& ProgramFolder() const { return m_programFolder; }
 
     IconDocument& document() { return m_document; }
-    const IconDocument& document() const { return m_document; }
+    const IconDocument& document() const override { return m_document; }
     IconImage& ActiveImage() { return m_document.ActiveImage(); }
     // What the tools paint into, strokes in progress included.
     TBitmap32& WorkBitmap() override { return m_workBitmap; }
@@ -137,7 +138,7 @@ public:
     // Makes the image at Selected active (a double click on the list, or
     // Forced after the list changed). Without Forced, choosing the active
     // image again does nothing.
-    void ActivateImage(int Selected, bool Forced);
+    void ActivateImage(int Selected, bool Forced) override;
     // Who answers the "New Icon" dialog; without one NewIAExecute does nothing.
     void setNewIconPrompt(NewIconPrompt* Prompt) { m_newIconPrompt = Prompt; }
     void NewIAExecute();
@@ -146,8 +147,8 @@ public:
     void RemoveIAExecute();
     void Duplicate1Click();
     // Exchange the active image with its neighbour above / below.
-    void IUBClick();
-    void IDBClick();
+    void IUBClick() override;
+    void IDBClick() override;
 
     // --- the colours (SessionColours.cpp) ---
     // The two drawing colours as the colours panel edits them; setColours

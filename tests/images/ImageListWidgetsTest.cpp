@@ -27,6 +27,7 @@ protected:
         s.appendNewImage({48, 24, 32});
         panel.resize(121, 430);
         list = new ImageListPanel(s, &panel);
+        connectImageList(list, s);
         panel.show();
     }
     QListView* view() { return list->IconsList(); }

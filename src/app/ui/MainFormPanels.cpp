@@ -11,6 +11,7 @@
 void TMainForm::bindPanelCommands() {
     EditSession* s = m_session.get();
     m_imageList = new ImageListPanel(*s, m_iconsPanel);
+    connectImageList(m_imageList, *s);
     m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
     s->setNewIconPrompt(&m_newIconDialog);
 

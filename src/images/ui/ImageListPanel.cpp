@@ -30,7 +30,7 @@ QToolButton* moveButton(QWidget* Parent, const char* Name, ArrowDirection Direct
 
 } // namespace
 
-ImageListPanel::ImageListPanel(EditSession& Session, QWidget* IconsPanel)
+ImageListPanel::ImageListPanel(ImageListEditing& Session, QWidget* IconsPanel)
     : QObject(IconsPanel), m_session(Session) {
     auto* layout = new QVBoxLayout(IconsPanel);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -67,9 +67,6 @@ ImageListPanel::ImageListPanel(EditSession& Session, QWidget* IconsPanel)
     applyHint(m_list, tr("Double click to select icon."));
 
     m_model = new IconListModel(Session.document(), this);
-    connect(&Session, &EditSession::imagesReplaced, m_model, &IconListModel::rebuild);
-    connect(&Session, &EditSession::imageItemChanged, m_model, &IconListModel::itemChanged);
-    connect(&Session, &EditSession::activeImageChanged, m_model, &IconListModel::activeChanged);
     m_list->setModel(m_model);
 
     layout->addWidget(m_up);
@@ -83,7 +80,6 @@ ImageListPanel::ImageListPanel(EditSession& Session, QWidget* IconsPanel)
     connect(m_up, &QToolButton::clicked, this, &ImageListPanel::IUBClick);
     connect(m_down, &QToolButton::clicked, this, &ImageListPanel::IDBClick);
     connect(m_model, &IconListModel::rebuilt, this, &ImageListPanel::selectActive);
-    connect(&Session, &EditSession::activeImageChanged, this, &ImageListPanel::selectActive);
     selectActive();
 }
 
@@ -116,4 +112,15 @@ void ImageListPanel::selectActive() {
     const QModelIndex i = m_model->index(m_session.document().activeIndex());
     m_list->setCurrentIndex(i);
     m_list->scrollTo(i);
+}
+
+void connectImageList(ImageListPanel* List, EditSession& Session) {
+    IconListModel* model = List->model();
+    QObject::connect(&Session, &EditSession::imagesReplaced, model, &IconListModel::rebuild);
+    QObject::connect(&Session, &EditSession::imageItemChanged, model,
+                     &IconListModel::itemChanged);
+    QObject::connect(&Session, &EditSession::activeImageChanged, model,
+                     &IconListModel::activeChanged);
+    QObject::connect(&Session, &EditSession::activeImageChanged, List,
+                     &ImageListPanel::selectActive);
 }

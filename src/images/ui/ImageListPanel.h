@@ -3,6 +3,7 @@
 #include <QObject>
 
 class EditSession;
+class ImageListEditing;
 class IconListModel;
 class QListView;
 class QToolButton;
@@ -13,14 +14,15 @@ class QWidget;
 // A double click on an item, or Enter, edits that image; a single click or
 // the arrow keys only move the highlight.
 // The list always selects the active image again after the session changed
-// the list or the active image.
+// the list or the active image: the window connects the session's signals to
+// the model and to selectActive through connectImageList.
 class ImageListPanel : public QObject {
     Q_OBJECT
 public:
     static constexpr int IconSize = 32;
 
     // Fills IconsPanel, which must not have a layout yet.
-    ImageListPanel(EditSession& Session, QWidget* IconsPanel);
+    ImageListPanel(ImageListEditing& Session, QWidget* IconsPanel);
 
     QToolButton* IUB() const { return m_up; }
     QListView* IconsList() const { return m_list; }
@@ -32,15 +34,21 @@ public:
     void IUBClick();
     void IDBClick();
 
+    // Highlights the active image and scrolls it into view.
+    void selectActive();
+
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    void selectActive();
 
-    EditSession& m_session;
+    ImageListEditing& m_session;
     QToolButton* m_up = nullptr;
     QListView* m_list = nullptr;
     QToolButton* m_down = nullptr;
     IconListModel* m_model = nullptr;
 };
+
+// Keeps List in step with the session: its model follows the image list and
+// the active image, and the list highlights the active image again.
+void connectImageList(ImageListPanel* List, EditSession& Session);
