@@ -12,9 +12,10 @@
 #include "session/CommandStates.h"
 #include "session/ImageListEditing.h"
 #include "session/ProgramSettings.h"
-#include "session/RecentOpening.h"
 #include "session/Prompter.h"
+#include "session/RecentOpening.h"
 #include "session/SaveResult.h"
+#include "session/ToolEditing.h"
 
 #include <QFont>
 #include <QObject>
@@ -32,7 +33,7 @@ class SessionTools;
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
 class EditSession : public QObject, public StatusSink, public ColourEditing,
-                    public ImageListEditing, public RecentOpening {
+                    public ImageListEditing, public RecentOpening, public ToolEditing {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -69,8 +70,8 @@ public:
     // The two drawing colours with their alphas; they start as opaque black
     // and transparent black on every run. Setting one goes through
     // setColours, so the pens and the swatches follow.
-    TColor32 ForegroundColor32() const { return m_foreground; }
-    TColor32 BackgroundColor32() const { return m_background; }
+    TColor32 ForegroundColor32() const override { return m_foreground; }
+    TColor32 BackgroundColor32() const override { return m_background; }
     void setForegroundColor32(TColor32 Color);
     void setBackgroundColor32(TColor32 Color);
 
@@ -171,7 +172,7 @@ public:
 
     // --- the painting tools (SessionTools.cpp) ---
     // The tools' context, their mouse protocol and their options.
-    SessionTools& tools() { return *m_tools; }
+    SessionTools& tools() override { return *m_tools; }
 
     // --- what the window shows ---
     QString windowCaption() const;

@@ -5,17 +5,17 @@
 #include "canvas/ui/ToolsPanel.h"
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
-#include "session/EditSession.h"
 #include "session/SessionTools.h"
+#include "session/ToolEditing.h"
 
 #include <QCoreApplication>
 #include <QStatusTipEvent>
 
-ToolsUi::ToolsUi(EditSession& Session, QWidget* ToolsPanelFrame, QWidget* OpsPanel, WorkView* Work,
+ToolsUi::ToolsUi(ToolEditing& Session, QWidget* ToolsPanelFrame, QWidget* OpsPanel, WorkView* Work,
                  CursorLookup Cursors, QObject* Parent)
     : QObject(Parent), m_session(Session.tools()), m_work(Work), m_cursors(std::move(Cursors)) {
     m_tools = new ToolsPanel(ToolsPanelFrame, m_session);
-    EditSession* session = &Session;
+    ToolEditing* session = &Session;
     m_panels = new OptionPanels(OpsPanel, m_session, [session] {
         return DrawingColours{session->ForegroundColor32(), session->BackgroundColor32()};
     });

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-class EditSession;
+class ToolEditing;
 class OptionPanels;
 class QWidget;
 class SessionTools;
@@ -21,7 +21,7 @@ public:
     // The cursor registered under a number (21 to 33).
     using CursorLookup = std::function<QCursor(int)>;
 
-    ToolsUi(EditSession& Session, QWidget* ToolsPanelFrame, QWidget* OpsPanel, WorkView* Work,
+    ToolsUi(ToolEditing& Session, QWidget* ToolsPanelFrame, QWidget* OpsPanel, WorkView* Work,
             CursorLookup Cursors, QObject* Parent = nullptr);
 
     ToolsPanel& tools() const { return *m_tools; }
