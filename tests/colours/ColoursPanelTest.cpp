@@ -53,6 +53,7 @@ protected:
         toolsPanel = new QFrame(&window);
         toolsPanel->setGeometry(0, 0, 60, 460);
         panel = new ColoursPanel(s, colorsPanel, toolsPanel);
+        connectColoursPanel(panel, s);
         panel->setScreenPointer(pointer);
         window.resize(800, 460);
         window.show();

@@ -13,6 +13,7 @@ void TMainForm::bindPanelCommands() {
     m_imageList = new ImageListPanel(*s, m_iconsPanel);
     connectImageList(m_imageList, *s);
     m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
+    connectColoursPanel(m_coloursPanel, *s);
     s->setNewIconPrompt(&m_newIconDialog);
 
     connect(s, &EditSession::workResized, m_work, &WorkView::zoomToFit);

@@ -42,20 +42,15 @@ QToolButton* toolButton(QWidget* Parent, const char* Name, QPoint Pos, const QIc
 
 } // namespace
 
-ColoursPanel::ColoursPanel(EditSession& Session, QWidget* ColorsPanel, QWidget* ToolsPanel)
+ColoursPanel::ColoursPanel(ColourEditing& Session, QWidget* ColorsPanel, QWidget* ToolsPanel)
     : QObject(ColorsPanel), m_session(Session), m_colorsPanel(ColorsPanel) {
     m_box = new ColoursBoxView(Session, ColorsPanel);
     m_box->move(BoxLeft, BoxTop);
     m_traLbl = markerLabel(ColorsPanel, "TraLbl", tr("Transparent\nColor"));
     m_invLbl = markerLabel(ColorsPanel, "InvLbl", tr("Inverted\nColor"));
     m_alph = new AlphaSliderView(Session, m_screenPointer, ColorsPanel);
-    connect(&Session, &EditSession::coloursChanged, m_alph, &AlphaSliderView::followColours);
 
     m_swatches = new ColourSwatches(Session, ToolsPanel);
-    connect(&Session, &EditSession::coloursChanged, m_swatches, &ColourSwatches::refresh);
-    // Opening a file snaps the colours to the new image's palette without
-    // announcing it separately.
-    connect(&Session, &EditSession::activeImageChanged, m_swatches, &ColourSwatches::refresh);
     m_swatches->move(ColspanPos);
     m_changecol = toolButton(ToolsPanel, "changecol", ChangecolPos, changeColourGlyph(),
                              tr("Change Color F to B|Click to change colors."));
@@ -66,14 +61,8 @@ ColoursPanel::ColoursPanel(EditSession& Session, QWidget* ColorsPanel, QWidget* 
 
     connect(m_box, &ColoursBoxView::readout, this, &ColoursPanel::readout);
     connect(m_swatches, &ColourSwatches::readout, this, &ColoursPanel::readout);
-    connect(m_changecol, &QToolButton::clicked, &Session, &EditSession::changecolClick);
-    connect(m_colcovert, &QToolButton::clicked, &Session, &EditSession::colcovertClick);
-    connect(&Session, &EditSession::coloursBoxChanged, this, &ColoursPanel::layoutBox);
-    // New and Open show another image without rebuilding the box themselves.
-    connect(&Session, &EditSession::activeImageChanged, &Session, &EditSession::RebuildColoursBox);
 
     ColorsPanel->installEventFilter(this);
-    Session.RebuildColoursBox();
     placeAlph();
 }
 
@@ -109,4 +98,25 @@ void ColoursPanel::placeAlph() {
 bool ColoursPanel::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == m_colorsPanel && Event->type() == QEvent::Resize) placeAlph();
     return QObject::eventFilter(Watched, Event);
+}
+
+void connectColoursPanel(ColoursPanel* Panel, EditSession& Session) {
+    QObject::connect(&Session, &EditSession::coloursChanged, Panel->Alph(),
+                     &AlphaSliderView::followColours);
+    QObject::connect(&Session, &EditSession::coloursChanged, Panel->colspan(),
+                     &ColourSwatches::refresh);
+    // Opening a file snaps the colours to the new image's palette without
+    // announcing it separately.
+    QObject::connect(&Session, &EditSession::activeImageChanged, Panel->colspan(),
+                     &ColourSwatches::refresh);
+    QObject::connect(Panel->changecol(), &QToolButton::clicked, &Session,
+                     &EditSession::changecolClick);
+    QObject::connect(Panel->colcovert(), &QToolButton::clicked, &Session,
+                     &EditSession::colcovertClick);
+    QObject::connect(&Session, &EditSession::coloursBoxChanged, Panel,
+                     &ColoursPanel::layoutBox);
+    // New and Open show another image without rebuilding the box themselves.
+    QObject::connect(&Session, &EditSession::activeImageChanged, &Session,
+                     &EditSession::RebuildColoursBox);
+    Session.RebuildColoursBox();
 }

@@ -7,6 +7,7 @@
 class AlphaSliderView;
 class ColourSwatches;
 class ColoursBoxView;
+class ColourEditing;
 class EditSession;
 class QLabel;
 class QToolButton;
@@ -26,7 +27,7 @@ public:
     static constexpr QPoint ChangecolPos{2, 226};
     static constexpr QPoint ColcovertPos{30, 226};
 
-    ColoursPanel(EditSession& Session, QWidget* ColorsPanel, QWidget* ToolsPanel);
+    ColoursPanel(ColourEditing& Session, QWidget* ColorsPanel, QWidget* ToolsPanel);
 
     ColoursBoxView* ColorsBox() const { return m_box; }
     QLabel* TraLbl() const { return m_traLbl; }
@@ -38,6 +39,8 @@ public:
 
     // Where the alpha slider moves the mouse pointer (tests record it).
     void setScreenPointer(ScreenPointer& Pointer);
+    // Places the marker labels under the box the session built.
+    void layoutBox();
 
 signals:
     // The status bar's colour readouts: "r,g,b" and "#RRGGBB", both empty
@@ -48,10 +51,9 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    void layoutBox();
     void placeAlph();
 
-    EditSession& m_session;
+    ColourEditing& m_session;
     QWidget* m_colorsPanel;
     QtScreenPointer m_screenPointer;
     ColoursBoxView* m_box = nullptr;
@@ -62,3 +64,8 @@ private:
     QToolButton* m_changecol = nullptr;
     QToolButton* m_colcovert = nullptr;
 };
+
+// Keeps Panel in step with the session: the slider and swatches follow the
+// colours, the two buttons run their commands, and the box is rebuilt, now
+// and for every image shown.
+void connectColoursPanel(ColoursPanel* Panel, EditSession& Session);
