@@ -16,6 +16,7 @@
 #include "session/RecentOpening.h"
 #include "session/SaveResult.h"
 #include "session/ToolEditing.h"
+#include "session/WorkDisplay.h"
 
 #include <QFont>
 #include <QObject>
@@ -33,7 +34,8 @@ class SessionTools;
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
 class EditSession : public QObject, public StatusSink, public ColourEditing,
-                    public ImageListEditing, public RecentOpening, public ToolEditing {
+                    public ImageListEditing, public RecentOpening, public ToolEditing,
+                    public WorkDisplay {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -45,14 +47,14 @@ public:
 
     IconDocument& document() { return m_document; }
     const IconDocument& document() const override { return m_document; }
-    IconImage& ActiveImage() { return m_document.ActiveImage(); }
+    IconImage& ActiveImage() override { return m_document.ActiveImage(); }
     // What the tools paint into, strokes in progress included.
     TBitmap32& WorkBitmap() override { return m_workBitmap; }
     // The committed state of the active image.
-    TBitmap32& CleanBitmap() { return m_cleanBitmap; }
+    TBitmap32& CleanBitmap() override { return m_cleanBitmap; }
 
     // --- settings (SessionSettings.cpp) ---
-    const ProgramSettings& settings() const { return m_settings; }
+    const ProgramSettings& settings() const override { return m_settings; }
     // Takes the values read at start-up; the working copies take the font.
     void loadSettings(const ProgramSettings& S);
     // The window's own values, handed over before the settings are saved.

@@ -33,7 +33,7 @@ WorkPanelParts buildWorkPanel(QWidget* WorkPanel) {
     return parts;
 }
 
-WorkViewScene sessionScene(EditSession& Session) {
+WorkViewScene sessionScene(WorkDisplay& Session) {
     const IconImage& active = Session.ActiveImage();
     const ProgramSettings& settings = Session.settings();
     WorkViewScene scene;

@@ -3,6 +3,7 @@
 #include "canvas/RenderWorkView.h"
 
 class EditSession;
+class WorkDisplay;
 class QFrame;
 class QObject;
 class ToolController;
@@ -22,7 +23,7 @@ WorkPanelParts buildWorkPanel(QWidget* WorkPanel);
 
 // What the session shows: its WorkBitmap in the active image's format, with the
 // display settings of the run.
-WorkViewScene sessionScene(EditSession& Session);
+WorkViewScene sessionScene(WorkDisplay& Session);
 
 // Shows the session in Work and keeps it in step: a repaint whenever the
 // working copies or the display settings change, a new layout whenever another
