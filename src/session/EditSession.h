@@ -176,6 +176,15 @@ public:
     // The tools' context, their mouse protocol and their options.
     SessionTools& tools() override { return *m_tools; }
 
+    // --- the floating selection (SessionFloating.cpp) ---
+    // The pixels of the floating selection, or nullptr when there is none:
+    // effects and palette fitting act on it instead of the image.
+    TBitmap32* floatingTarget();
+    // An effect changed the floating selection: it is mapped to the palette
+    // of a palette image, its rectangle follows its new size (left and top
+    // kept) and the view repaints. Nothing is recorded.
+    void finishFloatingEffect();
+
     // --- what the window shows ---
     QString windowCaption() const;
     CommandStates commandStates() const { return m_states; }

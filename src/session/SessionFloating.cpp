@@ -17,3 +17,7 @@
 void EditSession::dropFloatingSelection() {}
 
 void EditSession::discardFloatingSelection() {}
+
+TBitmap32* EditSession::floatingTarget() { return nullptr; }
+
+void EditSession::finishFloatingEffect() {}
