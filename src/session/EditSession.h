@@ -26,6 +26,7 @@
 
 class NewIconPrompt;
 struct NewIconChoice;
+class PalettePrompt;
 class RecentFileList;
 class SessionTools;
 
@@ -176,6 +177,22 @@ public:
     // The tools' context, their mouse protocol and their options.
     SessionTools& tools() override { return *m_tools; }
 
+    // --- colour format and palette (SessionFormat.cpp) ---
+    // The "Image C&olors" entries: the active image takes format F (1, 4, 8,
+    // 24 or 32). Going down to a palette format asks whether the palette is
+    // made from the image's own colours; Cancel, or a default palette that
+    // cannot be read, changes nothing. The change is one undo step. True when
+    // the format changed; the window then shows the checked entry anew.
+    bool rueColorwithAplpha1Click(ColourFormat F);
+    // Who answers the "Configure Palette" dialog; without one PalAExecute
+    // does nothing.
+    void setPalettePrompt(PalettePrompt* Prompt) { m_palettePrompt = Prompt; }
+    void PalAExecute();
+    // The dialog closed with OK: Palette becomes the active image's palette,
+    // the image and the drawing colours are fitted to it, one undo step. A
+    // palette whose size is not the format's is refused with a message.
+    bool paletteConfigured(const PalettePicture& Palette);
+
     // --- the floating selection (SessionFloating.cpp) ---
     // The pixels of the floating selection, or nullptr when there is none:
     // effects and palette fitting act on it instead of the image.
@@ -256,5 +273,6 @@ private:
     UndoHistory m_undo;
     ColoursBox m_coloursBox;
     NewIconPrompt* m_newIconPrompt = nullptr;
+    PalettePrompt* m_palettePrompt = nullptr;
     std::unique_ptr<SessionTools> m_tools;
 };

@@ -27,6 +27,13 @@ void recent(TMainForm& Form, QAction* Sender) {
     Form.Recent4Click(Sender);
 }
 
+// The entry clicked is checked at once; afterwards the check and its glyph
+// show the format the image really has, which after Cancel is the old one.
+void formatChoice(TMainForm& Form, QAction* Sender) {
+    Form.session().rueColorwithAplpha1Click(ColourFormat(Sender->data().toInt()));
+    Form.showFormatChecked(Form.session().ActiveImage().Format);
+}
+
 std::vector<CommandRow> makeTable() {
     const char* emboss = "Applies the Emboss effect";
     return {
@@ -82,18 +89,22 @@ std::vector<CommandRow> makeTable() {
         command("Resize1", "Icon1", "&Resize", "Changes the size of active image.", "", nullptr),
         menu("Color2", "Icon1", "Image C&olors", "Changes the color format of active image."),
         command("N21", "Color2", "&2 Colors (1bit)", "Changes image colors format to 1bit.", "",
-                nullptr, -1, 0, Flag::FormatChoice, 1),
+                formatChoice, -1, 0, Flag::FormatChoice, 1),
         command("N16Colors1", "Color2", "&16 Colors (4bits)",
-                "Changes image colors format to 4bit.", "", nullptr, -1, 0, Flag::FormatChoice, 4),
+                "Changes image colors format to 4bit.", "",
+                formatChoice, -1, 0, Flag::FormatChoice, 4),
         command("N256Color1", "Color2", "2&56 Colors (8bits)",
-                "Changes image colors format to 8bit.", "", nullptr, -1, 0, Flag::FormatChoice, 8),
+                "Changes image colors format to 8bit.", "",
+                formatChoice, -1, 0, Flag::FormatChoice, 8),
         command("reuColors1", "Color2", "&True Color (24bits)",
-                "Changes image colors format to 24bit.", "", nullptr, -1, 0, Flag::FormatChoice, 24),
+                "Changes image colors format to 24bit.", "",
+                formatChoice, -1, 0, Flag::FormatChoice, 24),
         command("rueColorwithAplpha1", "Color2", "True Color with &Alpha (32bits)",
-                "Changes image colors format to 32bit.", "", nullptr, -1, 0, Flag::FormatChoice, 32),
-        // Enabled for palette images; its dialog is not built yet.
+                "Changes image colors format to 32bit.", "",
+                formatChoice, -1, 0, Flag::FormatChoice, 32),
         command("PalA", "Icon1", "&Configure Palette",
-                "Configure Palette|Configures active image palette.", "", nullptr, M::Palette, 4,
+                "Configure Palette|Configures active image palette.", "",
+                [](TMainForm& Form, QAction*) { Form.session().PalAExecute(); }, M::Palette, 4,
                 Flag::FollowsSession),
         separator("Icon1"),
         command("PreviewA", "Icon1", "&Preview", "Preview|Previews active image.", "Ctrl+P",

@@ -55,6 +55,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     bindFileCommands();
     bindPanelCommands();
     m_cursors.load(ProgramFolder);
+    m_paletteDialog.setPickCursor(m_cursors.cursor(26));
     bindTools();
     FormCreate();
 }

@@ -3,6 +3,7 @@
 #include "app/ProgramCursors.h"
 #include "app/ui/MainCommands.h"
 #include "app/ui/MenuImageList.h"
+#include "document/ui/PaletteDialogPrompt.h"
 #include "images/ui/NewIconForm.h"
 #include "session/CommandStates.h"
 #include "session/EditSession.h"
@@ -97,6 +98,7 @@ public:
     ImageListPanel* imageList() const { return m_imageList; }
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
+    PaletteDialogPrompt& paletteDialog() { return m_paletteDialog; }
 
     // --- the painting tools (MainFormTools.cpp) ---
     // The tool buttons, the option panels and the work view's mouse.
@@ -154,6 +156,7 @@ private:
     ImageListPanel* m_imageList = nullptr;
     ColoursPanel* m_coloursPanel = nullptr;
     NewIconDialogPrompt m_newIconDialog{this};
+    PaletteDialogPrompt m_paletteDialog{m_prompter, m_session->ProgramFolder(), this};
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

@@ -15,6 +15,7 @@ void TMainForm::bindPanelCommands() {
     m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
     connectColoursPanel(m_coloursPanel, *s);
     s->setNewIconPrompt(&m_newIconDialog);
+    s->setPalettePrompt(&m_paletteDialog);
 
     connect(s, &EditSession::workResized, m_work, &WorkView::zoomToFit);
     connect(s, &EditSession::formatChanged, this,
