@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 TPalFrm::TPalFrm(Prompter& Prompts, const QString& ProgramFolder, QWidget* Parent)
     : QDialog(Parent), m_editor(Prompts, ProgramFolder) {
@@ -77,6 +78,13 @@ QPushButton* TPalFrm::addButton(const char* Name, const QString& Caption, const 
     b->setGeometry(Place);
     b->setAutoDefault(false);
     applyHint(b, Hint);
+    // The buttons keep their fixed widths; a caption too wide for one in the
+    // desktop's font is written smaller rather than cut off.
+    QFont font = b->font();
+    const int room = Place.width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    while (QFontMetrics(font).horizontalAdvance(Caption) > room && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    b->setFont(font);
     return b;
 }
 
