@@ -20,6 +20,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -27,6 +28,7 @@
 class NewIconPrompt;
 struct NewIconChoice;
 class RecentFileList;
+class SessionEffects;
 class SessionTools;
 
 // The editing state of the one open document for the whole run: the document,
@@ -176,6 +178,9 @@ public:
     // The tools' context, their mouse protocol and their options.
     SessionTools& tools() override { return *m_tools; }
 
+    // --- the effects and the resizing (SessionEffects.cpp) ---
+    SessionEffects& effects() { return *m_effects; }
+
     // --- the floating selection (SessionFloating.cpp) ---
     // The pixels of the floating selection, or nullptr when there is none:
     // effects and palette fitting act on it instead of the image.
@@ -184,6 +189,10 @@ public:
     // of a palette image, its rectangle follows its new size (left and top
     // kept) and the view repaints. Nothing is recorded.
     void finishFloatingEffect();
+    // The floating selection's rectangle moves by Offset; a custom rotation
+    // grows the selection around its centre this way, before
+    // finishFloatingEffect fits the rectangle to the new size.
+    void moveFloatingSelection(QPoint Offset);
 
     // --- what the window shows ---
     QString windowCaption() const;
@@ -257,4 +266,5 @@ private:
     ColoursBox m_coloursBox;
     NewIconPrompt* m_newIconPrompt = nullptr;
     std::unique_ptr<SessionTools> m_tools;
+    std::unique_ptr<SessionEffects> m_effects;
 };

@@ -56,6 +56,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     bindPanelCommands();
     m_cursors.load(ProgramFolder);
     bindTools();
+    bindEffects();
     FormCreate();
 }
 

@@ -3,6 +3,7 @@
 #include "app/ProgramCursors.h"
 #include "app/ui/MainCommands.h"
 #include "app/ui/MenuImageList.h"
+#include "effects/ui/EffectDialogs.h"
 #include "images/ui/NewIconForm.h"
 #include "session/CommandStates.h"
 #include "session/EditSession.h"
@@ -97,6 +98,10 @@ public:
     ImageListPanel* imageList() const { return m_imageList; }
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
+    // The effects' dialogs and the resize dialog.
+    EffectDialogs& effectDialogs() { return m_effectDialogs; }
+    // F10: the menu bar opens on its first menu, for the keyboard.
+    void openMenuBar();
 
     // --- the painting tools (MainFormTools.cpp) ---
     // The tool buttons, the option panels and the work view's mouse.
@@ -125,6 +130,7 @@ private:
     void bindFileCommands();
     void bindTools();
     void bindPanelCommands();
+    void bindEffects();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -154,6 +160,7 @@ private:
     ImageListPanel* m_imageList = nullptr;
     ColoursPanel* m_coloursPanel = nullptr;
     NewIconDialogPrompt m_newIconDialog{this};
+    EffectDialogs m_effectDialogs{this};
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };
