@@ -52,15 +52,15 @@ TEST_F(MainFormEffects, EffectKeysBeatTheMenuTitlesAndF10OpensTheMenuBar) {
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         EXPECT_TRUE(f.work()->delayedRepaintPending());
     }
-    withModal<TRotFrm>(
-        [&] { QTest::keyClick(&f, Qt::Key_O, Qt::AltModifier); },
-        [](TRotFrm& d) { EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Image")); });
-
     QTest::keyClick(&f, Qt::Key_F10);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->objectName(), QStringLiteral("File1"));
     popup->close();
+
+    withModal<TRotFrm>(
+        [&] { QTest::keyClick(&f, Qt::Key_O, Qt::AltModifier); },
+        [](TRotFrm& d) { EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Image")); });
 }
 
 TEST_F(MainFormEffects, DialogEffectAppliesOnOkAsOneStep) {
