@@ -36,7 +36,7 @@ QSpinBox* Tshadform::addEdit(const char* Name, const QString& Caption, int Top, 
     label->adjustSize();
     auto* e = new QSpinBox(this);
     e->setObjectName(QLatin1String(Name));
-    e->setGeometry(44, Top, 53, 22);
+    e->setGeometry(50, Top, 50, 22);
     e->setRange(Min, Max);
     e->setValue(Start);
     applyHint(e, Hint);
