@@ -41,3 +41,17 @@ TBitmap32 ResizedImage(const TBitmap32& Picture, int Width, int Height, ResizeCh
     resized.Blend = true;
     return resized;
 }
+
+QPoint ResizedHotSpot(QPoint HotSpot, QSize Old, QSize New, ResizeChange Change) {
+    int x = HotSpot.x(), y = HotSpot.y();
+    if (Change == ResizeChange::StretchIcon && Old.width() > 0 && Old.height() > 0) {
+        // The pixel the hot spot sits on lands here under nearest-pixel
+        // stretching.
+        x = x * New.width() / Old.width();
+        y = y * New.height() / Old.height();
+    }
+    const auto inside = [](int V, int Side) {
+        return std::clamp(V, 0, std::clamp(Side - 1, 0, 255));
+    };
+    return QPoint(inside(x, New.width()), inside(y, New.height()));
+}

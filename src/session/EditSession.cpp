@@ -1,5 +1,6 @@
 #include "session/EditSession.h"
 
+#include "session/SessionEffects.h"
 #include "session/SessionTools.h"
 
 #include <QFileInfo>
@@ -14,6 +15,7 @@ EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Pare
         return SaveResult::Failed;
     };
     m_tools = std::make_unique<SessionTools>(*this);
+    m_effects = std::make_unique<SessionEffects>(*this);
 }
 
 EditSession::~EditSession() = default;

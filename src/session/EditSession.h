@@ -20,6 +20,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -28,6 +29,7 @@ class NewIconPrompt;
 struct NewIconChoice;
 class PalettePrompt;
 class RecentFileList;
+class SessionEffects;
 class SessionTools;
 
 // The editing state of the one open document for the whole run: the document,
@@ -192,6 +194,8 @@ public:
     // the image and the drawing colours are fitted to it, one undo step. A
     // palette whose size is not the format's is refused with a message.
     bool paletteConfigured(const PalettePicture& Palette);
+    // --- the effects and the resizing (SessionEffects.cpp) ---
+    SessionEffects& effects() { return *m_effects; }
 
     // --- the floating selection (SessionFloating.cpp) ---
     // The pixels of the floating selection, or nullptr when there is none:
@@ -201,6 +205,10 @@ public:
     // of a palette image, its rectangle follows its new size (left and top
     // kept) and the view repaints. Nothing is recorded.
     void finishFloatingEffect();
+    // The floating selection's rectangle moves by Offset; a custom rotation
+    // grows the selection around its centre this way, before
+    // finishFloatingEffect fits the rectangle to the new size.
+    void moveFloatingSelection(QPoint Offset);
 
     // --- what the window shows ---
     QString windowCaption() const;
@@ -275,4 +283,5 @@ private:
     NewIconPrompt* m_newIconPrompt = nullptr;
     PalettePrompt* m_palettePrompt = nullptr;
     std::unique_ptr<SessionTools> m_tools;
+    std::unique_ptr<SessionEffects> m_effects;
 };

@@ -21,3 +21,5 @@ void EditSession::discardFloatingSelection() {}
 TBitmap32* EditSession::floatingTarget() { return nullptr; }
 
 void EditSession::finishFloatingEffect() {}
+
+void EditSession::moveFloatingSelection(QPoint) {}

@@ -1,6 +1,7 @@
 #include "session/EditSession.h"
 
 #include "document/ImageCaption.h"
+#include "session/HotSpot.h"
 
 // The history belongs to one activation of one image: it starts over, with
 // the state being shown, whenever another image is shown.
@@ -50,6 +51,9 @@ void EditSession::showUndoNode(const UndoNode& Node) {
     setUndoStates(m_undo.canUndo(), m_undo.canRedo());
     if (restored.SizeChanged || !restored.SameFormat) {
         image.Caption = ImageCaption(m_workBitmap.Width, m_workBitmap.Height, image.Format);
+        // The hot spot is not part of the history; a smaller picture coming
+        // back must not leave it outside.
+        keepHotSpotInside(image, m_workBitmap.Width, m_workBitmap.Height);
         emit workResized();
     }
     setModified(true);

@@ -2,7 +2,7 @@
 #include "SessionTestSupport.h"
 #include "document/DefaultPalette.h"
 #include "document/ui/PalFrm.h"
-#include "document/ui/PictureBox.h"
+#include "document/ui/ColourPickBox.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "SessionTestSupport.h"
 #include "document/PaletteGrid.h"
 #include "document/ui/PaletteGridBox.h"
-#include "document/ui/PictureBox.h"
+#include "document/ui/ColourPickBox.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "EffectsTestSupport.h"
 #include "effects/Resize.h"
+#include "EffectsTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ TEST(ResizeTest, StartingSizeItem) {
     EXPECT_EQ(ResizeItemSize(3), 32);
     EXPECT_EQ(ResizeItemSize(7), 96);
     EXPECT_EQ(ResizeItemSize(CustomSizeIndex), 0);
-    for (int i = 0; i < CustomSizeIndex; ++i) EXPECT_EQ(ResizeSizeIndex(ResizeItemSize(i), ResizeItemSize(i)), i);
+    for (int i = 0; i < CustomSizeIndex; ++i)
+        EXPECT_EQ(ResizeSizeIndex(ResizeItemSize(i), ResizeItemSize(i)), i);
 }
 
 TEST(ResizeTest, ShrinkKeepsCornerTakesEverySecondPixelOrClears) {
@@ -63,6 +64,31 @@ TEST(ResizeTest, TransparentPixelsKeepTheirStoredColour) {
 
 TEST(ResizeTest, SizesAreLimitedToTheImageRange) {
     const TBitmap32 r = ResizedImage(numbered(4, 4), 0, 300, ResizeChange::NoChanges);
-    EXPECT_EQ(r.Width, MinImageSide);
-    EXPECT_EQ(r.Height, MaxImageSide);
+    EXPECT_EQ(r.Width, 1);
+    EXPECT_EQ(r.Height, 256);
+    const TBitmap32 big = ResizedImage(numbered(4, 4), 256, 256, ResizeChange::StretchIcon);
+    EXPECT_EQ(big.Width, 256);
+    EXPECT_EQ(big.GetPixel(255, 255), numbered(4, 4).GetPixel(3, 3));
+}
+
+TEST(ResizeTest, HotSpotScalesWithAStretchedPictureAndStaysInside) {
+    const struct {
+        QPoint hot;
+        QSize from, to;
+        ResizeChange change;
+        QPoint expected;
+    } cases[] = {
+        {{20, 20}, {32, 32}, {16, 16}, ResizeChange::StretchIcon, {10, 10}},
+        {{5, 7}, {16, 16}, {48, 32}, ResizeChange::StretchIcon, {15, 14}},
+        {{20, 3}, {32, 32}, {16, 16}, ResizeChange::NoChanges, {15, 3}},
+        {{20, 20}, {32, 32}, {16, 8}, ResizeChange::ClearIcon, {15, 7}},
+        {{5, 5}, {16, 16}, {48, 48}, ResizeChange::NoChanges, {5, 5}},
+        {{31, 31}, {32, 32}, {256, 256}, ResizeChange::StretchIcon, {248, 248}},
+        {{200, 0}, {256, 256}, {256, 1}, ResizeChange::StretchIcon, {200, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.hot.x() << "," << c.hot.y() << " " << c.to.width()
+                                        << "x" << c.to.height() << " " << int(c.change));
+        EXPECT_EQ(ResizedHotSpot(c.hot, c.from, c.to, c.change), c.expected);
+    }
 }

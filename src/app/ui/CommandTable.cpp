@@ -2,6 +2,7 @@
 
 #include "app/ui/MainForm.h"
 #include "app/ui/MenuImageList.h"
+#include "session/SessionEffects.h"
 
 namespace {
 
@@ -34,16 +35,34 @@ void formatChoice(TMainForm& Form, QAction* Sender) {
     Form.showFormatChecked(Form.session().ActiveImage().Format);
 }
 
+// The Effects menu's handlers run in the session's effect frame.
+EffectFrame& fx(TMainForm& Form) {
+    return Form.session().effects().frame();
+}
+
+// An effect command: its handler in the effect frame.
+template <void (EffectFrame::*Run)()> void effect(TMainForm& Form, QAction*) {
+    (fx(Form).*Run)();
+}
+
+// The four emboss entries share one handler; each carries its Tag.
+void embossClick(TMainForm& Form, QAction* Sender) {
+    fx(Form).opLeft1Click(Sender->data().toInt());
+}
+
 std::vector<CommandRow> makeTable() {
     const char* emboss = "Applies the Emboss effect";
     return {
         menu("File1", nullptr, "&File"),
-        command("NewA", "File1", "&New", "New|Creates a new icon/cursor.", "Ctrl+N",
-                [](TMainForm& Form, QAction*) { Form.session().NewAExecute(false); }, M::New, 1),
-        command("OpenA", "File1", "&Open", "Open|Opens an existing icon/cursor file.", "Ctrl+O",
-                [](TMainForm& Form, QAction*) { Form.session().OpenAExecute(false); }, M::Open, 1),
-        command("SaveA", "File1", "&Save", "Save|Saves current icon/cursor to file.", "Ctrl+S",
-                [](TMainForm& Form, QAction*) { Form.session().SaveAExecute(false); }, M::Save, 1),
+        command(
+            "NewA", "File1", "&New", "New|Creates a new icon/cursor.", "Ctrl+N",
+            [](TMainForm& Form, QAction*) { Form.session().NewAExecute(false); }, M::New, 1),
+        command(
+            "OpenA", "File1", "&Open", "Open|Opens an existing icon/cursor file.", "Ctrl+O",
+            [](TMainForm& Form, QAction*) { Form.session().OpenAExecute(false); }, M::Open, 1),
+        command(
+            "SaveA", "File1", "&Save", "Save|Saves current icon/cursor to file.", "Ctrl+S",
+            [](TMainForm& Form, QAction*) { Form.session().SaveAExecute(false); }, M::Save, 1),
         command("SaveAs1", "File1", "Save &As...", "Saves current icon/cursor as a new file.", "",
                 [](TMainForm& Form, QAction*) { Form.session().SaveAs1Click(); }),
         separator("File1"),
@@ -57,15 +76,18 @@ std::vector<CommandRow> makeTable() {
                 [](TMainForm& Form, QAction*) { Form.Exit1Click(); }),
 
         menu("Edit1", nullptr, "&Edit"),
-        command("UndoA", "Edit1", "&Undo", "Undo|Undoes the last action.", "Ctrl+Z",
-                [](TMainForm& Form, QAction*) { Form.session().UndoAExecute(); }, M::Undo, 2,
-                Flag::FollowsSession),
-        command("RedoA", "Edit1", "&Redo", "Redo|Redoes the previously undone action.",
-                "Ctrl+Shift+Z", [](TMainForm& Form, QAction*) { Form.session().RedoAExecute(); },
-                M::Redo, 2, Flag::FollowsSession),
+        command(
+            "UndoA", "Edit1", "&Undo", "Undo|Undoes the last action.", "Ctrl+Z",
+            [](TMainForm& Form, QAction*) { Form.session().UndoAExecute(); }, M::Undo, 2,
+            Flag::FollowsSession),
+        command(
+            "RedoA", "Edit1", "&Redo", "Redo|Redoes the previously undone action.", "Ctrl+Shift+Z",
+            [](TMainForm& Form, QAction*) { Form.session().RedoAExecute(); }, M::Redo, 2,
+            Flag::FollowsSession),
         separator("Edit1"),
-        command("CutA", "Edit1", "&Cut", "Cut|Cuts the image/selection and puts it on the Clipboard.",
-                "Ctrl+X", nullptr, M::Cut, 3),
+        command("CutA", "Edit1", "&Cut",
+                "Cut|Cuts the image/selection and puts it on the Clipboard.", "Ctrl+X", nullptr,
+                M::Cut, 3),
         command("CopyA", "Edit1", "&Copy",
                 "Copy|Copies the image/selection and puts it on the Clipboard.", "Ctrl+C", nullptr,
                 M::Copy, 3),
@@ -75,18 +97,21 @@ std::vector<CommandRow> makeTable() {
                 M::Clear),
 
         menu("Icon1", nullptr, "&Icon"),
-        command("NewIA", "Icon1", "&New", "New Icon|Adds a new icon/cursor to file.", "Ctrl+I",
-                [](TMainForm& Form, QAction*) { Form.session().NewIAExecute(); }, M::NewImage, 4),
+        command(
+            "NewIA", "Icon1", "&New", "New Icon|Adds a new icon/cursor to file.", "Ctrl+I",
+            [](TMainForm& Form, QAction*) { Form.session().NewIAExecute(); }, M::NewImage, 4),
         command("Open2", "Icon1", "&Open",
                 "Opens an icon/cursor file and adds its images to current file.", "",
                 [](TMainForm& Form, QAction*) { Form.session().Open2Click(); }),
-        command("RemoveIA", "Icon1", "&Remove", "Remove Icon|Deletes active image from file.",
-                "Ctrl+R", [](TMainForm& Form, QAction*) { Form.session().RemoveIAExecute(); },
-                M::RemoveImage, 4, Flag::FollowsSession),
+        command(
+            "RemoveIA", "Icon1", "&Remove", "Remove Icon|Deletes active image from file.", "Ctrl+R",
+            [](TMainForm& Form, QAction*) { Form.session().RemoveIAExecute(); }, M::RemoveImage, 4,
+            Flag::FollowsSession),
         command("Duplicate1", "Icon1", "&Duplicate", "Creates a copy of active image.", "",
                 [](TMainForm& Form, QAction*) { Form.session().Duplicate1Click(); }),
         separator("Icon1"),
-        command("Resize1", "Icon1", "&Resize", "Changes the size of active image.", "", nullptr),
+        command("Resize1", "Icon1", "&Resize", "Changes the size of active image.", "",
+                [](TMainForm& Form, QAction*) { Form.session().effects().Resize1Click(); }),
         menu("Color2", "Icon1", "Image C&olors", "Changes the color format of active image."),
         command("N21", "Color2", "&2 Colors (1bit)", "Changes image colors format to 1bit.", "",
                 formatChoice, -1, 0, Flag::FormatChoice, 1),
@@ -107,59 +132,74 @@ std::vector<CommandRow> makeTable() {
                 [](TMainForm& Form, QAction*) { Form.session().PalAExecute(); }, M::Palette, 4,
                 Flag::FollowsSession),
         separator("Icon1"),
-        command("PreviewA", "Icon1", "&Preview", "Preview|Previews active image.", "Ctrl+P",
-                [](TMainForm& Form, QAction*) { Form.PreviewAExecute(); }, M::Preview, 4),
+        command(
+            "PreviewA", "Icon1", "&Preview", "Preview|Previews active image.", "Ctrl+P",
+            [](TMainForm& Form, QAction*) { Form.PreviewAExecute(); }, M::Preview, 4),
 
         menu("Effects1", nullptr, "&Effects"),
         command("Invert1", "Effects1", "&Invert Colors",
-                "Inverts red, green and blue channels of the image/selection.", "Alt+I", nullptr),
+                "Inverts red, green and blue channels of the image/selection.", "Alt+I",
+                effect<&EffectFrame::Invert1Click>),
         command("InvertAlpha1", "Effects1", "Invert &Alpha",
-                "Inverts alpha channel of the image/selection.", "Alt+A", nullptr),
+                "Inverts alpha channel of the image/selection.", "Alt+A",
+                effect<&EffectFrame::InvertAlpha1Click>),
         command("GrayScale1", "Effects1", "&Grayscale",
-                "Changes image/selection colors to grayscale.", "Alt+G", nullptr),
+                "Changes image/selection colors to grayscale.", "Alt+G",
+                effect<&EffectFrame::GrayScale1Click>),
         command("ColorL1", "Effects1", "Color &Levels",
                 "Adjusts red, green, blue and alpha channels of then image/selection.", "Alt+L",
-                nullptr),
+                effect<&EffectFrame::ColorL1Click>),
         separator("Effects1"),
         command("ImageBalance1", "Effects1", "Image &Balance",
-                "Adjusts brightness, contrast and gamma of the image/selection.", "Alt+B", nullptr),
+                "Adjusts brightness, contrast and gamma of the image/selection.", "Alt+B",
+                effect<&EffectFrame::ImageBalance1Click>),
         command("Saturation1", "Effects1", "&Saturation", "Reduces image/selection saturation.",
-                "Alt+S", nullptr),
+                "Alt+S", effect<&EffectFrame::Saturation1Click>),
         separator("Effects1"),
         command("AddColorNoise1", "Effects1", "Add Color &Noise",
-                "Adds noise with random 24bit colors to the image/selection.", "Alt+N", nullptr),
+                "Adds noise with random 24bit colors to the image/selection.", "Alt+N",
+                effect<&EffectFrame::AddColorNoise1Click>),
         command("AddColorNoisewithAlpha1", "Effects1", "Add Color Noise with Alp&ha",
-                "Adds noise with random 32bit colors to the image/selection.", "Alt+F", nullptr),
+                "Adds noise with random 32bit colors to the image/selection.", "Alt+F",
+                effect<&EffectFrame::AddColorNoisewithAlpha1Click>),
         command("AddPenNoise1", "Effects1", "Add &Pen Noise",
-                "Adds noise with foreground color to the image/selection.", "Alt+P", nullptr),
+                "Adds noise with foreground color to the image/selection.", "Alt+P",
+                effect<&EffectFrame::AddPenNoise1Click>),
         command("Spray1", "Effects1", "Spa&tter", "Replaces image/selection pixels.", "Alt+T",
-                nullptr),
+                effect<&EffectFrame::Spray1Click>),
         separator("Effects1"),
-        command("Blur1", "Effects1", "Bl&ur", "Softens image/selection.", "Alt+U", nullptr),
+        command("Blur1", "Effects1", "Bl&ur", "Softens image/selection.", "Alt+U",
+                effect<&EffectFrame::Blur1Click>),
         command("Shadow1", "Effects1", "Sha&dow", "Creates a shadow of image/selection.", "Alt+D",
-                nullptr),
+                effect<&EffectFrame::Shadow1Click>),
         menu("Emboss1", "Effects1", "&Emboss", "Makes image/selection appear raised or stamped."),
-        command("opLeft1", "Emboss1", "Top Left", emboss, "Alt+E", nullptr, -1, 0, Flag::None, 0),
-        command("opRight1", "Emboss1", "Top Right", emboss, "Alt+Shift+E", nullptr, -1, 0,
+        command("opLeft1", "Emboss1", "Top Left", emboss, "Alt+E", embossClick, -1, 0, Flag::None,
+                0),
+        command("opRight1", "Emboss1", "Top Right", emboss, "Alt+Shift+E", embossClick, -1, 0,
                 Flag::None, 20),
-        command("BottomLeft1", "Emboss1", "Bottom Left", emboss, "Ctrl+E", nullptr, -1, 0,
+        command("BottomLeft1", "Emboss1", "Bottom Left", emboss, "Ctrl+E", embossClick, -1, 0,
                 Flag::None, 2),
-        command("BootomRight1", "Emboss1", "Bootom Right", emboss, "Ctrl+Shift+E", nullptr, -1, 0,
-                Flag::None, 22),
+        command("BootomRight1", "Emboss1", "Bootom Right", emboss, "Ctrl+Shift+E", embossClick, -1,
+                0, Flag::None, 22),
         separator("Effects1"),
-        command("SmoothStretch1", "Effects1", "S&mooth Contract", "", "Alt+M", nullptr),
+        command("SmoothStretch1", "Effects1", "S&mooth Contract", "", "Alt+M",
+                effect<&EffectFrame::SmoothStretch1Click>),
         menu("Rotate1", "Effects1", "&Rotate", "Rotates the image/selection."),
         command("Cloclwise1", "Rotate1", "Clock&wise",
-                "Rotates image/selection 90 degrees clockwise.", "Alt+W", nullptr),
+                "Rotates image/selection 90 degrees clockwise.", "Alt+W",
+                effect<&EffectFrame::Cloclwise1Click>),
         command("CounterClockwise1", "Rotate1", "&Counterclockwise",
-                "Rotates image/selection 90 degrees counterclockwise.", "Alt+C", nullptr),
+                "Rotates image/selection 90 degrees counterclockwise.", "Alt+C",
+                effect<&EffectFrame::CounterClockwise1Click>),
         command("Custom1", "Rotate1", "Cust&om Rotation",
-                "Rotates image/selection 0 to 360 degrees counterclockwise.", "Alt+O", nullptr),
+                "Rotates image/selection 0 to 360 degrees counterclockwise.", "Alt+O",
+                effect<&EffectFrame::Custom1Click>),
         menu("Flip1", "Effects1", "&Flip", "Flips image/selection."),
         command("FlipHorizentall1", "Flip1", "Flip &Horizontal",
-                "Flips image/selection horizontal.", "Alt+H", nullptr),
+                "Flips image/selection horizontal.", "Alt+H",
+                effect<&EffectFrame::FlipHorizentall1Click>),
         command("FlipVertical1", "Flip1", "Flip &Vertical", "Flips image/selection vertical.",
-                "Alt+V", nullptr),
+                "Alt+V", effect<&EffectFrame::FlipVertical1Click>),
 
         menu("Options1", nullptr, "&Options"),
         command("ransparentColor1", "Options1", "&Transparent Color",
@@ -177,27 +217,31 @@ std::vector<CommandRow> makeTable() {
                     Form.session().chooseDisplayColour(DisplayColour::GridColor);
                 }),
         separator("Options1"),
-        command("UndoLevel1", "Options1", "Undo Le&vel", "Specifies the number of undo levels.",
-                "", [](TMainForm& Form, QAction*) { Form.UndoLevel1Click(); }),
+        command("UndoLevel1", "Options1", "Undo Le&vel", "Specifies the number of undo levels.", "",
+                [](TMainForm& Form, QAction*) { Form.UndoLevel1Click(); }),
         command("ransparencyalpharange1", "Options1", "Transparency alpha &range",
                 "Specifies the maximum alpha channel of transparent colors.", "",
                 [](TMainForm& Form, QAction*) { Form.ransparencyalpharange1Click(); }),
 
         menu("Veiw1", nullptr, "&Veiw"),
-        command("GridA", "Veiw1", "&Grid", "Grid|Shows/Hides grid.", "Ctrl+G",
-                [](TMainForm& Form, QAction*) { Form.GridAExecute(); }, M::Grid, 5,
-                Flag::Checkable | Flag::Checked),
+        command(
+            "GridA", "Veiw1", "&Grid", "Grid|Shows/Hides grid.", "Ctrl+G",
+            [](TMainForm& Form, QAction*) { Form.GridAExecute(); }, M::Grid, 5,
+            Flag::Checkable | Flag::Checked),
         separator("Veiw1"),
-        command("oolbar1", "Veiw1", "&Toolbar", "Shows/Hides toolbar.", "",
-                [](TMainForm& Form, QAction*) { Form.oolbar1Click(); }, -1, 0,
-                Flag::Checkable | Flag::Checked),
-        command("Statusbar1", "Veiw1", "&Status bar", "Shows/Hides status bar.", "",
-                [](TMainForm& Form, QAction*) { Form.Statusbar1Click(); }, -1, 0,
-                Flag::Checkable | Flag::Checked),
+        command(
+            "oolbar1", "Veiw1", "&Toolbar", "Shows/Hides toolbar.", "",
+            [](TMainForm& Form, QAction*) { Form.oolbar1Click(); }, -1, 0,
+            Flag::Checkable | Flag::Checked),
+        command(
+            "Statusbar1", "Veiw1", "&Status bar", "Shows/Hides status bar.", "",
+            [](TMainForm& Form, QAction*) { Form.Statusbar1Click(); }, -1, 0,
+            Flag::Checkable | Flag::Checked),
 
         menu("Help1", nullptr, "&Help"),
-        command("HelpA", "Help1", "&Contents", "Help|Displays help contents.", "F1",
-                [](TMainForm& Form, QAction*) { Form.HelpAExecute(); }, M::Help, 6),
+        command(
+            "HelpA", "Help1", "&Contents", "Help|Displays help contents.", "F1",
+            [](TMainForm& Form, QAction*) { Form.HelpAExecute(); }, M::Help, 6),
         separator("Help1"),
         command("VisitHomepage1", "Help1", "Visit Homepage",
                 "Opens default web browser and connects to Tavro.", "",

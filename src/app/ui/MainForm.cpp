@@ -57,6 +57,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     m_cursors.load(ProgramFolder);
     m_paletteDialog.setPickCursor(m_cursors.cursor(26));
     bindTools();
+    bindEffects();
     FormCreate();
 }
 

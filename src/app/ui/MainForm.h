@@ -4,6 +4,7 @@
 #include "app/ui/MainCommands.h"
 #include "app/ui/MenuImageList.h"
 #include "document/ui/PaletteDialogPrompt.h"
+#include "effects/ui/EffectDialogs.h"
 #include "images/ui/NewIconForm.h"
 #include "session/CommandStates.h"
 #include "session/EditSession.h"
@@ -99,6 +100,10 @@ public:
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
     PaletteDialogPrompt& paletteDialog() { return m_paletteDialog; }
+    // The effects' dialogs and the resize dialog.
+    EffectDialogs& effectDialogs() { return m_effectDialogs; }
+    // F10: the menu bar opens on its first menu, for the keyboard.
+    void openMenuBar();
 
     // --- the painting tools (MainFormTools.cpp) ---
     // The tool buttons, the option panels and the work view's mouse.
@@ -127,6 +132,7 @@ private:
     void bindFileCommands();
     void bindTools();
     void bindPanelCommands();
+    void bindEffects();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -157,6 +163,7 @@ private:
     ColoursPanel* m_coloursPanel = nullptr;
     NewIconDialogPrompt m_newIconDialog{this};
     PaletteDialogPrompt m_paletteDialog{m_prompter, m_session->ProgramFolder(), this};
+    EffectDialogs m_effectDialogs{this};
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

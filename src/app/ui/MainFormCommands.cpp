@@ -77,6 +77,13 @@ void TMainForm::buildCommands() {
     }
     // Shortcuts work while the menus are closed and the tool bar is hidden.
     addActions(c.all());
+    // Several commands take the Alt keys of the menu titles, so the menu bar
+    // opens by F10 too.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuBarKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, &TMainForm::openMenuBar);
+    addAction(menuKey);
     for (QAction* a : c.all())
         a->installEventFilter(this);
 }

@@ -1,7 +1,7 @@
 #include "document/ui/PalFrm.h"
 
 #include "document/ui/PaletteGridBox.h"
-#include "document/ui/PictureBox.h"
+#include "document/ui/ColourPickBox.h"
 #include "session/Hint.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ TPalFrm::TPalFrm(Prompter& Prompts, const QString& ProgramFolder, QWidget* Paren
     m_colorsBox->setGeometry(8, 8, 120, 320);
     applyHint(m_colorsBox, tr("Click on a color to change."));
 
-    m_bitmapo = new PictureBox(this);
+    m_bitmapo = new ColourPickBox(this);
     m_bitmapo->setObjectName(QStringLiteral("Bitmapo"));
     m_bitmapo->setGeometry(144, 136, 153, 153);
     applyHint(m_bitmapo, tr("Click to add color to palette."));
@@ -63,7 +63,7 @@ TPalFrm::TPalFrm(Prompter& Prompts, const QString& ProgramFolder, QWidget* Paren
         m_editor.ColorsBoxMouseDown(Pos);
         refresh();
     });
-    connect(m_bitmapo, &PictureBox::pressed, this, [this](TColor Displayed) {
+    connect(m_bitmapo, &ColourPickBox::pressed, this, [this](TColor Displayed) {
         m_editor.BitmapoMouseDown(Displayed);
         refresh();
     });

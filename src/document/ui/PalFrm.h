@@ -7,7 +7,7 @@
 #include <optional>
 
 class PaletteGridBox;
-class PictureBox;
+class ColourPickBox;
 class QLabel;
 class QPushButton;
 
@@ -33,7 +33,7 @@ public:
 
     PaletteEditor& editor() { return m_editor; }
     PaletteGridBox* ColorsBox() const { return m_colorsBox; }
-    PictureBox* Bitmapo() const { return m_bitmapo; }
+    ColourPickBox* Bitmapo() const { return m_bitmapo; }
     QLabel* lbl() const { return m_lbl; }
     const QTimer& Tim() const { return m_tim; }
     QPushButton* button(const char* Name) const;
@@ -49,7 +49,7 @@ private:
 
     PaletteEditor m_editor;
     PaletteGridBox* m_colorsBox = nullptr;
-    PictureBox* m_bitmapo = nullptr;
+    ColourPickBox* m_bitmapo = nullptr;
     QLabel* m_lbl = nullptr;
     QTimer m_tim;
 };

@@ -1,20 +1,15 @@
-#include "document/ui/PictureBox.h"
+#include "document/ui/ColourPickBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* Parent) : QWidget(Parent) {}
+ColourPickBox::ColourPickBox(QWidget* Parent) : PictureBox(Parent) {}
 
-void PictureBox::setPicture(const QImage& Picture) {
-    m_picture = Picture;
-    update();
-}
-
-QImage PictureBox::shown() const {
+QImage ColourPickBox::shown() const {
     QImage out(size(), QImage::Format_RGB32);
     out.fill(palette().color(QPalette::Window));
-    if (m_picture.isNull() || out.isNull()) return out;
-    QImage picture = m_picture;
+    if (picture().isNull() || out.isNull()) return out;
+    QImage picture = this->picture();
     if (picture.width() > out.width() || picture.height() > out.height())
         // Plain sampling: every pixel shown is one of the picture's colours.
         picture = picture.scaled(out.size(), Qt::KeepAspectRatio, Qt::FastTransformation);
@@ -24,18 +19,18 @@ QImage PictureBox::shown() const {
     return out;
 }
 
-TColor PictureBox::colourAt(QPoint Pos) const {
+TColor ColourPickBox::colourAt(QPoint Pos) const {
     const QImage s = shown();
     if (!s.rect().contains(Pos)) return 0;
     const QRgb c = s.pixel(Pos);
     return TColor(qRed(c)) | (TColor(qGreen(c)) << 8) | (TColor(qBlue(c)) << 16);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void ColourPickBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, shown());
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* Event) {
+void ColourPickBox::mousePressEvent(QMouseEvent* Event) {
     emit pressed(colourAt(Event->position().toPoint()));
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture control: shows its picture centred, scaled down proportionally
+// only when it is larger than the control, never enlarged.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* Parent = nullptr);
+
+    // A null picture empties the control.
+    virtual void setPicture(const QImage& Picture);
+    // What the control shows, at its own size.
+    const QImage& picture() const { return m_shown; }
+    // Where the picture is drawn inside the control.
+    QRect pictureRect() const;
+
+protected:
+    void showPicture(const QImage& Picture);
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    QImage m_shown;
+};

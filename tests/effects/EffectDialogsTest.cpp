@@ -1,0 +1,270 @@
+#include "effects/ui/EffectDialogs.h"
+#include "EffectsTestSupport.h"
+#include "effects/EffectPreview.h"
+#include "effects/RotatedPicture.h"
+#include "effects/ui/BalanceForm.h"
+#include "effects/ui/ColorLevelsForm.h"
+#include "effects/ui/ResizeForm.h"
+#include "effects/ui/RotateForm.h"
+#include "effects/ui/ShadowForm.h"
+#include "effects/ui/SmoothContractForm.h"
+#include "effects/ui/SpatterForm.h"
+#include "widgets/PictureBox.h"
+#include "widgets/TavroRotatableImage.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Half opaque, half see-through, every pixel different.
+TBitmap32 target(int W = 20, int H = 12) {
+    TBitmap32 b = numbered(W, H);
+    for (int y = 0; y < H; ++y)
+        for (int x = W / 2; x < W; ++x)
+            b.SetPixel(x, y, SetAlpha(Color32ToColor(b.GetPixel(x, y)), 60));
+    return b;
+}
+
+// Runs Step on the dialog once Ask has it up modally; a dialog Step leaves
+// open is cancelled, so nothing ever waits for a person.
+template <class Result>
+Result whileModal(const std::function<Result()>& Ask, const std::function<void(QDialog&)>& Step) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        seen = true;
+        Step(*d);
+        if (d->isVisible()) d->reject();
+    });
+    Result r = Ask();
+    EXPECT_TRUE(seen) << "the dialog did not open";
+    return r;
+}
+
+void expectButtons(EffectForm& F, QPoint Ok, QPoint Cancel) {
+    EXPECT_EQ(F.OK()->geometry(), QRect(Ok, QSize(75, 25)));
+    EXPECT_EQ(F.Cancel()->geometry(), QRect(Cancel, QSize(75, 25)));
+    EXPECT_TRUE(F.OK()->isDefault());
+    EXPECT_EQ(F.OK()->toolTip(), QStringLiteral("Applies changes and closes dialog box."));
+    EXPECT_EQ(F.Cancel()->toolTip(), QStringLiteral("Closes dialog box without applying changes."));
+}
+
+TEST(EffectDialogs, FormsHaveTheirCaptionsSizesAndButtons) {
+    QWidget owner;
+    EffectDialogs d(&owner);
+    const struct {
+        EffectForm* form;
+        const char* caption;
+        QSize size;
+        QPoint ok, cancel;
+    } forms[] = {
+        {&d.colLevFrm(), "Color Levels", {281, 386}, {120, 352}, {200, 352}},
+        {&d.balFrm(), "Balance", {281, 369}, {200, 304}, {200, 336}},
+        {&d.spatFrm(), "Spatter", {281, 258}, {120, 224}, {200, 224}},
+        {&d.rotFrm(), "Rotate Image", {281, 258}, {120, 224}, {200, 224}},
+        {&d.shadform(), "Shadow", {339, 165}, {256, 8}, {256, 40}},
+        {&d.somform(), "Smooth Contract", {314, 65}, {152, 32}, {232, 32}},
+        {&d.resizeform(), "Resize Icon", {297, 178}, {136, 144}, {216, 144}},
+    };
+    for (const auto& f : forms) {
+        SCOPED_TRACE(f.caption);
+        EXPECT_EQ(f.form->windowTitle(), QLatin1String(f.caption));
+        EXPECT_EQ(f.form->size(), f.size);
+        EXPECT_EQ(f.form->parentWidget(), &owner);
+        expectButtons(*f.form, f.ok, f.cancel);
+    }
+    EXPECT_EQ(d.colLevFrm().ATr()->toolTip(), QStringLiteral("Changes image alpha channel."));
+    EXPECT_EQ(d.balFrm().gch()->toolTip(),
+              QStringLiteral("Activates/deactivates green channel changes."));
+    EXPECT_EQ(d.rotFrm().RTr()->toolTip(), QStringLiteral("Specifies image rotation angle."));
+    EXPECT_EQ(d.shadform().shaAe()->toolTip(), QStringLiteral("Specifies shadow alpha"));
+    EXPECT_EQ(d.shadform().Smo()->toolTip(), QStringLiteral("Draws soft shadow."));
+}
+
+// Each slider move redraws the preview with the very function OK applies.
+TEST(EffectDialogs, ColorLevelsPreviewFollowsTheSlidersAndStartsAtZeroEachTime) {
+    TColLevFrm f;
+    const TBitmap32 t = target();
+    f.FormShow(t);
+    EXPECT_EQ(f.rlbl()->text(), QStringLiteral("0"));
+    EXPECT_EQ(f.RTr()->minimum(), -255);
+    EXPECT_EQ(f.RTr()->maximum(), 255);
+    EXPECT_EQ(f.Img()->picture(), ColorLevelsPreview(t, {}, f.face()));
+
+    f.RTr()->setValue(255);
+    f.BTr()->setValue(-40);
+    EXPECT_EQ(f.rlbl()->text(), QStringLiteral("255"));
+    EXPECT_EQ(f.Img()->picture(), ColorLevelsPreview(t, {255, 0, -40, 0}, f.face()));
+    f.ATr()->setValue(-255);
+    QImage plain(t.Width, t.Height, QImage::Format_RGB888);
+    plain.fill(f.face());
+    EXPECT_EQ(f.Img()->picture(), plain) << "all transparent: only the dialog colour";
+    EXPECT_EQ(f.params().Red, 255);
+
+    f.FormShow(t);
+    EXPECT_EQ(f.params().Red, 0);
+    EXPECT_EQ(f.params().Alpha, 0);
+    EXPECT_EQ(f.albl()->text(), QStringLiteral("0"));
+}
+
+TEST(EffectDialogs, BalanceChannelsStayFromOneShowingToTheNextWhileSlidersReset) {
+    TBalFrm f;
+    const TBitmap32 t = target();
+    f.FormShow(t);
+    f.CTr()->setValue(120);
+    f.rch()->click();
+    BalanceParams p;
+    p.Contrast = 120;
+    p.Red = false;
+    EXPECT_EQ(f.Img()->picture(), BalancePreview(t, p, f.face()));
+    EXPECT_EQ(f.clbl()->text(), QStringLiteral("120"));
+
+    f.FormShow(t);
+    EXPECT_EQ(f.params().Contrast, 0);
+    EXPECT_FALSE(f.params().Red);
+    EXPECT_TRUE(f.params().Green);
+}
+
+TEST(EffectDialogs, SpatterStartsAtItsSmallestRadius) {
+    TSpatFrm f;
+    const TBitmap32 t = target();
+    f.RTr()->setValue(9);
+    f.FormShow(t);
+    EXPECT_EQ(f.radius(), 2);
+    EXPECT_EQ(f.rlbl()->text(), QStringLiteral("2"));
+    EXPECT_EQ(f.RTr()->maximum(), 20);
+    EXPECT_EQ(f.Img()->picture().size(), QSize(t.Width, t.Height));
+    f.RTr()->setValue(7);
+    EXPECT_EQ(f.rlbl()->text(), QStringLiteral("7"));
+}
+
+TEST(EffectDialogs, RotationPreviewTurnsThePictureShownOnTheDialogColour) {
+    TRotFrm f;
+    const TBitmap32 t = numbered(32, 32);
+    f.FormShow(t);
+    QImage unrotated = PreviewOnFace(t, f.face());
+    unrotated.setPixelColor(0, 31, f.face());
+    EXPECT_EQ(f.img()->unrotated(), unrotated);
+    EXPECT_EQ(f.img()->picture().size(), QSize(45, 45));
+    EXPECT_EQ(f.img()->picture().pixelColor(0, 0), f.face()) << "the corners match the dialog";
+
+    f.RTr()->setValue(60);
+    f.RTr()->setValue(30);
+    EXPECT_EQ(f.rlbl()->text(), QStringLiteral("30"));
+    EXPECT_EQ(f.img()->RotationAngle(), 30);
+    EXPECT_EQ(f.img()->picture(), RotatedPicture(unrotated, 30));
+
+    f.FormShow(t);
+    EXPECT_EQ(f.angle(), 0);
+    EXPECT_EQ(f.img()->RotationAngle(), 0);
+}
+
+TEST(EffectDialogs, ShadowKeepsItsValuesAndPreviewsThem) {
+    Tshadform f;
+    const TBitmap32 t = target();
+    EXPECT_EQ(f.params().Left, 1);
+    EXPECT_EQ(f.params().Count, 2);
+    EXPECT_EQ(f.params().Alpha, 50);
+    EXPECT_TRUE(f.params().Smooth);
+    EXPECT_EQ(f.shaCe()->maximum(), 20);
+    EXPECT_EQ(f.shadLe()->minimum(), -100);
+
+    f.FormShow(t, 0x0000FF, 100);
+    f.shadLe()->setValue(-3);
+    f.Smo()->click();
+    const ShadowParams p = f.params();
+    EXPECT_EQ(p.Color, TColor(0x0000FF));
+    EXPECT_FALSE(p.Smooth);
+    EXPECT_EQ(f.Img()->picture(), ShadowPreview(t, ShadowMask(t, 100), p, f.face()));
+
+    f.FormShow(t, 0x0000FF, 100);
+    EXPECT_EQ(f.params().Left, -3);
+    EXPECT_FALSE(f.params().Smooth);
+}
+
+TEST(EffectDialogs, SmoothContractOffersOnlySizesUpToTheTargetsOwn) {
+    Tsomform f;
+    f.FormShow(target(20, 12));
+    EXPECT_EQ(f.contractedSize(), QSize(20, 12));
+    f.WidthE()->setValue(40);
+    EXPECT_EQ(f.contractedSize(), QSize(20, 12));
+    f.HeightE()->setValue(0);
+    EXPECT_EQ(f.contractedSize(), QSize(20, 1));
+}
+
+TEST(EffectDialogs, ResizeStartsOnTheImagesSizeAndKeepsItsChoiceOfChange) {
+    Tresizeform f;
+    const struct {
+        int w, h;
+        const char* item;
+        bool custom;
+    } cases[] = {{32, 32, "32 x 32", false},
+                 {20, 20, "Custom...", true},
+                 {16, 32, "Custom...", true},
+                 {128, 128, "128 x 128", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        f.FormShow(c.w, c.h);
+        EXPECT_EQ(f.SizeC()->currentText(), QLatin1String(c.item));
+        EXPECT_EQ(f.WidthE()->isEnabled(), c.custom);
+        if (c.custom) {
+            EXPECT_EQ(f.WidthE()->value(), c.w);
+            EXPECT_EQ(f.HeightE()->value(), c.h);
+        }
+    }
+    EXPECT_EQ(f.WidthE()->maximum(), 256);
+    EXPECT_EQ(f.Cols()->title(), QStringLiteral("Image Changes"));
+
+    f.SizeC()->setCurrentIndex(1);
+    f.ColsItems()->button(1)->click();
+    f.okClick();
+    EXPECT_EQ(f.choice().Width, 16);
+    EXPECT_EQ(f.choice().Height, 16);
+    EXPECT_EQ(f.choice().Change, ResizeChange::StretchIcon);
+    f.FormShow(48, 48);
+    EXPECT_EQ(f.SizeC()->currentIndex(), 5);
+    EXPECT_EQ(f.choice().Change, ResizeChange::StretchIcon);
+}
+
+TEST(EffectDialogs, AskingShowsTheDialogAndOkAnswersWithItsValues) {
+    QWidget owner;
+    EffectDialogs d(&owner);
+    const TBitmap32 t = target();
+    const auto levels =
+        whileModal<std::optional<ColorLevelsParams>>([&] { return d.askColorLevels(t); },
+                                                     [&](QDialog&) {
+                                                         d.colLevFrm().GTr()->setValue(-17);
+                                                         d.colLevFrm().OK()->click();
+                                                     });
+    ASSERT_TRUE(levels);
+    EXPECT_EQ(levels->Green, -17);
+    EXPECT_TRUE(d.colLevFrm().Img()->picture().isNull()) << "hidden: the preview is emptied";
+
+    const auto resize =
+        whileModal<std::optional<ResizeChoice>>([&] { return d.askResize(20, 30); },
+                                                [&](QDialog&) {
+                                                    d.resizeform().WidthE()->setValue(256);
+                                                    d.resizeform().OK()->click();
+                                                });
+    ASSERT_TRUE(resize);
+    EXPECT_EQ(resize->Width, 256);
+    EXPECT_EQ(resize->Height, 30);
+
+    const auto cancelled =
+        whileModal<std::optional<int>>([&] { return d.askRotation(t); }, [](QDialog&) {});
+    EXPECT_FALSE(cancelled);
+}
+
+} // namespace
