@@ -12,6 +12,9 @@
 #include <memory>
 
 class ColoursPanel;
+class QtClipboard;
+class ScreenGrabber;
+class TCapForm;
 class ImageListPanel;
 class QFrame;
 class RecentMenu;
@@ -102,6 +105,18 @@ public:
     // The tool buttons, the option panels and the work view's mouse.
     ToolsUi* toolsUi() const { return m_toolsUi; }
 
+    // --- the clipboard and the screen capture (MainFormEdit.cpp) ---
+    // The desktop's clipboard the session's Cut, Copy and Paste use.
+    QtClipboard* clipboard() const { return m_clipboard; }
+    // photoClick: the capture window shows and this window hides until a
+    // click on it.
+    void photoClick();
+    // Who freezes the screen for the capture window; the real screen unless
+    // set.
+    void setScreenGrabber(ScreenGrabber* Grabber);
+    // The capture window, once photoClick has made it.
+    TCapForm* capForm() const { return m_capForm.get(); }
+
 signals:
     // Once, when the window is first shown (or activated, should that come
     // first): the recent files are listed and the command-line file is
@@ -125,6 +140,7 @@ private:
     void bindFileCommands();
     void bindTools();
     void bindPanelCommands();
+    void bindEditCommands();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -154,6 +170,10 @@ private:
     ImageListPanel* m_imageList = nullptr;
     ColoursPanel* m_coloursPanel = nullptr;
     NewIconDialogPrompt m_newIconDialog{this};
+    QtClipboard* m_clipboard = nullptr;
+    std::unique_ptr<ScreenGrabber> m_screen;
+    ScreenGrabber* m_screenGrabber = nullptr;
+    std::unique_ptr<TCapForm> m_capForm;
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };
