@@ -106,10 +106,19 @@ void TBitmap32::Assign(const TBitmap32& Source) {
 }
 
 void TBitmap32::LoadFromBitmap(const QImage& Bitmap, int Alpha) {
-    // A picture with an alpha channel brings its own alpha; anything else is
-    // read as 24-bit RGB with the given alpha.
-    const bool has32 = Bitmap.hasAlphaChannel();
-    const QImage src = Bitmap.convertToFormat(has32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    // A picture that holds alpha brings its own; anything else is read as
+    // 24-bit RGB with the given alpha. What it holds decides, not its format:
+    // a 32-bit picture whose alpha is 0 everywhere (as many programs hand
+    // over pictures that never had alpha) is read as 24-bit, not as wholly
+    // transparent.
+    QImage src = Bitmap.convertToFormat(Bitmap.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                 : QImage::Format_RGB32);
+    bool has32 = false;
+    if (src.format() == QImage::Format_ARGB32)
+        for (int y = 0; y < src.height() && !has32; ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+            has32 = std::any_of(row, row + src.width(), [](QRgb p) { return qAlpha(p) != 0; });
+        }
     const int w = src.width(), h = src.height();
     Width = w;
     Height = h;

@@ -1,6 +1,7 @@
 #include "session/EditSession.h"
 
 #include "session/SessionEffects.h"
+#include "session/DesktopClipboard.h"
 #include "session/SessionTools.h"
 
 #include <QFileInfo>
@@ -14,11 +15,17 @@ EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Pare
                            MessageKind::Error, mbOK);
         return SaveResult::Failed;
     };
+    // Connected before the tools, which choose the pencil on the same signal:
+    // a selection floating over a document being replaced is thrown away,
+    // not dropped into it by the tool change.
+    connect(this, &EditSession::openingDocument, this, [this] { discardFloatingSelection(); });
     m_tools = std::make_unique<SessionTools>(*this);
     m_effects = std::make_unique<SessionEffects>(*this);
 }
 
-EditSession::~EditSession() = default;
+EditSession::~EditSession() {
+    if (m_clipboard) m_clipboard->setChangeListener(nullptr);
+}
 
 QString EditSession::windowCaption() const {
     if (m_document.FileName.isEmpty()) return QStringLiteral("Brisel - Untitled");
@@ -33,6 +40,7 @@ void EditSession::updateCommandStates() {
     CommandStates s = m_states;
     s.RemoveIA = m_document.ImageCount() >= 2;
     s.PalA = m_document.ActiveImage().Format < 24;
+    s.PasteA = m_clipboard && m_clipboard->hasPicture();
     if (s == m_states) return;
     m_states = s;
     emit commandStatesChanged(m_states);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/FloatingSelection.h"
 #include "canvas/UndoHistory.h"
 #include "colours/ColourState.h"
 #include "colours/ColoursBox.h"
@@ -24,7 +25,9 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class DesktopClipboard;
 class NewIconPrompt;
 struct NewIconChoice;
 class PalettePrompt;
@@ -209,6 +212,47 @@ public:
     // grows the selection around its centre this way, before
     // finishFloatingEffect fits the rectangle to the new size.
     void moveFloatingSelection(QPoint Offset);
+    // The floating selection with its rectangle, or nullptr when there is
+    // none.
+    FloatingSelection* floatingSelection() { return m_floating ? &*m_floating : nullptr; }
+    const FloatingSelection* floatingSelection() const override {
+        return m_floating ? &*m_floating : nullptr;
+    }
+    // Merges the floating selection into the image at its rectangle exactly
+    // as the view shows it, records the result and discards the selection.
+    // Nothing happens without one.
+    void DropSelection();
+    // A new selection floats over the image (a lift, a paste, a capture);
+    // SelTim starts.
+    void floatSelection(FloatingSelection Selection);
+    // SelTim, the marching frame's timer: it runs while a selection floats,
+    // with interval 0 (the frame held) while the selection is moved or
+    // stretched and 500 ms otherwise.
+    bool selTimEnabled() const { return m_selTimEnabled; }
+    int selTimInterval() const { return m_selTimInterval; }
+    void setSelTimInterval(int Milliseconds);
+    void stopSelTim();
+    // A captured screen picture of the image's size becomes a floating
+    // selection at the top left, opaque and mapped to the palette, as after
+    // a paste; the select tool is chosen (dropping any selection) first.
+    void placeCapture(const QImage& Picture);
+
+    // --- the clipboard commands (SessionClipboard.cpp) ---
+    // Who answers for the desktop's clipboard; without one Cut, Copy and
+    // Paste do nothing and Paste stays disabled.
+    void setClipboard(DesktopClipboard* Clipboard);
+    // The floating selection, or else the committed image, goes onto the
+    // clipboard as a picture with its alpha.
+    void CopyAExecute();
+    // Copy, then Clear.
+    void CutAExecute();
+    // The clipboard's picture becomes a floating selection at the top left,
+    // squeezed into the image where it is larger; nothing is recorded yet.
+    void PasteAExecute();
+    // Discards the floating selection (a lifted one leaves its hole), or
+    // clears the whole image to transparent black. Recorded, except when
+    // only a pasted selection goes.
+    void Clear2Click();
 
     // --- what the window shows ---
     QString windowCaption() const;
@@ -245,6 +289,8 @@ signals:
     void workResized();
     // The active image took another format: the format menu follows.
     void formatChanged();
+    // SelTim started, stopped or took another interval: the view follows.
+    void selTimChanged();
     // The drawing colours or their alphas changed: the swatches follow.
     void coloursChanged();
     // The palette box was rebuilt: the colours panel resizes and repaints.
@@ -266,6 +312,9 @@ private:
     // preview could be taken for the image.
     void endPendingShape();
     void discardFloatingSelection();
+    void mergeFloatingSelection();
+    void fitFloatingToPalette();
+    void placeFloating(TBitmap32 Pixels, const QRect& Rect);
 
     Prompter& m_prompter;
     TColor32 m_foreground = 0xFF000000u;
@@ -284,4 +333,8 @@ private:
     PalettePrompt* m_palettePrompt = nullptr;
     std::unique_ptr<SessionTools> m_tools;
     std::unique_ptr<SessionEffects> m_effects;
+    std::optional<FloatingSelection> m_floating;
+    bool m_selTimEnabled = false;
+    int m_selTimInterval = 500;
+    DesktopClipboard* m_clipboard = nullptr;
 };

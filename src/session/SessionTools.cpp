@@ -1,5 +1,6 @@
 #include "session/SessionTools.h"
 
+#include "canvas/tools/SelectTool.h"
 #include "canvas/tools/ToolInfo.h"
 #include "document/DefaultPalette.h"
 #include "document/FileErrors.h"
@@ -9,6 +10,7 @@
 
 SessionTools::SessionTools(EditSession& Session) : m_session(Session), m_controller(*this) {
     m_options.Font = m_session.textFont();
+    m_controller.registerTool(SelectTag, std::make_unique<SelectTool>(*this));
     m_workHint = toolInfo(m_controller.CurrentTool())->status();
 
     m_sprayTim.setInterval(10);
@@ -127,6 +129,8 @@ void SessionTools::renderWorkView() {
 }
 
 void SessionTools::toolSelected(const ToolInfo& Info) {
+    // Turning to a tool, the select tool included, merges what floats.
+    m_session.DropSelection();
     emit toolChanged(Info.Tag);
 }
 
@@ -135,4 +139,24 @@ void SessionTools::setSprayTimer(bool Running) {
         m_sprayTim.start();
     else
         m_sprayTim.stop();
+}
+
+FloatingSelection* SessionTools::floatingSelection() {
+    return m_session.floatingSelection();
+}
+
+void SessionTools::DropSelection() {
+    m_session.DropSelection();
+}
+
+void SessionTools::floatSelection(FloatingSelection Selection) {
+    m_session.floatSelection(std::move(Selection));
+}
+
+void SessionTools::setSelTimInterval(int Milliseconds) {
+    m_session.setSelTimInterval(Milliseconds);
+}
+
+void SessionTools::setWorkCursor(int Number) {
+    emit workCursorChanged(Number);
 }

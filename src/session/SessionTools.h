@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/tools/FillOptions.h"
+#include "canvas/tools/SelectionContext.h"
 #include "canvas/tools/ToolContext.h"
 #include "canvas/tools/ToolController.h"
 #include "canvas/tools/ToolOptions.h"
@@ -17,7 +18,7 @@ class EditSession;
 // the options of every tool and the spray timer. The window feeds it image
 // pixels from the work view and follows its signals (cursor, option panels,
 // status texts); the session owns one for the whole run.
-class SessionTools : public QObject, public ToolContext {
+class SessionTools : public QObject, public ToolContext, public SelectionContext {
     Q_OBJECT
 public:
     explicit SessionTools(EditSession& Session);
@@ -64,6 +65,13 @@ public:
     void toolSelected(const ToolInfo& Info) override;
     void setSprayTimer(bool Running) override;
 
+    // --- SelectionContext ---
+    FloatingSelection* floatingSelection() override;
+    void DropSelection() override;
+    void floatSelection(FloatingSelection Selection) override;
+    void setSelTimInterval(int Milliseconds) override;
+    void setWorkCursor(int Number) override;
+
 signals:
     // Another tool is current (a button, the picker going back, a file
     // being opened): the window sets the cursor, option panels and HotTim.
@@ -73,6 +81,8 @@ signals:
     void extentChanged(const QString& Text);
     // A mode switch changed without being clicked (Anti pushes Blen down).
     void switchesChanged();
+    // The select tool shows the cursor of the handle under the mouse.
+    void workCursorChanged(int Number);
 
 private:
     void copyBlendSwitch();

@@ -30,6 +30,23 @@ TEST(Bitmap32Conversion, LoadFrom32BitKeepsItsOwnAlpha) {
     EXPECT_EQ(img.format(), QImage::Format_ARGB32); // the picture is left as it was
 }
 
+// What the picture holds decides: a 32-bit picture whose alpha is 0 at every
+// pixel never had alpha, and reads as 24-bit with the given alpha.
+TEST(Bitmap32Conversion, LoadFrom32BitWithoutAnyAlphaUsesGivenAlpha) {
+    for (QImage::Format f : {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
+        SCOPED_TRACE(int(f));
+        QImage img(2, 1, QImage::Format_ARGB32);
+        img.setPixel(0, 0, qRgba(1, 2, 3, 0));
+        img.setPixel(1, 0, qRgba(4, 5, 6, 0));
+        TBitmap32 b;
+        b.LoadFromBitmap(img.convertToFormat(f), 255);
+        // Premultiplied storage has no colour left under alpha 0.
+        const bool straight = f == QImage::Format_ARGB32;
+        EXPECT_EQ(b.GetPixel(0, 0), straight ? Color32(255, 1, 2, 3) : Color32(255, 0, 0, 0));
+        EXPECT_EQ(b.GetPixel(1, 0), straight ? Color32(255, 4, 5, 6) : Color32(255, 0, 0, 0));
+    }
+}
+
 TEST(Bitmap32Conversion, DrawToDCMixesByAlphaAndSkipsTheKey) {
     TBitmap32 b(3, 1);
     b.SetPixel(0, 0, 0x80FFFFFFu);

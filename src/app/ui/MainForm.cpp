@@ -9,6 +9,7 @@
 #include "app/ui/ULForm.h"
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
+#include "widgets/CapForm.h"
 #include "widgets/TavroMenu.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     m_paletteDialog.setPickCursor(m_cursors.cursor(26));
     bindTools();
     bindEffects();
+    bindEditCommands();
     FormCreate();
 }
 
@@ -132,6 +134,7 @@ void TMainForm::applyCommandStates(const CommandStates& States)
     m_commands.action(QStringLiteral("RedoA"))->setEnabled(States.RedoA);
     m_commands.action(QStringLiteral("RemoveIA"))->setEnabled(States.RemoveIA);
     m_commands.action(QStringLiteral("PalA"))->setEnabled(States.PalA);
+    m_commands.action(QStringLiteral("PasteA"))->setEnabled(States.PasteA);
 }
 
 void TMainForm::showFormatChecked(ColourFormat Format)

@@ -14,6 +14,9 @@
 #include <memory>
 
 class ColoursPanel;
+class QtClipboard;
+class ScreenGrabber;
+class TCapForm;
 class ImageListPanel;
 class QFrame;
 class RecentMenu;
@@ -109,6 +112,18 @@ public:
     // The tool buttons, the option panels and the work view's mouse.
     ToolsUi* toolsUi() const { return m_toolsUi; }
 
+    // --- the clipboard and the screen capture (MainFormEdit.cpp) ---
+    // The desktop's clipboard the session's Cut, Copy and Paste use.
+    QtClipboard* clipboard() const { return m_clipboard; }
+    // photoClick: the capture window shows and this window hides until a
+    // click on it.
+    void photoClick();
+    // Who freezes the screen for the capture window; the real screen unless
+    // set.
+    void setScreenGrabber(ScreenGrabber* Grabber);
+    // The capture window, once photoClick has made it.
+    TCapForm* capForm() const { return m_capForm.get(); }
+
 signals:
     // Once, when the window is first shown (or activated, should that come
     // first): the recent files are listed and the command-line file is
@@ -133,6 +148,7 @@ private:
     void bindTools();
     void bindPanelCommands();
     void bindEffects();
+    void bindEditCommands();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -164,6 +180,10 @@ private:
     NewIconDialogPrompt m_newIconDialog{this};
     PaletteDialogPrompt m_paletteDialog{m_prompter, m_session->ProgramFolder(), this};
     EffectDialogs m_effectDialogs{this};
+    QtClipboard* m_clipboard = nullptr;
+    std::unique_ptr<ScreenGrabber> m_screen;
+    ScreenGrabber* m_screenGrabber = nullptr;
+    std::unique_ptr<TCapForm> m_capForm;
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

@@ -44,14 +44,16 @@ ToolsPanel::ToolsPanel(QWidget* Panel, SessionTools& Tools) : QObject(Panel), m_
             b->setFocusPolicy(Qt::NoFocus);
             applyHint(b, QString::fromUtf8(info.Hint));
             // Only tools with an implementation can be chosen; the screen
-            // capture button stays greyed until the capture window exists.
-            b->setEnabled(info.IsTool && m_tools.controller().isAvailable(tag));
+            // capture button is a command of its own.
+            b->setEnabled(tag == PhotoTag || m_tools.controller().isAvailable(tag));
             if (info.IsTool) {
                 b->setCheckable(true);
                 m_group->addButton(b, tag);
             }
-            if (tag == PhotoTag)
+            if (tag == PhotoTag) {
                 applyHint(b, QStringLiteral("Screen Capture|Click to capture photo."));
+                connect(b, &QToolButton::clicked, this, &ToolsPanel::photoClicked);
+            }
             m_buttons[tag] = b;
         }
         ++row;

@@ -31,6 +31,10 @@ public:
     // The switches show the options (after Anti has pushed Blen down).
     void showSwitches();
 
+signals:
+    // The screen-capture button was clicked.
+    void photoClicked();
+
 private:
     QToolButton* makeSwitch(QWidget* Panel, const char* Name, const QString& Caption,
                             const char* Hint);

@@ -26,6 +26,10 @@ ToolsUi::ToolsUi(ToolEditing& Session, QWidget* ToolsPanelFrame, QWidget* OpsPan
 
     connect(tools, &SessionTools::toolChanged, this, &ToolsUi::toolChanged);
     connect(tools, &SessionTools::workHintChanged, this, &ToolsUi::showWorkHint);
+    connect(tools, &SessionTools::workCursorChanged, this, [this](int Number) {
+        m_cursorNumber = Number;
+        m_work->setCursor(m_cursors ? m_cursors(Number) : QCursor(Qt::CrossCursor));
+    });
     connect(tools, &SessionTools::extentChanged, this,
             [this](const QString& Text) { emit readout(2, Text); });
 

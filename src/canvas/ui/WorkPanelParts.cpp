@@ -44,6 +44,8 @@ WorkViewScene sessionScene(WorkDisplay& Session) {
     scene.GridShown = settings.Grid;
     scene.GridColor = settings.GridColor;
     scene.HotSpot = QPoint(active.HotSpotX, active.HotSpotY);
+    if (const FloatingSelection* f = Session.floatingSelection())
+        scene.Selection = FloatingSelectionOverlay{&f->Pixels, f->SelectionRect};
     return scene;
 }
 
@@ -51,6 +53,10 @@ void connectWorkView(WorkView* Work, EditSession& Session) {
     Work->setSceneSource([&Session] { return sessionScene(Session); });
     QObject::connect(&Session, &EditSession::workChanged, Work, &WorkView::renderWorkView);
     QObject::connect(&Session, &EditSession::activeImageChanged, Work, &WorkView::zoomToFit);
+    EditSession* session = &Session;
+    QObject::connect(&Session, &EditSession::selTimChanged, Work, [Work, session] {
+        Work->setSelectionFrame(session->selTimEnabled(), session->selTimInterval());
+    });
 }
 
 void connectWorkMouse(WorkView* Work, ToolController& Tools, QObject* Context) {

@@ -135,8 +135,17 @@ void WorkView::setHotSpotMarkerEnabled(bool Enabled) {
 }
 
 void WorkView::setSelectionFrameEnabled(bool Enabled) {
-    if (Enabled == m_selTim.isActive()) return;
-    if (Enabled)
+    setSelectionFrame(Enabled, m_selTim.interval());
+}
+
+void WorkView::setSelectionFrame(bool Enabled, int Interval) {
+    m_selTimEnabled = Enabled;
+    m_selTim.setInterval(Interval);
+    // A timer of interval 0 never fires here: it stands for the frame being
+    // held, where a Qt timer would fire at every turn of the event loop.
+    const bool running = Enabled && Interval > 0;
+    if (running == m_selTim.isActive()) return;
+    if (running)
         m_selTim.start();
     else
         m_selTim.stop();

@@ -35,6 +35,8 @@ public:
 
     bool hotSpotMarkerRunning() const { return m_hotTim.isActive(); }
     bool selectionFrameRunning() const { return m_selTim.isActive(); }
+    bool selectionFrameEnabled() const { return m_selTimEnabled; }
+    int selectionFrameInterval() const { return m_selTim.interval(); }
     bool delayedRepaintPending() const { return m_refTim.isActive(); }
     int selectionFramePhase() const { return m_selPhase; }
 
@@ -45,8 +47,11 @@ public slots:
     void renderWorkView();
     // HotTim: the hot-spot marker, while the hot-spot tool is chosen.
     void setHotSpotMarkerEnabled(bool Enabled);
-    // SelTim: the marching frame, while a floating selection exists.
+    // SelTim: the marching frame, while a floating selection exists. An
+    // interval of 0 holds the frame (it is not drawn) while the selection is
+    // being moved or stretched.
     void setSelectionFrameEnabled(bool Enabled);
+    void setSelectionFrame(bool Enabled, int Interval);
     // RefTim: one repaint shortly after an effect has finished.
     void startDelayedRepaint();
 
@@ -92,6 +97,7 @@ private:
     QTimer m_selTim;
     QTimer m_refTim;
     int m_selPhase = 0;
+    bool m_selTimEnabled = false;
     // Drawn over the view until the next render wipes them.
     std::optional<Marker> m_hotMarker;
     std::vector<FrameCell> m_selectionFrame;

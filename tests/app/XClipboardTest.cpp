@@ -1,0 +1,194 @@
+// The clipboard between Brisel and another program, through a real X server:
+// a private Xvfb, the platform's own clipboard (Qt on xcb) and xclip as the
+// other program. Skipped where Xvfb or xclip is missing; every wait is
+// bounded, so nothing here can hang.
+
+#include "ScriptedPrompter.h"
+#include "app/ui/QtClipboard.h"
+#include "session/EditSession.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace {
+
+bool g_xAvailable = false;
+QString g_skipReason;
+
+// Runs the event loop (the clipboard is served from it) until Done or the
+// deadline.
+bool waitUntil(const std::function<bool()>& Done, int Milliseconds = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!Done()) {
+        if (clock.elapsed() > Milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// xclip with the given arguments; its output when it ends in time.
+std::optional<QByteArray> runXclip(const QStringList& Arguments) {
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), Arguments);
+    if (!xclip.waitForStarted(5000)) return std::nullopt;
+    if (!waitUntil([&] { return xclip.state() == QProcess::NotRunning; })) {
+        xclip.kill();
+        xclip.waitForFinished(1000);
+        return std::nullopt;
+    }
+    if (xclip.exitStatus() != QProcess::NormalExit || xclip.exitCode() != 0) return std::nullopt;
+    return xclip.readAllStandardOutput();
+}
+
+// Every kind of pixel the clipboard must carry unchanged: opaque, partly and
+// fully transparent ones with colour under them.
+QImage alphaPicture(int W, int H) {
+    QImage p(W, H, QImage::Format_ARGB32);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            p.setPixel(
+                x, y, qRgba(x * 9 % 256, y * 13 % 256, (x + y) * 5 % 256, (x * 37 + y * 11) % 256));
+    return p;
+}
+
+class XClipboard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!g_xAvailable) GTEST_SKIP() << g_skipReason.toStdString();
+        s = std::make_unique<EditSession>(prompts, QStringLiteral(BRISEL_DATA_DIR "/"));
+        clipboard = std::make_unique<QtClipboard>();
+        s->setClipboard(clipboard.get());
+        s->NewAExecute(true);
+    }
+    void TearDown() override { s.reset(); }
+
+    ScriptedPrompter prompts;
+    std::unique_ptr<QtClipboard> clipboard;
+    std::unique_ptr<EditSession> s;
+};
+
+TEST_F(XClipboard, AnotherProgramReadsTheCopiedPictureAsPngWithAlpha) {
+    const QImage picture = alphaPicture(32, 32);
+    s->WorkBitmap().LoadFromBitmap(picture, 255);
+    s->commit();
+    s->CopyAExecute();
+
+    const std::optional<QByteArray> targets =
+        runXclip({"-selection", "clipboard", "-t", "TARGETS", "-o"});
+    ASSERT_TRUE(targets) << "xclip could not list the clipboard's types";
+    EXPECT_TRUE(targets->contains("image/png")) << targets->constData();
+
+    const std::optional<QByteArray> png =
+        runXclip({"-selection", "clipboard", "-t", "image/png", "-o"});
+    ASSERT_TRUE(png) << "xclip could not read the picture";
+    const QImage read = QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(read.size(), picture.size());
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            ASSERT_EQ(read.pixel(x, y), picture.pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(XClipboard, APngWithAlphaFromAnotherProgramPastesExactly) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QImage picture = alphaPicture(20, 12);
+    const QString file = dir.filePath(QStringLiteral("picture.png"));
+    ASSERT_TRUE(picture.save(file, "PNG"));
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(waitUntil([&] { return !s->commandStates().PasteA; }, 3000))
+        << "an empty clipboard leaves Paste disabled";
+
+    // xclip keeps serving the clipboard from the background until another
+    // program takes it over or the X server ends.
+    ASSERT_TRUE(runXclip({"-selection", "clipboard", "-t", "image/png", "-i", file}));
+    ASSERT_TRUE(waitUntil([&] { return s->commandStates().PasteA; }))
+        << "Paste did not become available";
+
+    s->PasteAExecute();
+    const FloatingSelection* pasted = s->floatingSelection();
+    ASSERT_NE(pasted, nullptr);
+    ASSERT_EQ(pasted->Pixels.Width, 20);
+    ASSERT_EQ(pasted->Pixels.Height, 12);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            ASSERT_EQ(pasted->Pixels.GetPixel(x, y),
+                      Color32(qAlpha(p), qRed(p), qGreen(p), qBlue(p)))
+                << x << "," << y;
+        }
+}
+
+// A private X server for the run, with its display number read from it.
+class PrivateXServer {
+public:
+    PrivateXServer() {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
+            m_problem = QStringLiteral("Xvfb is not installed");
+            return;
+        }
+        if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty()) {
+            m_problem = QStringLiteral("xclip is not installed");
+            return;
+        }
+        m_xvfb.start(QStringLiteral("Xvfb"),
+                     {"-displayfd", "1", "-screen", "0", "320x240x24", "-nolisten", "tcp"});
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray number;
+        while (!number.contains('\n') && clock.elapsed() < 10000 &&
+               m_xvfb.state() != QProcess::NotRunning) {
+            m_xvfb.waitForReadyRead(200);
+            number += m_xvfb.readAllStandardOutput();
+        }
+        if (!number.contains('\n')) {
+            m_problem = QStringLiteral("Xvfb did not start");
+            return;
+        }
+        m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    }
+    ~PrivateXServer() {
+        if (m_xvfb.state() == QProcess::NotRunning) return;
+        m_xvfb.terminate();
+        if (!m_xvfb.waitForFinished(3000)) {
+            m_xvfb.kill();
+            m_xvfb.waitForFinished(1000);
+        }
+    }
+    bool ready() const { return !m_display.isEmpty(); }
+    const QString& display() const { return m_display; }
+    const QString& problem() const { return m_problem; }
+
+private:
+    QProcess m_xvfb;
+    QString m_display;
+    QString m_problem;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    PrivateXServer server;
+    g_xAvailable = server.ready();
+    g_skipReason = server.problem();
+    if (!g_xAvailable) return RUN_ALL_TESTS();
+
+    qputenv("DISPLAY", server.display().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int result = 0;
+    {
+        // Ended before the X server, which it talks to until the end.
+        QGuiApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}
