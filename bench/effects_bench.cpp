@@ -11,6 +11,7 @@
 #include "effects/RotatedPicture.h"
 #include "effects/Shadow.h"
 #include "effects/SmoothContract.h"
+#include "EffectInputs.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -21,45 +22,7 @@
 
 namespace {
 
-constexpr int kSize = 255;
 const QColor kFace(240, 240, 240);
-
-TBitmap32 gradient() {
-    TBitmap32 b(kSize, kSize);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) b.SetPixel(x, y, Color32(255, x, y, (x + y) / 2));
-    return b;
-}
-
-TBitmap32 noise() {
-    TBitmap32 b(kSize, kSize);
-    std::uint32_t s = 1;
-    for (TColor32& p : b.Bits) {
-        s = s * 1664525u + 1013904223u;
-        p = s;
-    }
-    return b;
-}
-
-// Opaque blocks of a few colours on a transparent background, with a
-// half-transparent band: the way icons are usually drawn.
-TBitmap32 flatArt() {
-    TBitmap32 b(kSize, kSize);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
-            TColor32 c = 0;
-            if (x > 30 && x < 220 && y > 40 && y < 200) c = (x / 40 + y / 40) % 2 ? 0xFF2040C0u : 0xFFF0E020u;
-            if (y >= 200 && y < 215 && x > 30) c = 0x80000000u;
-            b.SetPixel(x, y, c);
-        }
-    return b;
-}
-
-const std::vector<std::pair<std::string, TBitmap32>>& inputs() {
-    static const std::vector<std::pair<std::string, TBitmap32>> all = {
-        {"gradient", gradient()}, {"noise", noise()}, {"flat", flatArt()}};
-    return all;
-}
 
 using Effect = std::function<void(TBitmap32&)>;
 

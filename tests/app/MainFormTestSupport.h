@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModalSupport.h"
 #include "ScriptedPrompter.h"
 #include "app/SettingsStore.h"
 #include "app/ShellOpener.h"
@@ -48,16 +49,7 @@ protected:
     // Runs Step on the modal dialog that Trigger opens, as soon as it is up.
     template <class Dialog>
     void withModal(const std::function<void()>& Trigger, const std::function<void(Dialog&)>& Step) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!d) return;
-            seen = true;
-            Step(*d);
-            if (d->isVisible()) d->reject();
-        });
-        Trigger();
-        EXPECT_TRUE(seen) << "the dialog did not open";
+        withModalDialog<Dialog>(Trigger, Step);
     }
 
     QTemporaryDir m_settingsDir;

@@ -1,5 +1,6 @@
 #include "effects/ui/EffectDialogs.h"
 #include "EffectsTestSupport.h"
+#include "ModalSupport.h"
 #include "effects/EffectPreview.h"
 #include "effects/RotatedPicture.h"
 #include "effects/ui/BalanceForm.h"
@@ -34,23 +35,6 @@ TBitmap32 target(int W = 20, int H = 12) {
         for (int x = W / 2; x < W; ++x)
             b.SetPixel(x, y, SetAlpha(Color32ToColor(b.GetPixel(x, y)), 60));
     return b;
-}
-
-// Runs Step on the dialog once Ask has it up modally; a dialog Step leaves
-// open is cancelled, so nothing ever waits for a person.
-template <class Result>
-Result whileModal(const std::function<Result()>& Ask, const std::function<void(QDialog&)>& Step) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d) return;
-        seen = true;
-        Step(*d);
-        if (d->isVisible()) d->reject();
-    });
-    Result r = Ask();
-    EXPECT_TRUE(seen) << "the dialog did not open";
-    return r;
 }
 
 void expectButtons(EffectForm& F, QPoint Ok, QPoint Cancel) {
@@ -242,28 +226,28 @@ TEST(EffectDialogs, AskingShowsTheDialogAndOkAnswersWithItsValues) {
     QWidget owner;
     EffectDialogs d(&owner);
     const TBitmap32 t = target();
-    const auto levels =
-        whileModal<std::optional<ColorLevelsParams>>([&] { return d.askColorLevels(t); },
-                                                     [&](QDialog&) {
-                                                         d.colLevFrm().GTr()->setValue(-17);
-                                                         d.colLevFrm().OK()->click();
-                                                     });
+    const auto levels = whileModal<QDialog, std::optional<ColorLevelsParams>>(
+        [&] { return d.askColorLevels(t); },
+        [&](QDialog&) {
+            d.colLevFrm().GTr()->setValue(-17);
+            d.colLevFrm().OK()->click();
+        });
     ASSERT_TRUE(levels);
     EXPECT_EQ(levels->Green, -17);
     EXPECT_TRUE(d.colLevFrm().Img()->picture().isNull()) << "hidden: the preview is emptied";
 
     const auto resize =
-        whileModal<std::optional<ResizeChoice>>([&] { return d.askResize(20, 30); },
-                                                [&](QDialog&) {
-                                                    d.resizeform().WidthE()->setValue(256);
-                                                    d.resizeform().OK()->click();
-                                                });
+        whileModal<QDialog, std::optional<ResizeChoice>>([&] { return d.askResize(20, 30); },
+                                                         [&](QDialog&) {
+                                                             d.resizeform().WidthE()->setValue(256);
+                                                             d.resizeform().OK()->click();
+                                                         });
     ASSERT_TRUE(resize);
     EXPECT_EQ(resize->Width, 256);
     EXPECT_EQ(resize->Height, 30);
 
     const auto cancelled =
-        whileModal<std::optional<int>>([&] { return d.askRotation(t); }, [](QDialog&) {});
+        whileModal<QDialog, std::optional<int>>([&] { return d.askRotation(t); }, [](QDialog&) {});
     EXPECT_FALSE(cancelled);
 }
 

@@ -1,3 +1,4 @@
+#include "ModalSupport.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
 #include "images/ui/IconListModel.h"
@@ -91,23 +92,6 @@ TEST_F(ImageListWidgets, RemovingSelectsTheNewActiveImage) {
     EXPECT_EQ(selectedRow(), 1);
 }
 
-// Runs Step on the dialog once it is up modally, then lets Ask return.
-template <class Result>
-Result whileModal(const std::function<Result()>& Ask,
-                  const std::function<void(TNewicofrm&)>& Step) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<TNewicofrm*>(QApplication::activeModalWidget());
-        if (!d) return;
-        seen = true;
-        Step(*d);
-        if (d->isVisible()) d->reject();
-    });
-    Result r = Ask();
-    EXPECT_TRUE(seen) << "the dialog did not open";
-    return r;
-}
-
 TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
     QWidget owner;
     NewIconDialogPrompt prompt(&owner);
@@ -121,7 +105,7 @@ TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
     EXPECT_EQ(form.Cols()->title(), QStringLiteral("Image Colors"));
     EXPECT_EQ(form.ok()->toolTip(), QStringLiteral("Creates a new icon and closes dialog box."));
 
-    const auto choice = whileModal<std::optional<NewIconChoice>>(
+    const auto choice = whileModal<TNewicofrm, std::optional<NewIconChoice>>(
         [&] { return prompt.askNewIcon(); },
         [](TNewicofrm& d) {
             d.SizeC()->setCurrentIndex(9);
@@ -138,7 +122,7 @@ TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
     EXPECT_EQ(choice->Format, 4);
 
     // The next use opens with those choices; Cancel yields nothing.
-    const auto cancelled = whileModal<std::optional<NewIconChoice>>(
+    const auto cancelled = whileModal<TNewicofrm, std::optional<NewIconChoice>>(
         [&] { return prompt.askNewIcon(); },
         [](TNewicofrm& d) {
             EXPECT_EQ(d.SizeC()->currentIndex(), 9);
@@ -152,7 +136,7 @@ TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
 
     // The keyboard: Tab goes from the size to the chosen format, Up picks the
     // one above it.
-    const auto keyed = whileModal<std::optional<NewIconChoice>>(
+    const auto keyed = whileModal<TNewicofrm, std::optional<NewIconChoice>>(
         [&] { return prompt.askNewIcon(); },
         [](TNewicofrm& d) {
             d.SizeC()->setFocus();

@@ -2,6 +2,7 @@
 
 #include "pixel/TBitmap32.h"
 #include "session/Hint.h"
+#include "widgets/FormControls.h"
 #include "widgets/PictureBox.h"
 
 #include <QLabel>
@@ -69,10 +70,7 @@ void EffectForm::hideEvent(QHideEvent* Event) {
 EffectForm::Slider EffectForm::addSlider(const char* Name, const char* ValueName,
                                          const QString& Caption, int Top, int TrackLeft, int Min,
                                          int Max, int TickStep, const QString& Hint) {
-    auto* caption = new QLabel(Caption, this);
-    caption->setObjectName(QLatin1String(Name) + QStringLiteral("Label"));
-    caption->move(8, Top + 8);
-    caption->adjustSize();
+    placeLabel(this, QLatin1String(Name) + QStringLiteral("Label"), Caption, 8, Top + 8);
 
     Slider s;
     s.Track = new QSlider(Qt::Horizontal, this);

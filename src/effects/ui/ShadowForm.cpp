@@ -1,10 +1,10 @@
 #include "effects/ui/ShadowForm.h"
 
 #include "session/Hint.h"
+#include "widgets/FormControls.h"
 #include "widgets/PictureBox.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QSpinBox>
 
 Tshadform::Tshadform(QWidget* Parent)
@@ -30,15 +30,8 @@ Tshadform::Tshadform(QWidget* Parent)
 // The label left of the edit; the edit carries its own up-down arrows.
 QSpinBox* Tshadform::addEdit(const char* Name, const QString& Caption, int Top, int Min, int Max,
                              int Start, const QString& Hint) {
-    auto* label = new QLabel(Caption, this);
-    label->setObjectName(QLatin1String(Name) + QStringLiteral("Label"));
-    label->move(8, Top + 4);
-    label->adjustSize();
-    auto* e = new QSpinBox(this);
-    e->setObjectName(QLatin1String(Name));
-    e->setGeometry(50, Top, 50, 22);
-    e->setRange(Min, Max);
-    e->setValue(Start);
+    placeLabel(this, QLatin1String(Name) + QStringLiteral("Label"), Caption, 8, Top + 4);
+    QSpinBox* e = numberEdit(this, Name, QRect(50, Top, 50, 22), Min, Max, Start);
     applyHint(e, Hint);
     connect(e, &QSpinBox::valueChanged, this, [this] { redraw(); });
     return e;

@@ -2,8 +2,8 @@
 
 #include "pixel/TBitmap32.h"
 #include "session/Hint.h"
+#include "widgets/FormControls.h"
 
-#include <QLabel>
 #include <QSpinBox>
 
 namespace {
@@ -11,14 +11,8 @@ namespace {
 // The label above the edit; the edit carries its own up-down arrows.
 QSpinBox* sideEdit(QWidget* Parent, const char* Name, const QString& Caption, int Left,
                    const QString& Hint) {
-    auto* label = new QLabel(Caption, Parent);
-    label->setObjectName(QLatin1String(Name) + QStringLiteral("Label"));
-    label->move(Left, 8);
-    label->adjustSize();
-    auto* e = new QSpinBox(Parent);
-    e->setObjectName(QLatin1String(Name));
-    e->setGeometry(Left, 30, 64, 22);
-    e->setMinimum(1);
+    placeLabel(Parent, QLatin1String(Name) + QStringLiteral("Label"), Caption, Left, 8);
+    QSpinBox* e = numberEdit(Parent, Name, QRect(Left, 30, 64, 22), 1, 1, 1);
     applyHint(e, Hint);
     return e;
 }

@@ -1,33 +1,19 @@
 #include "images/ui/NewIconForm.h"
 
 #include "session/Hint.h"
+#include "widgets/FormControls.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace {
 
-QLabel* label(QWidget* Parent, const char* Name, const QString& Text, int X, int Y) {
-    auto* l = new QLabel(Text, Parent);
-    l->setObjectName(QLatin1String(Name));
-    l->move(X, Y);
-    l->adjustSize();
-    return l;
-}
-
 QSpinBox* sideEdit(QWidget* Parent, const char* Name, int X, const QString& Hint) {
-    // The edit and its up-down arrows are one control here.
-    auto* e = new QSpinBox(Parent);
-    e->setObjectName(QLatin1String(Name));
-    e->setRange(NewIconOptions::MinSide, NewIconOptions::MaxSide);
-    e->setValue(32);
-    e->setGeometry(X, 24, 56, 22);
+    QSpinBox* e = numberEdit(Parent, Name, QRect(X, 24, 56, 22), NewIconOptions::MinSide,
+                             NewIconOptions::MaxSide, 32);
     e->setEnabled(false);
     applyHint(e, Hint);
     return e;
@@ -41,7 +27,7 @@ TNewicofrm::TNewicofrm(QWidget* Parent) : QDialog(Parent) {
     setFixedSize(298, 226);
     setModal(true);
 
-    label(this, "Label1", tr("Size:"), 8, 8);
+    placeLabel(this, "Label1", tr("Size:"), 8, 8);
     m_sizeC = new QComboBox(this);
     m_sizeC->setObjectName(QStringLiteral("SizeC"));
     m_sizeC->addItems(NewIconOptions::sizeItems());
@@ -49,35 +35,16 @@ TNewicofrm::TNewicofrm(QWidget* Parent) : QDialog(Parent) {
     m_sizeC->setGeometry(8, 24, 145, 22);
     applyHint(m_sizeC, tr("Specifies icon size."));
 
-    label(this, "WidthLabel", tr("Width:"), 160, 8);
+    placeLabel(this, "WidthLabel", tr("Width:"), 160, 8);
     m_widthE = sideEdit(this, "WidthE", 160, tr("Specifies icon width."));
-    label(this, "HeightLabel", tr("Height:"), 232, 8);
+    placeLabel(this, "HeightLabel", tr("Height:"), 232, 8);
     m_heightE = sideEdit(this, "HeightE", 232, tr("Specifies icon height."));
 
-    m_cols = new QGroupBox(tr("Image Colors"), this);
-    m_cols->setObjectName(QStringLiteral("Cols"));
-    m_cols->setGeometry(8, 56, 281, 129);
+    const RadioGroup cols = makeRadioGroup(this, "Cols", tr("Image Colors"), QRect(8, 56, 281, 129),
+                                           NewIconOptions::formatItems(), 4);
+    m_cols = cols.Box;
+    m_formats = cols.Buttons;
     applyHint(m_cols, tr("Specifies icon color format."));
-    auto* colsLayout = new QVBoxLayout(m_cols);
-    colsLayout->setContentsMargins(8, 2, 8, 4);
-    colsLayout->setSpacing(0);
-    m_formats = new QButtonGroup(this);
-    const QStringList formats = NewIconOptions::formatItems();
-    for (int i = 0; i < formats.size(); ++i) {
-        auto* r = new QRadioButton(formats[i], m_cols);
-        r->setObjectName(QStringLiteral("Cols%1").arg(i));
-        m_formats->addButton(r, i);
-        colsLayout->addWidget(r);
-    }
-    m_formats->button(4)->setChecked(true);
-    // Like a radio group: Tab reaches the chosen format, the arrow keys
-    // choose another.
-    const auto tabToChecked = [this] {
-        for (QAbstractButton* b : m_formats->buttons())
-            b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    };
-    connect(m_formats, &QButtonGroup::buttonToggled, this, tabToChecked);
-    tabToChecked();
 
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));

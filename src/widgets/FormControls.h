@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QSpinBox;
+class QWidget;
+
+// The small controls the fixed dialogs place by hand.
+
+// A label at (X, Y), as wide as its text.
+QLabel* placeLabel(QWidget* Parent, const QString& Name, const QString& Text, int X, int Y);
+
+// A number edit with its up-down arrows (one control here) at Place.
+QSpinBox* numberEdit(QWidget* Parent, const char* Name, QRect Place, int Min, int Max, int Value);
+
+// A radio group: a titled box at Place holding one radio button per item
+// (named Name0, Name1, ...) with Checked chosen. Tab reaches the chosen item
+// and the arrow keys choose another.
+struct RadioGroup {
+    QGroupBox* Box = nullptr;
+    QButtonGroup* Buttons = nullptr;
+};
+RadioGroup makeRadioGroup(QWidget* Parent, const char* Name, const QString& Title, QRect Place,
+                          const QStringList& Items, int Checked);
