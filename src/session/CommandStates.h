@@ -2,15 +2,19 @@
 
 // The enabled states of the commands that follow the editing state rather
 // than being built or not: undo and redo follow the history, removing an image
-// needs a second image, the palette needs a palette format.
+// needs a second image, the palette needs a palette format, the storage can
+// be chosen for 32-bit images below 256 pixels.
 struct CommandStates {
     bool UndoA = false;
     bool RedoA = false;
     bool RemoveIA = false;
     bool PalA = false;
+    bool StoredAsPng1 = false;        // enabled
+    bool StoredAsPng1Checked = false; // the active image is written as PNG
 
     bool operator==(const CommandStates& O) const {
-        return UndoA == O.UndoA && RedoA == O.RedoA && RemoveIA == O.RemoveIA && PalA == O.PalA;
+        return UndoA == O.UndoA && RedoA == O.RedoA && RemoveIA == O.RemoveIA && PalA == O.PalA &&
+               StoredAsPng1 == O.StoredAsPng1 && StoredAsPng1Checked == O.StoredAsPng1Checked;
     }
     bool operator!=(const CommandStates& O) const { return !(*this == O); }
 };

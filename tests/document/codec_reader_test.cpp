@@ -402,6 +402,15 @@ TEST(CodecReader, TheImagesOwnHeaderOutranksTheDirectory) {
                       0xFF000000u | (TColor32(16 * (15 - i / 16) + i % 16) << 16))
                 << i;
     }
+    // A cursor's hot spot stays inside the image read.
+    RawImage pointer = sixteen;
+    pointer.height = 32;
+    pointer.headerHeight = 32;
+    pointer.planes = 5;
+    pointer.dirBitCount = 30;
+    const IconFileContents c = read(buildIcon(2, {pointer, next}));
+    EXPECT_EQ(c.Images[0]->HotSpotX, 5);
+    EXPECT_EQ(c.Images[0]->HotSpotY, 15);
 }
 
 // Every prefix of a good two-image file is refused cleanly.

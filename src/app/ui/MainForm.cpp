@@ -130,6 +130,9 @@ void TMainForm::applyCommandStates(const CommandStates& States)
     m_commands.action(QStringLiteral("RedoA"))->setEnabled(States.RedoA);
     m_commands.action(QStringLiteral("RemoveIA"))->setEnabled(States.RemoveIA);
     m_commands.action(QStringLiteral("PalA"))->setEnabled(States.PalA);
+    QAction* png = m_commands.action(QStringLiteral("StoredAsPng1"));
+    png->setEnabled(States.StoredAsPng1);
+    png->setChecked(States.StoredAsPng1Checked);
 }
 
 void TMainForm::showFormatChecked(ColourFormat Format)

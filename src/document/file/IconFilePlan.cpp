@@ -92,6 +92,14 @@ public:
         for (int i = 0; i < count; ++i)
             planImage(i + 1, result.Images[std::size_t(i)]);
         checkOverlaps(result.Images);
+        // A cursor's hot spot was given for the size its directory states;
+        // read at another size, it is kept inside the image.
+        if (type == IconFile::TypeCursor)
+            for (IconImagePlan& p : result.Images) {
+                if (p.Width == p.DirectoryWidth && p.Height == p.DirectoryHeight) continue;
+                p.HotSpotX = std::uint8_t(std::min<int>(p.HotSpotX, p.Width - 1));
+                p.HotSpotY = std::uint8_t(std::min<int>(p.HotSpotY, p.Height - 1));
+            }
         return result;
     }
 

@@ -32,12 +32,10 @@ public:
         image.Height = p.Height;
         image.HotSpotX = p.HotSpotX;
         image.HotSpotY = p.HotSpotY;
-        // The bytes the image was read from, for writing it back as it was;
-        // a bitmap whose mask was left out is written anew.
-        if (p.IsPng || p.HasMask) {
-            image.StoredOffset = std::size_t(p.Offset);
-            image.StoredLength = std::size_t(p.End - p.Offset);
-        }
+        // The bytes the image was read from, for writing it back as it was
+        // (a mask left out stays out: the directory then says so).
+        image.StoredOffset = std::size_t(p.Offset);
+        image.StoredLength = std::size_t(p.End - p.Offset);
         if (p.IsPng) {
             image.Format = 32;
             image.StoredAsPng = true;
@@ -123,6 +121,21 @@ IconContents DecodeIconFile(const std::uint8_t* Data, std::size_t Size,
         return contents;
     } catch (const IconByteCursor::Overrun&) {
         // Every size is checked before it is read; this is the safety net.
+        reader.refuse("The file ends too early.");
+    }
+}
+
+IconRaster DecodeIconFileImage(const std::uint8_t* Data, std::size_t Size,
+                               const std::string& FileName, const TransparencySettings& Settings,
+                               int Index) {
+    Reader reader(Data, Size, FileName);
+    const IconFilePlan plan = PlanIconFile(MemoryByteSource(Data, Size), FileName);
+    if (Index < 0 || std::size_t(Index) >= plan.Images.size())
+        reader.refuse("It has no image " + std::to_string(Index + 1) + ".");
+    try {
+        return reader.readImage(Index + 1, plan.Images[std::size_t(Index)], Settings,
+                                PngImages::Decode);
+    } catch (const IconByteCursor::Overrun&) {
         reader.refuse("The file ends too early.");
     }
 }
