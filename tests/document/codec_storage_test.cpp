@@ -3,10 +3,10 @@
 // for byte.
 
 #include "codec_support.h"
+#include "../support/icon_file_bytes.h"
 #include "document/IconFileReader.h"
 #include "document/IconFileWriter.h"
 
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace codec_test;
@@ -14,18 +14,6 @@ using namespace codec_test;
 namespace {
 
 const TransparencySettings S = settings();
-
-// Each image's data in a file: the bytes its directory entry points at.
-std::vector<QByteArray> imageData(const QByteArray& File) {
-    std::vector<QByteArray> out;
-    const int count = qFromLittleEndian<quint16>(File.constData() + 4);
-    for (int i = 0; i < count; ++i) {
-        const char* e = File.constData() + 6 + 16 * i;
-        out.push_back(File.mid(int(qFromLittleEndian<quint32>(e + 12)),
-                               int(qFromLittleEndian<quint32>(e + 8))));
-    }
-    return out;
-}
 
 std::unique_ptr<IconImage> patterned(int Side, ColourFormat Format, bool Png = false) {
     const int entries = Format <= 8 ? 1 << Format : 0;
@@ -60,7 +48,7 @@ std::vector<std::unique_ptr<IconImage>> mixed() {
 TEST(CodecStorage, MixedStorageSurvivesOpenAndSave) {
     const auto images = mixed();
     const QByteArray file = WriteIconFile(1, images, S);
-    const std::vector<QByteArray> data = imageData(file);
+    const std::vector<QByteArray> data = imageDataOf(file);
     ASSERT_TRUE(data[0].startsWith("\x89PNG"));
     ASSERT_TRUE(data[1].startsWith("\x89PNG"));
     ASSERT_FALSE(data[2].startsWith("\x89PNG"));
@@ -78,7 +66,7 @@ TEST(CodecStorage, MixedStorageSurvivesOpenAndSave) {
 
     // Only the image whose storage changes is written anew.
     read.Images[1]->StoredAsPng = false;
-    const std::vector<QByteArray> toggled = imageData(WriteIconFile(1, read.Images, S));
+    const std::vector<QByteArray> toggled = imageDataOf(WriteIconFile(1, read.Images, S));
     EXPECT_EQ(toggled[0], data[0]);
     EXPECT_FALSE(toggled[1].startsWith("\x89PNG"));
     EXPECT_EQ(toggled[1].size(), 40 + 48 * 48 * 4 + 48 * 8);
@@ -86,7 +74,7 @@ TEST(CodecStorage, MixedStorageSurvivesOpenAndSave) {
     EXPECT_EQ(toggled[3], data[3]);
     // A 256-pixel image is a PNG picture whatever its flag says.
     read.Images[0]->StoredAsPng = false;
-    EXPECT_EQ(imageData(WriteIconFile(1, read.Images, S))[0], data[0]);
+    EXPECT_EQ(imageDataOf(WriteIconFile(1, read.Images, S))[0], data[0]);
 }
 
 // Stored bytes are written again only while they still read as the image.
@@ -124,7 +112,7 @@ TEST(CodecStorage, EditedImagesAreWrittenAnew) {
         IconFileContents read = ReadIconFile(file, "t.ico", S);
         c.Change(*read.Images[0]);
         const QByteArray again = WriteIconFile(1, read.Images, S);
-        EXPECT_EQ(imageData(again)[0] == imageData(file)[0], c.Kept);
+        EXPECT_EQ(imageDataOf(again)[0] == imageDataOf(file)[0], c.Kept);
         const IconFileContents back = ReadIconFile(again, "t.ico", S);
         EXPECT_TRUE(back.Images[0]->Pixels.samePixels(read.Images[0]->Pixels));
     }

@@ -2,25 +2,13 @@
 
 #include "SessionTestSupport.h"
 #include "files_support.h"
+#include "icon_file_bytes.h"
 
 #include "document/IconFileReader.h"
 
 #include <QImage>
-#include <QtEndian>
 
 namespace {
-
-// Each image's data in a written file: the bytes its directory entry points at.
-std::vector<QByteArray> imageData(const QByteArray& File) {
-    std::vector<QByteArray> out;
-    const int count = qFromLittleEndian<quint16>(File.constData() + 4);
-    for (int i = 0; i < count; ++i) {
-        const char* e = File.constData() + 6 + 16 * i;
-        out.push_back(File.mid(int(qFromLittleEndian<quint32>(e + 12)),
-                               int(qFromLittleEndian<quint32>(e + 8))));
-    }
-    return out;
-}
 
 bool isPngData(const QByteArray& Data) {
     return Data.startsWith("\x89PNG");
@@ -40,7 +28,7 @@ TEST_F(SessionFilesTest, StoredAsPngIsAnUndoableChangeOfOneImage) {
     writeFile(file, iconBytes(1, {png.get(), bitmap.get(), palette.get()}));
     prompts.openFileAnswer(FileChoice{file, 1});
     session.OpenAExecute(false);
-    const std::vector<QByteArray> before = imageData(readFile(file));
+    const std::vector<QByteArray> before = imageDataOf(readFile(file));
     ASSERT_TRUE(isPngData(before[0]));
     ASSERT_FALSE(isPngData(before[1]));
 
@@ -63,7 +51,7 @@ TEST_F(SessionFilesTest, StoredAsPngIsAnUndoableChangeOfOneImage) {
     EXPECT_TRUE(session.document().Modified);
     EXPECT_TRUE(session.commandStates().UndoA);
     ASSERT_EQ(session.SaveAExecute(false), SaveResult::Saved);
-    std::vector<QByteArray> after = imageData(readFile(file));
+    std::vector<QByteArray> after = imageDataOf(readFile(file));
     EXPECT_EQ(after[0], before[0]);
     EXPECT_TRUE(isPngData(after[1]));
     EXPECT_EQ(after[2], before[2]);
@@ -75,7 +63,7 @@ TEST_F(SessionFilesTest, StoredAsPngIsAnUndoableChangeOfOneImage) {
     EXPECT_FALSE(session.commandStates().StoredAsPng1Checked);
     EXPECT_TRUE(session.document().Modified);
     ASSERT_EQ(session.SaveAExecute(false), SaveResult::Saved);
-    EXPECT_EQ(imageData(readFile(file)), before) << "back to the file as it was";
+    EXPECT_EQ(imageDataOf(readFile(file)), before) << "back to the file as it was";
     session.RedoAExecute();
     EXPECT_TRUE(session.commandStates().StoredAsPng1Checked);
     EXPECT_TRUE(session.document().image(1).StoredAsPng);

@@ -3,6 +3,7 @@
 #include "document/file/IconCodecError.h"
 #include "document/file/IconRgb.h"
 #include "document/file/ImageRows.h"
+#include "document/file/LittleEndianOut.h"
 #include "document/file/PngCodec.h"
 #include "document/file/StoredImage.h"
 
@@ -17,16 +18,6 @@
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are red in the low byte");
 
 namespace {
-
-void putU16(std::vector<std::uint8_t>& out, unsigned v) {
-    out.push_back(std::uint8_t(v & 0xFF));
-    out.push_back(std::uint8_t((v >> 8) & 0xFF));
-}
-
-void putU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(std::uint8_t((v >> (8 * i)) & 0xFF));
-}
 
 bool isPng(const IconImageView& image) {
     return IconFile::WrittenAsPng(image.Width, image.Height, image.Format, image.StoredAsPng);

@@ -2,21 +2,12 @@
 
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
+#include "document/file/LittleEndianOut.h"
 #include "document/file/PngCodec.h"
 
 #include <algorithm>
 
 namespace {
-
-void putU16(std::vector<std::uint8_t>& Out, unsigned V) {
-    Out.push_back(std::uint8_t(V & 0xFF));
-    Out.push_back(std::uint8_t((V >> 8) & 0xFF));
-}
-
-void putU32(std::vector<std::uint8_t>& Out, std::uint32_t V) {
-    for (int i = 0; i < 4; ++i)
-        Out.push_back(std::uint8_t((V >> (8 * i)) & 0xFF));
-}
 
 bool samePalette(const IconImageView& Image, const std::vector<std::uint32_t>& Read) {
     const int entries = IconFile::ColourTableEntries(Image.Format);
