@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-// The size and colour-count bytes of a directory entry, as the file holds them
-// (0 for 256 pixels or for 256 and more colours).
+// The size and colour count of a directory entry: the sides in pixels (a
+// byte 0 in the file stands for 256), the colour-count byte as the file
+// holds it (0 for 256 and more colours).
 struct RecentIconEntry {
-    std::uint8_t Width = 0;
-    std::uint8_t Height = 0;
+    int Width = 0;
+    int Height = 0;
     std::uint8_t Colours = 0;
 };
 
@@ -25,7 +26,8 @@ int ChooseRecentIconEntry(const std::vector<RecentIconEntry>& Entries);
 constexpr QRgb RecentIconBackground = 0xFFFF00FFu;
 
 // The 24 x 24 menu icon of the icon or cursor file at Path: the chosen
-// entry's pixels of alpha above TraRange in their colour on magenta,
+// entry's pixels (bitmap or PNG picture, read as Open reads them) of alpha
+// above TraRange in their colour on magenta,
 // stretched without smoothing, the bottom-left pixel always magenta. A null
 // picture when the file is missing or gives no picture; nothing is reported.
 QImage MakeRecentIcon(const QString& Path, const TransparencySettings& Settings);

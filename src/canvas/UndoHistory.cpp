@@ -11,7 +11,7 @@ void UndoHistory::setUndoMax(int UndoMax) {
 }
 
 UndoNode UndoHistory::makeNode(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
-                               ColourFormat Format) const {
+                               ColourFormat Format, bool StoredAsPng) const {
     UndoNode node;
     node.Snapshot.Assign(WorkBitmap);
     // The clip region is a borrowed handle of the moment; a recorded state
@@ -19,6 +19,7 @@ UndoNode UndoHistory::makeNode(const TBitmap32& WorkBitmap, const PalettePicture
     node.Snapshot.ClipRegion = nullptr;
     node.SavedPalette = Palette;
     node.SavedFormat = Format;
+    node.SavedStoredAsPng = StoredAsPng;
     return node;
 }
 
@@ -28,25 +29,25 @@ void UndoHistory::renumber() {
 }
 
 void UndoHistory::ResetUndo(const TBitmap32& WorkBitmap, const IconImage& Image) {
-    ResetUndo(WorkBitmap, Image.Palette, Image.Format);
+    ResetUndo(WorkBitmap, Image.Palette, Image.Format, Image.StoredAsPng);
 }
 
 void UndoHistory::ResetUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
-                            ColourFormat Format) {
-    UndoNode first = makeNode(WorkBitmap, Palette, Format);
+                            ColourFormat Format, bool StoredAsPng) {
+    UndoNode first = makeNode(WorkBitmap, Palette, Format, StoredAsPng);
     m_nodes.clear();
     m_nodes.push_back(std::move(first));
     m_current = 0;
 }
 
 void UndoHistory::PushUndo(const TBitmap32& WorkBitmap, const IconImage& Image) {
-    PushUndo(WorkBitmap, Image.Palette, Image.Format);
+    PushUndo(WorkBitmap, Image.Palette, Image.Format, Image.StoredAsPng);
 }
 
 void UndoHistory::PushUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
-                           ColourFormat Format) {
+                           ColourFormat Format, bool StoredAsPng) {
     // Built before the history changes, so a failed copy leaves it intact.
-    UndoNode node = makeNode(WorkBitmap, Palette, Format);
+    UndoNode node = makeNode(WorkBitmap, Palette, Format, StoredAsPng);
     if (m_nodes.empty()) {
         // Nothing was shown before: the change simply starts the history.
         m_nodes.push_back(std::move(node));
@@ -104,6 +105,7 @@ UndoRestore restoreUndoNode(const UndoNode& Node, TBitmap32& WorkBitmap, TBitmap
     assignKeepingSwitches(WorkBitmap, Node.Snapshot);
     Image.Palette = Node.SavedPalette;
     Image.Format = Node.SavedFormat;
+    Image.StoredAsPng = Node.SavedStoredAsPng;
     result.SizeChanged =
         WorkBitmap.Width != CleanBitmap.Width || WorkBitmap.Height != CleanBitmap.Height;
     assignKeepingSwitches(CleanBitmap, WorkBitmap);

@@ -13,6 +13,7 @@ struct UndoNode {
     TBitmap32 Snapshot;          // size and pixels of the WorkBitmap
     PalettePicture SavedPalette; // the image's palette (or colour chart)
     ColourFormat SavedFormat = 32;
+    bool SavedStoredAsPng = false; // how the image is kept in the file
     int Position = 0; // 0-based, counted from the oldest entry
 };
 
@@ -65,12 +66,14 @@ public:
 
     // Discards everything and starts over with the state being shown.
     void ResetUndo(const TBitmap32& WorkBitmap, const IconImage& Image);
-    void ResetUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette, ColourFormat Format);
+    void ResetUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette, ColourFormat Format,
+                   bool StoredAsPng = false);
 
     // Records the state being shown as the newest entry: redo entries are
     // dropped, then the oldest entries beyond UndoMax.
     void PushUndo(const TBitmap32& WorkBitmap, const IconImage& Image);
-    void PushUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette, ColourFormat Format);
+    void PushUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette, ColourFormat Format,
+                  bool StoredAsPng = false);
 
     // Steps back / forward and returns the entry to show, or null when there
     // is nowhere to go. The pointer stays valid until the next PushUndo,
@@ -91,7 +94,7 @@ public:
 
 private:
     UndoNode makeNode(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
-                      ColourFormat Format) const;
+                      ColourFormat Format, bool StoredAsPng) const;
     void renumber();
 
     std::vector<UndoNode> m_nodes; // oldest first
@@ -106,7 +109,8 @@ struct UndoRestore {
 };
 
 // Puts Node back into the working copies and the image: WorkBitmap and
-// CleanBitmap take its size and pixels, the image its palette and format.
+// CleanBitmap take its size and pixels, the image its palette, format and
+// storage.
 // The working copies keep their own drawing state (pen, brush, font, clip
 // region, Blend and InvertClip), so the "Blend Colors" setting and any clip
 // in use survive an undo whatever they were when the entry was made. The

@@ -1,8 +1,8 @@
-// brisel-cli create OUT [--cursor] [--format 1|4|8|24|32] [--hotspot X,Y]
-// PICTURE...: one image per picture, in the order given.
+// brisel-cli create OUT [--cursor] [--format 1|4|8|24|32] [--png]
+// [--hotspot X,Y] PICTURE...: one image per picture, in the order given.
 // brisel-cli convert IN OUT: IN rewritten as an icon (.ico) or cursor (.cur).
 
-#include "cli/CliCommon.h"
+#include "cli/CliCreate.h"
 
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
@@ -10,21 +10,12 @@
 #include "document/file/PaletteFit.h"
 #include "document/file/PngCodec.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
 namespace {
-
-struct CreateOptions {
-    std::string Out;
-    std::uint16_t Type = IconFile::TypeIcon;
-    ColourFormat Format = 32;
-    bool HotSpotGiven = false;
-    int HotSpotX = 0;
-    int HotSpotY = 0;
-    std::vector<std::string> Pictures;
-};
 
 std::string trimmed(const std::string& Text) {
     const std::size_t first = Text.find_first_not_of(" \t");
@@ -43,6 +34,19 @@ int parseNumber(const std::string& Text, int Low, int High, const std::string& W
     return int(v);
 }
 
+std::vector<int> parseSizes(const std::string& List) {
+    std::vector<int> sizes;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = List.find(',', from);
+        const int side = parseNumber(List.substr(from, comma - from), 1, IconFile::MaxSide,
+                                     "each size");
+        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
+        if (comma == std::string::npos) return sizes;
+        from = comma + 1;
+    }
+}
+
 CreateOptions parseCreate(const Arguments& Args) {
     CreateOptions o;
     for (std::size_t i = 0; i < Args.size(); ++i) {
@@ -53,6 +57,10 @@ CreateOptions parseCreate(const Arguments& Args) {
         };
         if (a == "--cursor") {
             o.Type = IconFile::TypeCursor;
+        } else if (a == "--png") {
+            o.Png = true;
+        } else if (a == "--sizes") {
+            o.Sizes = parseSizes(value());
         } else if (a == "--format") {
             const std::string& v = value();
             const int f = parseNumber(v, 1, 32, "the format");
@@ -64,8 +72,10 @@ CreateOptions parseCreate(const Arguments& Args) {
             const std::size_t comma = xy.find(',');
             if (comma == std::string::npos || xy.find(',', comma + 1) != std::string::npos)
                 throw CliError("create: the hot spot is written X,Y");
-            o.HotSpotX = parseNumber(xy.substr(0, comma), 0, 255, "the hot spot's X");
-            o.HotSpotY = parseNumber(xy.substr(comma + 1), 0, 255, "the hot spot's Y");
+            // Checked against the pictures once they are known: a size set's
+            // hot spot is a point of its one picture, which may be large.
+            o.HotSpotX = parseNumber(xy.substr(0, comma), 0, 65535, "the hot spot's X");
+            o.HotSpotY = parseNumber(xy.substr(comma + 1), 0, 65535, "the hot spot's Y");
             o.HotSpotGiven = true;
         } else if (a.compare(0, 2, "--") == 0) {
             throw CliError("create: unknown option " + a);
@@ -79,6 +89,11 @@ CreateOptions parseCreate(const Arguments& Args) {
         throw CliError("create: give OUT and at least one PICTURE");
     if (o.HotSpotGiven && o.Type != IconFile::TypeCursor)
         throw CliError("create: a hot spot belongs to a cursor; add --cursor");
+    if (!o.Sizes.empty() && o.Pictures.size() != 1)
+        throw CliError("create: --sizes makes a size set from one PICTURE");
+    if (o.Sizes.empty() && (o.HotSpotX > 255 || o.HotSpotY > 255))
+        throw CliError("create: the hot spot " + std::to_string(o.HotSpotX) + "," +
+                       std::to_string(o.HotSpotY) + " lies outside 0 to 255");
     return o;
 }
 
@@ -107,26 +122,49 @@ IconRaster imageOf(const std::string& Path, const IconImageView& Want, const Cre
     }
     if (image.Width != Want.Width || image.Height != Want.Height)
         throw CliError(Path + ": the picture changed while it was read");
-    image.Format = O.Format;
     image.HotSpotX = std::uint8_t(O.HotSpotX);
     image.HotSpotY = std::uint8_t(O.HotSpotY);
+    giveCreateFormat(image, O);
+    return image;
+}
+
+bool writtenAsPng(const IconImageView& V) {
+    return IconFile::WrittenAsPng(V.Width, V.Height, V.Format, V.StoredAsPng);
+}
+
+IconImageView viewOf(const IconRaster& R) {
+    IconImageView v{R.Width, R.Height, R.Format, R.HotSpotX, R.HotSpotY, R.Pixels.data(),
+                    &R.Palette};
+    v.StoredAsPng = R.StoredAsPng;
+    return v;
+}
+
+} // namespace
+
+void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
+    Image.Format = O.Format;
+    Image.StoredAsPng = O.Png && O.Format == 32;
     const int entries = IconFile::ColourTableEntries(O.Format);
     if (entries > 0) {
         // The palette holds the picture's first colours in reading order;
         // entries it leaves over stay black. Every visible pixel then takes
         // its nearest entry.
-        image.Palette = PaletteOfFirstColours(image.Pixels.data(), image.Pixels.size(), entries);
-        SnapToPalette(image.Pixels.data(), image.Pixels.size(), image.Palette);
+        Image.Palette = PaletteOfFirstColours(Image.Pixels.data(), Image.Pixels.size(), entries);
+        SnapToPalette(Image.Pixels.data(), Image.Pixels.size(), Image.Palette);
     }
-    return image;
 }
 
-void save(const std::string& Out, std::uint16_t Type, const std::vector<IconRaster>& Images) {
+void saveImages(const std::string& Out, std::uint16_t Type, const std::vector<IconRaster>& Images,
+                const std::vector<std::uint8_t>* Stored) {
     std::vector<IconImageView> views;
     views.reserve(Images.size());
-    for (const IconRaster& r : Images)
-        views.push_back({r.Width, r.Height, r.Format, r.HotSpotX, r.HotSpotY, r.Pixels.data(),
-                         &r.Palette});
+    for (const IconRaster& r : Images) {
+        views.push_back(viewOf(r));
+        if (Stored && r.StoredLength > 0) {
+            views.back().Stored = Stored->data() + r.StoredOffset;
+            views.back().StoredLength = r.StoredLength;
+        }
+    }
     std::vector<std::uint8_t> bytes;
     try {
         bytes = EncodeIconFile(Type, views, TransparencySettings());
@@ -136,10 +174,9 @@ void save(const std::string& Out, std::uint16_t Type, const std::vector<IconRast
     writeFileReplacing(Out, bytes);
 }
 
-} // namespace
-
 int runCreate(const Arguments& Args) {
     const CreateOptions o = parseCreate(Args);
+    if (!o.Sizes.empty()) return runSizeSet(o);
     if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
         throw CliError("create: a file holds at most " + std::to_string(IconFile::MaxImageCount) +
                        " images");
@@ -154,18 +191,17 @@ int runCreate(const Arguments& Args) {
         IconImageView& v = views[i];
         pictureSize(o.Pictures[i], v.Width, v.Height);
         v.Format = o.Format;
+        v.StoredAsPng = o.Png && o.Format == 32;
         v.HotSpotX = std::uint8_t(o.HotSpotX);
         v.HotSpotY = std::uint8_t(o.HotSpotY);
         const std::size_t count = std::size_t(v.Width) * std::size_t(v.Height);
         pixels += count;
-        if (IconFile::StoredAsPng(v.Width, v.Height)) pngPixels += count;
+        if (writtenAsPng(v)) pngPixels += count;
     }
     const auto encoded = [&](std::size_t i) {
         const IconRaster r = imageOf(o.Pictures[i], views[i], o);
         try {
-            return EncodeIconImage({r.Width, r.Height, r.Format, r.HotSpotX, r.HotSpotY,
-                                    r.Pixels.data(), &r.Palette},
-                                   TransparencySettings());
+            return EncodeIconImage(viewOf(r), TransparencySettings());
         } catch (const IconCodecError& e) {
             throw CliError(o.Out + ": " + e.what());
         }
@@ -173,12 +209,11 @@ int runCreate(const Arguments& Args) {
     std::vector<std::vector<std::uint8_t>> pngs(n);
     forEachParallel(int(n), pngPixels, [&](int i) {
         const std::size_t k = std::size_t(i);
-        if (IconFile::StoredAsPng(views[k].Width, views[k].Height)) pngs[k] = encoded(k);
+        if (writtenAsPng(views[k])) pngs[k] = encoded(k);
     });
     std::vector<std::uint32_t> sizes(n);
     for (std::size_t i = 0; i < n; ++i)
-        sizes[i] = IconFile::StoredAsPng(views[i].Width, views[i].Height)
-                       ? std::uint32_t(pngs[i].size())
+        sizes[i] = writtenAsPng(views[i]) ? std::uint32_t(pngs[i].size())
                        : BitmapImageSize(views[i]);
     std::vector<std::uint8_t> directory;
     try {
@@ -219,19 +254,18 @@ int runConvert(const Arguments& Args) {
     else
         throw CliError(out + ": the name must end in .ico or .cur");
     IconContents contents;
-    {
-        const std::vector<std::uint8_t> bytes = readWholeFile(in);
-        try {
-            contents = DecodeIconFile(bytes.data(), bytes.size(), in, TransparencySettings());
-        } catch (const IconCodecError& e) {
-            throw CliError(e.what());
-        }
+    // Kept for the images that go out as they came in.
+    const std::vector<std::uint8_t> bytes = readWholeFile(in);
+    try {
+        contents = DecodeIconFile(bytes.data(), bytes.size(), in, TransparencySettings());
+    } catch (const IconCodecError& e) {
+        throw CliError(e.what());
     }
     // An icon's directory holds planes and bit count where a cursor keeps its
     // hot spot; a cursor made from an icon starts at the top-left corner.
     if (type == IconFile::TypeCursor && contents.FileType != IconFile::TypeCursor)
         for (IconRaster& image : contents.Images)
             image.HotSpotX = image.HotSpotY = 0;
-    save(out, type, contents.Images);
+    saveImages(out, type, contents.Images, &bytes);
     return 0;
 }

@@ -1,5 +1,6 @@
 // brisel-cli extract FILE DIR: every image of FILE as an RGBA PNG picture,
-// DIR/<base name>-<index>.png, index from 0 in directory order.
+// DIR/<base name>-<number>.png, numbered from 1 in directory order as info
+// lists them.
 
 #include "cli/CliCommon.h"
 
@@ -42,7 +43,7 @@ int runExtract(const Arguments& Args) {
         pixels += image.Pixels.size();
     forEachParallel(int(contents.Images.size()), pixels, [&](int i) {
         IconRaster& image = contents.Images[std::size_t(i)];
-        const std::string name = base + std::to_string(i) + ".png";
+        const std::string name = base + std::to_string(i + 1) + ".png";
         // A whole RGBA PNG picture of the file already is that picture and
         // goes out byte for byte.
         if (image.PngLength > 0) {

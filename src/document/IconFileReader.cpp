@@ -14,9 +14,13 @@ namespace {
 // 32-bit bitmaps would not reach it by much, and no real file comes near.
 constexpr qint64 MaxFileSize = qint64(1) << 30;
 
-std::unique_ptr<IconImage> imageOf(IconRaster& Raster, const PalettePicture& ColourChart) {
+std::unique_ptr<IconImage> imageOf(IconRaster& Raster, const QByteArray& Bytes,
+                                   const PalettePicture& ColourChart) {
     auto image = std::make_unique<IconImage>();
     image->Format = Raster.Format;
+    image->StoredAsPng = Raster.StoredAsPng;
+    if (Raster.StoredLength > 0)
+        image->StoredData = Bytes.mid(qsizetype(Raster.StoredOffset), qsizetype(Raster.StoredLength));
     image->HotSpotX = Raster.HotSpotX;
     image->HotSpotY = Raster.HotSpotY;
     image->Palette =
@@ -46,7 +50,7 @@ IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
     contents.FileType = read.FileType;
     contents.Images.reserve(read.Images.size());
     for (IconRaster& raster : read.Images) {
-        contents.Images.push_back(imageOf(raster, ColourChart));
+        contents.Images.push_back(imageOf(raster, Bytes, ColourChart));
         contents.Images.back()->Index = int(contents.Images.size()) - 1;
     }
     return contents;

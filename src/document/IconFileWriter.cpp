@@ -29,6 +29,9 @@ std::vector<IconImageView> viewsOf(const std::vector<const IconImage*>& images,
         const bool whole = px.Bits.size() == std::size_t(px.Width) * std::size_t(px.Height);
         v.Pixels = whole ? px.Bits.data() : nullptr;
         v.Palette = &palettes.back();
+        v.StoredAsPng = image->StoredAsPng;
+        v.Stored = reinterpret_cast<const std::uint8_t*>(image->StoredData.constData());
+        v.StoredLength = std::size_t(image->StoredData.size());
         views.push_back(v);
     }
     return views;

@@ -11,8 +11,9 @@
 
 // Writes the images, in order, as an icon (FileType 1) or cursor (FileType 2)
 // file with the file core (IconWriter.h): images below 256 pixels each way as
-// classic bitmaps with their masks, byte for byte as always; an image with a
-// side of 256 as a 32-bit PNG picture. Icons store planes 1 and the bit count
+// classic bitmaps with their masks, byte for byte as always, unless they are
+// 32-bit images StoredAsPng; an image with a side of 256 as a 32-bit PNG
+// picture. An image whose StoredData still reads as it is written as that. Icons store planes 1 and the bit count
 // in the directory, any other type each image's hot spot.
 // Throws IconFileError when an image cannot be stored (no images, a side
 // outside 1..256, an unknown format, more than 65535 images).

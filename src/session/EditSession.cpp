@@ -39,8 +39,12 @@ void EditSession::showStatus(const QString& Text) {
 void EditSession::updateCommandStates() {
     CommandStates s = m_states;
     s.RemoveIA = m_document.ImageCount() >= 2;
-    s.PalA = m_document.ActiveImage().Format < 24;
+    const IconImage& active = m_document.ActiveImage();
+    s.PalA = active.Format < 24;
     s.PasteA = m_clipboard && m_clipboard->hasPicture();
+    s.StoredAsPng1 = storageChoosable(active);
+    s.StoredAsPng1Checked = IconFile::WrittenAsPng(active.Pixels.Width, active.Pixels.Height,
+                                                   active.Format, active.StoredAsPng);
     if (s == m_states) return;
     m_states = s;
     emit commandStatesChanged(m_states);

@@ -108,6 +108,17 @@ public:
     SaveResult SaveAExecute(bool FromCode);
     // Asks for a name and a type, then saves there.
     SaveResult SaveAs1Click();
+    // --- how images are stored, and new documents from pictures (SessionStorage.cpp) ---
+    // "Stored as PNG": a 32-bit image below 256 pixels goes between PNG
+    // picture and bitmap, as an undoable change; nothing for other images.
+    void StoredAsPng1Click();
+    // Whether the user may choose how Image is stored.
+    static bool storageChoosable(const IconImage& Image);
+    // "New from Picture...": a chosen picture becomes a new untitled document
+    // of one image per standard size (PictureSizeSet). A picture that cannot
+    // be read is reported and changes nothing; unsaved changes are offered
+    // for saving once the picture is read.
+    void NewFromPicture1Click();
     // Puts FileName at the top of the recent files; the menu follows through
     // recentFilesChanged. Without a list installed only the signal is sent.
     void AddRecentFile();

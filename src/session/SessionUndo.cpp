@@ -27,6 +27,8 @@ void EditSession::PushUndo() {
     m_undo.PushUndo(m_workBitmap, m_document.ActiveImage());
     setUndoStates(m_undo.canUndo(), false);
     setModified(true);
+    // A change of size or format may decide how the image is stored.
+    updateCommandStates();
 }
 
 void EditSession::UndoAExecute() {
@@ -59,8 +61,8 @@ void EditSession::showUndoNode(const UndoNode& Node) {
     setModified(true);
     RefreshThumbnail();
     RebuildColoursBox();
+    updateCommandStates();
     if (!restored.SameFormat) {
-        updateCommandStates();
         if (image.Format < 24) fitColoursToPalette();
         emit formatChanged();
     }

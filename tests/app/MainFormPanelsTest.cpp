@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QListView>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -139,3 +140,31 @@ TEST_F(MainFormPanels, ColourReadoutsGoToTheStatusBar) {
 }
 
 } // namespace
+
+// A right click on an image of the list makes it the active image and offers
+// the image commands, "Stored as PNG" among them, checked and enabled as the
+// Icon menu's entry is.
+TEST_F(MainFormPanels, TheListsContextMenuActsOnTheImageClicked) {
+    TMainForm& f = shown();
+    const MainCommands& c = f.commands();
+    QAction* png = c.action("StoredAsPng1");
+    EXPECT_TRUE(png->isEnabled());
+    EXPECT_FALSE(png->isChecked());
+    newIcon.answer(NewIconChoice{20, 40, 4});
+    c.action("NewIA")->trigger();
+    EXPECT_FALSE(png->isEnabled()) << "a 16-colour image is a bitmap";
+
+    QMenu* menu = f.imageList()->showContextMenu(list(f)->visualRect(row(f, 0)).center());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(f.session().document().activeIndex(), 0);
+    EXPECT_TRUE(menu->actions().contains(png));
+    EXPECT_TRUE(png->isEnabled());
+    png->trigger();
+    menu->close();
+    EXPECT_TRUE(png->isChecked());
+    EXPECT_TRUE(f.session().document().image(0).StoredAsPng);
+    EXPECT_TRUE(f.session().document().Modified);
+    c.action("UndoA")->trigger();
+    EXPECT_FALSE(png->isChecked());
+    EXPECT_FALSE(f.session().document().image(0).StoredAsPng);
+}

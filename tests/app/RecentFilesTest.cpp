@@ -130,6 +130,28 @@ TEST(RecentIcon, StretchesOtherSizesAndGivesNothingForBadFiles) {
         MakeRecentIcon(dir.filePath(QStringLiteral("none.ico")), TransparencySettings()).isNull());
 }
 
+// Entries stored as PNG pictures, and those of 256 pixels, give icons too.
+TEST(RecentIcon, ReadsPngPictures) {
+    QTemporaryDir dir;
+    const auto opaque = [](int, int) -> TColor32 { return 0xFF336699u; };
+    auto big = makeImage(256, 256, 32, opaque);
+    auto png48 = makeImage(48, 48, 32, opaque);
+    png48->StoredAsPng = true;
+    auto small = makeImage(16, 16, 4, sixteenColours);
+    const struct {
+        const char* Name;
+        std::vector<const IconImage*> Images;
+    } cases[] = {{"one 256", {big.get()}}, {"16, 48 as PNG, 256", {small.get(), png48.get(), big.get()}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString file = dir.filePath(QStringLiteral("p.ico"));
+        writeFile(file, iconBytes(1, c.Images));
+        const QImage icon = MakeRecentIcon(file, TransparencySettings());
+        ASSERT_EQ(icon.size(), QSize(24, 24));
+        EXPECT_EQ(icon.pixel(12, 12), qRgb(0x99, 0x66, 0x33));
+    }
+}
+
 namespace {
 
 struct XbelTest : ::testing::Test {

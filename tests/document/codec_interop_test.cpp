@@ -156,6 +156,7 @@ TEST(CodecInterop, WeReadWhatIcotoolWrites) {
             EXPECT_EQ(c.Images[0]->HotSpotY, 9);
             depths.insert(c.Images[0]->Format);
             expectReadAs(*c.Images[0], loadRgba(png));
+            expectSavedUnchanged(file);
         }
     }
     EXPECT_EQ(depths, (std::set<int>{1, 4, 8, 24, 32}));
@@ -191,6 +192,7 @@ TEST(CodecInterop, WeReadWhatPillowWrites) {
             ASSERT_EQ(c.Images.size(), 1u);
             depths.insert(c.Images[0]->Format);
             expectReadAs(*c.Images[0], loadRgba(ref));
+            expectSavedUnchanged(file);
         }
     }
     EXPECT_EQ(depths, (std::set<int>{1, 8, 24, 32}));
@@ -219,6 +221,7 @@ TEST(CodecInterop, WeReadWhatImageMagickWrites) {
             ASSERT_EQ(c.Images.size(), 1u);
             depths.insert(c.Images[0]->Format);
             expectReadAs(*c.Images[0], loadRgba(png));
+            expectSavedUnchanged(file);
         }
     }
     EXPECT_EQ(depths, (std::set<int>{1, 4, 8, 32}));

@@ -52,6 +52,7 @@ TEST(CodecPngInterop, WeReadWhatImageMagickWrites) {
         ASSERT_TRUE(run(magick(), {QString("%1[%2]").arg(file).arg(i), "PNG32:" + ref}));
         expectReadAs(*ours.Images[i], loadRgba(ref));
     }
+    expectSavedUnchanged(file);
 }
 
 TEST(CodecPngInterop, WeReadWhatIcotoolWrites) {

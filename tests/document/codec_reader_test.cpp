@@ -277,8 +277,24 @@ TEST(CodecReader, BadFilesAreRefused) {
         {"count 0", buildIcon(1, {good}, 0), "no images"},
         {"directory cut short", goodFile.left(20), "directory"},
         {"count above the entries", buildIcon(1, {good}, 2), "image"},
-        {"width 0 (256) over data for 1", with([](RawImage& r) { r.width = 0; }), "ends inside"},
-        {"height 0 (256) over data for 1", with([](RawImage& r) { r.height = 0; }), "ends inside"},
+        {"width 0 (256) over data for 1",
+         with([](RawImage& r) {
+             r.width = 0;
+             r.headerWidth = 256;
+         }),
+         "ends inside"},
+        {"height 0 (256) over data for 1",
+         with([](RawImage& r) {
+             r.height = 0;
+             r.headerHeight = 512;
+         }),
+         "ends inside"},
+        {"header and directory both beyond the data",
+         with([](RawImage& r) {
+             r.width = 3;
+             r.headerWidth = 65535;
+         }),
+         "ends inside"},
         {"offset past the end", patchU32(goodFile, 18, 5000), "outside"},
         {"offset inside the directory", patchU32(goodFile, 18, 4), "outside"},
         {"bitmap header cut short", goodFile.left(22 + 39), "ends inside image 1"},
@@ -334,6 +350,67 @@ TEST(CodecReader, BadFilesAreRefused) {
             EXPECT_TRUE(message.contains(k.reason, Qt::CaseInsensitive)) << e.what();
         }
     }
+}
+
+// Where the directory and an image's own header disagree, the header's size
+// is read when it is 1 to 256 each way and the data before the next image
+// holds it; else the directory's size, when its data fits.
+TEST(CodecReader, TheImagesOwnHeaderOutranksTheDirectory) {
+    // A 16 x 16 32-bit image: pixel value i in blue, alpha 255.
+    RawImage sixteen;
+    sixteen.width = 16;
+    sixteen.height = 16;
+    for (int i = 0; i < 256; ++i)
+        sixteen.colourRows += bytes({i, 0, 0, 255});
+    sixteen.maskRows = QByteArray(16 * 4, 0);
+    RawImage next = pixel32({9, 9, 9, 255}, 0);
+    struct Case {
+        const char* what;
+        int dirWidth, dirHeight;
+        std::int32_t headerWidth, headerHeight; // the header's height field
+        int readWidth, readHeight;
+    };
+    const Case cases[] = {
+        {"entry says 16 x 32", 16, 32, 16, 32, 16, 16},
+        {"entry says 255 x 255", 255, 255, 16, 32, 16, 16},
+        {"entry says 256 x 256 (bytes 0)", 0, 0, 16, 32, 16, 16},
+        {"header claims 65535 x 65535", 16, 16, 65535, 131070, 16, 16},
+        {"header claims 0 x 0", 16, 16, 0, 0, 16, 16},
+        {"header claims a negative height", 16, 16, 16, -32, 16, 16},
+        {"header claims 257 wide", 16, 16, 257, 32, 16, 16},
+        {"header claims 32 x 32, more than lies before the next image", 16, 16, 32, 64, 16, 16},
+        {"header claims 16 x 8: less data, believed", 16, 16, 16, 16, 16, 8},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        RawImage image = sixteen;
+        image.width = std::uint8_t(k.dirWidth);
+        image.height = std::uint8_t(k.dirHeight);
+        image.headerWidth = k.headerWidth;
+        image.headerHeight = k.headerHeight;
+        const IconFileContents c = read(buildIcon(1, {image, next}));
+        ASSERT_EQ(c.Images.size(), 2u);
+        const TBitmap32& px = c.Images[0]->Pixels;
+        ASSERT_EQ(px.Width, k.readWidth);
+        ASSERT_EQ(px.Height, k.readHeight);
+        EXPECT_EQ(c.Images[0]->Caption, QString("%1 x %2 (TCA)").arg(k.readWidth).arg(k.readHeight));
+        EXPECT_EQ(c.Images[1]->Pixels.Bits, std::vector<TColor32>{0xFF090909u});
+        if (k.readHeight != 16) continue; // its mask is read from the colour data
+        // Rows are stored bottom first: row y from the top holds 16 * (15 - y) + x.
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ(px.Bits[std::size_t(i)],
+                      0xFF000000u | (TColor32(16 * (15 - i / 16) + i % 16) << 16))
+                << i;
+    }
+    // A cursor's hot spot stays inside the image read.
+    RawImage pointer = sixteen;
+    pointer.height = 32;
+    pointer.headerHeight = 32;
+    pointer.planes = 5;
+    pointer.dirBitCount = 30;
+    const IconFileContents c = read(buildIcon(2, {pointer, next}));
+    EXPECT_EQ(c.Images[0]->HotSpotX, 5);
+    EXPECT_EQ(c.Images[0]->HotSpotY, 15);
 }
 
 // Every prefix of a good two-image file is refused cleanly.

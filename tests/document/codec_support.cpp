@@ -58,8 +58,8 @@ QByteArray imageData(const RawImage& image) {
     if (!image.raw.isNull()) return image.raw;
     QByteArray out;
     putU32(out, image.headerSize);
-    putU32(out, image.width);
-    putU32(out, 2u * image.height);
+    putU32(out, std::uint32_t(image.headerWidth.value_or(image.width)));
+    putU32(out, std::uint32_t(image.headerHeight.value_or(2 * image.height)));
     putU16(out, 1);
     putU16(out, image.bitCount);
     putU32(out, image.compression);

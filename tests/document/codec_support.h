@@ -51,6 +51,8 @@ struct RawImage {
     std::uint16_t bitCount = 32;
     std::uint32_t compression = 0;
     std::uint32_t coloursUsed = 0;
+    std::optional<std::int32_t> headerWidth;  // default: the directory's width
+    std::optional<std::int32_t> headerHeight; // the field as stored; default: 2 x height
     QByteArray headerExtra; // bytes after the 40 fields, for longer headers
     QByteArray table;       // colour table bytes
     QByteArray colourRows;

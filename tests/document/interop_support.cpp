@@ -3,10 +3,13 @@
 
 #include "interop_support.h"
 
+#include "document/IconFileWriter.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace codec_test;
@@ -161,6 +164,27 @@ IconFileContents readFile(const QString& path) {
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace interop_test
+
+namespace interop_test {
+
+void expectSavedUnchanged(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray original = f.readAll();
+    const IconFileContents contents = readFile(path);
+    const QByteArray written = WriteIconFile(contents.FileType, contents.Images, S);
+    for (std::size_t i = 0; i < contents.Images.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "image " << i + 1);
+        const char* ours = written.constData() + 6 + 16 * i;
+        const char* theirs = original.constData() + 6 + 16 * i;
+        const int size = int(qFromLittleEndian<quint32>(ours + 8));
+        EXPECT_LE(quint32(size), qFromLittleEndian<quint32>(theirs + 8));
+        EXPECT_EQ(written.mid(int(qFromLittleEndian<quint32>(ours + 12)), size),
+                  original.mid(int(qFromLittleEndian<quint32>(theirs + 12)), size));
+    }
 }
 
 } // namespace interop_test

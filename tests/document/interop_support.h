@@ -42,6 +42,9 @@ void expectReadAs(const IconImage& ours, const QImage& reference);
 // unless semiAlpha.
 QImage sourcePicture(int width, int height, int colours, bool semiAlpha, std::uint32_t seed);
 IconFileContents readFile(const QString& path);
+// Read and written again, every image's data is the very bytes it was read
+// from: opening and saving another program's file changes nothing.
+void expectSavedUnchanged(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace interop_test

@@ -135,6 +135,9 @@ void TMainForm::applyCommandStates(const CommandStates& States)
     m_commands.action(QStringLiteral("RemoveIA"))->setEnabled(States.RemoveIA);
     m_commands.action(QStringLiteral("PalA"))->setEnabled(States.PalA);
     m_commands.action(QStringLiteral("PasteA"))->setEnabled(States.PasteA);
+    QAction* png = m_commands.action(QStringLiteral("StoredAsPng1"));
+    png->setEnabled(States.StoredAsPng1);
+    png->setChecked(States.StoredAsPng1Checked);
 }
 
 void TMainForm::showFormatChecked(ColourFormat Format)

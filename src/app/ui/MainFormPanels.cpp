@@ -12,6 +12,12 @@ void TMainForm::bindPanelCommands() {
     EditSession* s = m_session.get();
     m_imageList = new ImageListPanel(*s, m_iconsPanel);
     connectImageList(m_imageList, *s);
+    auto* gap = new QAction(this);
+    gap->setSeparator(true);
+    m_imageList->setContextActions({m_commands.action(QStringLiteral("NewIA")),
+                                    m_commands.action(QStringLiteral("Duplicate1")),
+                                    m_commands.action(QStringLiteral("RemoveIA")), gap,
+                                    m_commands.action(QStringLiteral("StoredAsPng1"))});
     m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
     connectColoursPanel(m_coloursPanel, *s);
     s->setNewIconPrompt(&m_newIconDialog);

@@ -30,9 +30,14 @@ bool IsSupportedBitCount(int BitCount);
 // Bytes one row occupies, padding included, and the bytes of it that carry pixels.
 int RowStride(int Width, int BitCount);
 int RowPixelBytes(int Width, int BitCount);
-// Whether an image of this size is stored as a PNG picture.
+// Whether an image of this size must be stored as a PNG picture.
 inline bool StoredAsPng(int Width, int Height) {
     return Width >= PngSide || Height >= PngSide;
+}
+// Whether an image is written as a PNG picture: a 32-bit image whose owner
+// chose so, and every image with a side of 256.
+inline bool WrittenAsPng(int Width, int Height, int Format, bool ChosenPng) {
+    return StoredAsPng(Width, Height) || (Format == 32 && ChosenPng);
 }
 // A directory byte for a side of 1 to 256, and back.
 inline std::uint8_t SideByte(int Side) { return std::uint8_t(Side & 0xFF); }

@@ -18,6 +18,11 @@ struct IconRaster {
     std::vector<std::uint32_t> Pixels;
     std::vector<std::uint32_t> Palette; // empty for true colour
     bool StoredAsPng = false;           // the file held it as a PNG picture
+    // Where the bytes the image was read from lie in the file's data (a PNG
+    // picture, or a bitmap with its mask); StoredLength 0 when there are none
+    // worth keeping.
+    std::size_t StoredOffset = 0;
+    std::size_t StoredLength = 0;
     // Where the PNG picture lies in the file's data, when the reader was
     // asked to keep a whole RGBA picture as it is (PngLength > 0); Pixels is
     // then empty.
@@ -42,4 +47,11 @@ struct IconImageView {
     std::uint8_t HotSpotY = 0;
     const std::uint32_t* Pixels = nullptr;
     const std::vector<std::uint32_t>* Palette = nullptr;
+    // A 32-bit image kept as a PNG picture (images with a side of 256 always are).
+    bool StoredAsPng = false;
+    // The bytes the image was read from, if any: written again as they are
+    // while they still read as exactly this image, so an image nobody edited
+    // leaves the file unchanged.
+    const std::uint8_t* Stored = nullptr;
+    std::size_t StoredLength = 0;
 };

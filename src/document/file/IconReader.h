@@ -25,3 +25,10 @@ enum class PngImages { Decode, KeepWholeRgba };
 IconContents DecodeIconFile(const std::uint8_t* Data, std::size_t Size,
                             const std::string& FileName, const TransparencySettings& Settings,
                             PngImages Png = PngImages::Decode);
+
+// One image of the file (Index from 0, in directory order), the file checked
+// as DecodeIconFile checks it but only that image's pixels decoded. An Index
+// outside the file is refused like a damaged file.
+IconRaster DecodeIconFileImage(const std::uint8_t* Data, std::size_t Size,
+                               const std::string& FileName, const TransparencySettings& Settings,
+                               int Index);

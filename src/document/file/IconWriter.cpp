@@ -3,7 +3,9 @@
 #include "document/file/IconCodecError.h"
 #include "document/file/IconRgb.h"
 #include "document/file/ImageRows.h"
+#include "document/file/LittleEndianOut.h"
 #include "document/file/PngCodec.h"
+#include "document/file/StoredImage.h"
 
 #include <cstring>
 #include <string>
@@ -17,18 +19,8 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are red in the 
 
 namespace {
 
-void putU16(std::vector<std::uint8_t>& out, unsigned v) {
-    out.push_back(std::uint8_t(v & 0xFF));
-    out.push_back(std::uint8_t((v >> 8) & 0xFF));
-}
-
-void putU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(std::uint8_t((v >> (8 * i)) & 0xFF));
-}
-
 bool isPng(const IconImageView& image) {
-    return IconFile::StoredAsPng(image.Width, image.Height);
+    return IconFile::WrittenAsPng(image.Width, image.Height, image.Format, image.StoredAsPng);
 }
 
 // The bytes of a classic bitmap image.
@@ -212,11 +204,21 @@ std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
                                          const std::vector<IconImageView>& Images,
                                          const TransparencySettings& Settings) {
     checkImages(Images, true);
-    std::vector<std::vector<std::uint8_t>> pngs(Images.size());
+    // PNG pictures and images written back from their stored bytes are made
+    // first: the directory needs their lengths.
+    std::vector<std::vector<std::uint8_t>> made(Images.size());
+    std::vector<bool> kept(Images.size());
     std::vector<std::uint32_t> sizes(Images.size());
     for (std::size_t i = 0; i < Images.size(); ++i) {
-        if (isPng(Images[i])) pngs[i] = pngOf(Images[i], Settings);
-        sizes[i] = isPng(Images[i]) ? std::uint32_t(pngs[i].size()) : bitmapBytes(Images[i]);
+        const IconImageView& image = Images[i];
+        kept[i] = StoredBytesStillHold(image, Settings);
+        if (kept[i])
+            sizes[i] = std::uint32_t(image.StoredLength);
+        else if (isPng(image)) {
+            made[i] = pngOf(image, Settings);
+            sizes[i] = std::uint32_t(made[i].size());
+        } else
+            sizes[i] = bitmapBytes(image);
     }
     std::vector<std::uint8_t> out = EncodeIconDirectory(FileType, Images, sizes);
     std::size_t total = out.size();
@@ -224,10 +226,13 @@ std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
         total += size;
     out.reserve(total);
     for (std::size_t i = 0; i < Images.size(); ++i) {
-        if (isPng(Images[i]))
-            out.insert(out.end(), pngs[i].begin(), pngs[i].end());
+        const IconImageView& image = Images[i];
+        if (kept[i])
+            out.insert(out.end(), image.Stored, image.Stored + image.StoredLength);
+        else if (isPng(image))
+            out.insert(out.end(), made[i].begin(), made[i].end());
         else
-            writeBitmap(out, Images[i], Settings);
+            writeBitmap(out, image, Settings);
     }
     return out;
 }
@@ -235,6 +240,8 @@ std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
 std::vector<std::uint8_t> EncodeIconImage(const IconImageView& Image,
                                           const TransparencySettings& Settings) {
     checkImages({Image}, true);
+    if (StoredBytesStillHold(Image, Settings))
+        return std::vector<std::uint8_t>(Image.Stored, Image.Stored + Image.StoredLength);
     if (isPng(Image)) return pngOf(Image, Settings);
     std::vector<std::uint8_t> out;
     out.reserve(bitmapBytes(Image));

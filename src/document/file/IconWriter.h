@@ -13,9 +13,12 @@
 // table (palette formats), colour bitmap and mask, where the mask bit is set
 // where the transparency model says the pixel is masked and the colour bitmap
 // holds white under inverted and black under transparent pixels.
-// An image with a side of 256 is a 32-bit PNG picture whose directory bytes
-// for width and height are 0 (256): Format 32 images keep every pixel as it
-// is; the other formats give masked pixels alpha 0 and the rest alpha 255.
+// An image with a side of 256, and a 32-bit image whose StoredAsPng is set,
+// is a 32-bit PNG picture (a side of 256 is written as directory byte 0):
+// Format 32 images keep every pixel as it is; the other formats give masked
+// pixels alpha 0 and the rest alpha 255.
+// An image whose stored bytes still read as exactly that image (see
+// StoredBytesStillHold) is written as those bytes.
 //
 // Icons store planes 1 and the bit count in the directory, any other type
 // each image's hot spot. Throws IconCodecError when an image cannot be stored
@@ -27,7 +30,8 @@ std::vector<std::uint8_t> EncodeIconFile(std::uint16_t FileType,
 
 // The same file made piece by piece, for a writer that keeps no more than one
 // image's pixels at a time: EncodeIconImage gives one image's data (a PNG
-// picture or a classic bitmap, as above), BitmapImageSize the length of a
+// picture, a classic bitmap or its stored bytes, as above), BitmapImageSize
+// the length of a
 // classic bitmap before it is made (a PNG picture's is known once it is
 // packed), and EncodeIconDirectory the header and directory for images whose
 // data have the lengths Sizes and follow one another in order. The directory

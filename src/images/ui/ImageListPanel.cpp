@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QListView>
+#include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ ImageListPanel::ImageListPanel(ImageListEditing& Session, QWidget* IconsPanel)
     layout->addWidget(m_down);
 
     connect(m_list, &QListView::doubleClicked, this, [this] { IconsListDblClick(); });
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& Pos) { showContextMenu(Pos); });
     // Enter is taken here rather than through the view's "activated", which
     // some desktops also send for a single click.
     m_list->installEventFilter(this);
@@ -123,4 +127,21 @@ void connectImageList(ImageListPanel* List, EditSession& Session) {
                      &IconListModel::activeChanged);
     QObject::connect(&Session, &EditSession::activeImageChanged, List,
                      &ImageListPanel::selectActive);
+}
+
+void ImageListPanel::setContextActions(const QList<QAction*>& Actions) {
+    m_contextActions = Actions;
+}
+
+QMenu* ImageListPanel::showContextMenu(const QPoint& Pos) {
+    if (m_contextActions.isEmpty()) return nullptr;
+    const QModelIndex at = m_list->indexAt(Pos);
+    if (at.isValid()) m_session.ActivateImage(at.row(), false);
+    if (!m_contextMenu) {
+        m_contextMenu = new QMenu(m_list);
+        m_contextMenu->setObjectName(QStringLiteral("IconsListMenu"));
+        m_contextMenu->addActions(m_contextActions);
+    }
+    m_contextMenu->popup(m_list->viewport()->mapToGlobal(Pos));
+    return m_contextMenu;
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class EditSession;
 class ImageListEditing;
 class IconListModel;
+class QAction;
 class QListView;
+class QMenu;
+class QPoint;
 class QToolButton;
 class QWidget;
 
@@ -37,6 +41,14 @@ public:
     // Highlights the active image and scrolls it into view.
     void selectActive();
 
+    // The commands a right click on the list offers, about the image under
+    // the pointer: it becomes the active image first, as a double click makes
+    // it. The actions stay the caller's.
+    void setContextActions(const QList<QAction*>& Actions);
+    // Right click at Pos (in the list's viewport): activates the image there
+    // and returns the menu shown, or null when there are no actions.
+    QMenu* showContextMenu(const QPoint& Pos);
+
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
@@ -47,6 +59,8 @@ private:
     QListView* m_list = nullptr;
     QToolButton* m_down = nullptr;
     IconListModel* m_model = nullptr;
+    QList<QAction*> m_contextActions;
+    QMenu* m_contextMenu = nullptr;
 };
 
 // Keeps List in step with the session: its model follows the image list and

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "cli/CliCommon.h"
+
+#include "document/file/IconRaster.h"
+
+#include <string>
+#include <vector>
+
+// What `create` was asked for.
+struct CreateOptions {
+    std::string Out;
+    std::uint16_t Type = IconFile::TypeIcon;
+    ColourFormat Format = 32;
+    bool Png = false; // every 32-bit image as a PNG picture
+    bool HotSpotGiven = false;
+    int HotSpotX = 0;
+    int HotSpotY = 0;
+    std::vector<int> Sizes; // a size set from one picture, when not empty
+    std::vector<std::string> Pictures;
+};
+
+// Gives Image (32-bit pixels) O's format: the palette formats take the
+// picture's first colours as their palette, every visible pixel its nearest
+// entry. The hot spot and storage follow O too.
+void giveCreateFormat(IconRaster& Image, const CreateOptions& O);
+
+// Writes Images to Out, each kept as it was stored (PNG or bitmap).
+void saveImages(const std::string& Out, std::uint16_t Type, const std::vector<IconRaster>& Images,
+                const std::vector<std::uint8_t>* Stored = nullptr);
+
+// create --sizes: one image per size from the one picture.
+int runSizeSet(const CreateOptions& O);
