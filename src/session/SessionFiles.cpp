@@ -102,20 +102,24 @@ void EditSession::showOpenedDocument() {
     emit workChanged();
 }
 
-void EditSession::Open2Click() {
-    FileDialogRequest request;
-    request.Title = tr("Open");
-    request.Filter = OpenFilter;
-    const std::optional<FileChoice> choice = m_prompter.openFile(request);
-    if (!choice) return;
+void EditSession::Open2Click(bool FromCode, const QString& Path) {
+    QString fileName = Path;
+    if (!FromCode) {
+        FileDialogRequest request;
+        request.Title = tr("Open");
+        request.Filter = OpenFilter;
+        const std::optional<FileChoice> choice = m_prompter.openFile(request);
+        if (!choice) return;
+        fileName = choice->FileName;
+    }
 
     IconFileContents contents;
     try {
-        contents = LoadIconFile(choice->FileName, transparency());
+        contents = LoadIconFile(fileName, transparency());
         if (m_document.ImageCount() + int(contents.Images.size()) > IconFile::MaxImageCount)
             throw IconFileError(
                 tr("The images of \"%1\" cannot be added: a file holds at most %2 images.")
-                    .arg(QDir::toNativeSeparators(choice->FileName))
+                    .arg(QDir::toNativeSeparators(fileName))
                     .arg(IconFile::MaxImageCount));
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);
