@@ -14,7 +14,7 @@ struct Tap {
 };
 
 std::vector<std::vector<Tap>> taps(int From, int To) {
-    std::vector<std::vector<Tap>> all(std::size_t(To));
+    std::vector<std::vector<Tap>> all(static_cast<std::size_t>(To));
     const double step = double(From) / To;
     for (int i = 0; i < To; ++i) {
         const double a = i * step, b = (i + 1) * step;

@@ -1,4 +1,5 @@
 #include "CliTestSupport.h"
+#include "document/IconDocument.h"
 #include "document/IconFileWriter.h"
 
 #include <algorithm>
