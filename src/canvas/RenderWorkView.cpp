@@ -70,6 +70,7 @@ void RenderWorkView(const WorkViewScene& Scene, const WorkViewGeometry& G, QImag
     const std::vector<QRgb> picture = displayPicture(*work, Scene.Format, Scene.Transparency);
     const std::vector<int> column = sourceIndex(W, SW, &WorkViewGeometry::ScreenX, G);
     const QRgb grid = toRgb32(Color32ToColor(Scene.GridColor));
+    const bool gridShown = Scene.GridShown && G.ZoomX >= MinGridZoom && G.ZoomY >= MinGridZoom;
     const std::size_t rowBytes = std::size_t(SW) * sizeof(QRgb);
 
     // Each image row is enlarged into its first screen row, vertical grid lines
@@ -81,7 +82,7 @@ void RenderWorkView(const WorkViewScene& Scene, const WorkViewGeometry& G, QImag
         const QRgb* source = picture.data() + std::size_t(y) * std::size_t(W);
         for (int sx = 0; sx < SW; ++sx)
             row[sx] = source[column[std::size_t(sx)]];
-        if (Scene.GridShown)
+        if (gridShown)
             for (int x = 1; x < W; ++x) {
                 const int sx = G.ScreenX(x);
                 if (sx < SW) row[sx] = grid;
@@ -89,7 +90,7 @@ void RenderWorkView(const WorkViewScene& Scene, const WorkViewGeometry& G, QImag
         for (int sy = top + 1; sy < bottom; ++sy)
             std::memcpy(ViewBuffer.scanLine(sy), row, rowBytes);
     }
-    if (Scene.GridShown)
+    if (gridShown)
         for (int y = 1; y < H; ++y) {
             const int sy = G.ScreenY(y);
             if (sy >= SH) continue;

@@ -37,9 +37,15 @@ struct WorkViewScene {
 // ones (Format 32 only) laid over TraColor by their alpha.
 TColor DisplayColor(TColor32 Pixel, ColourFormat Format, const TransparencySettings& S);
 
+// Below this many screen pixels per image pixel the grid is left out even
+// when it is switched on: its lines would hide a third or more of the picture
+// (a 256 x 256 image fitted into a small window would be mostly grid).
+constexpr double MinGridZoom = 3.0;
+
 // Rebuilds ViewBuffer (Format_RGB32, ScreenX(Width) x ScreenY(Height) of the
 // WorkBitmap) from the scene: the display picture is made at image size and
-// enlarged once by pixel replication, then the grid goes on top. ViewBuffer is
-// reused while its size stays the same; its device pixel ratio is kept.
+// enlarged once by pixel replication, then the grid goes on top (from
+// MinGridZoom up). ViewBuffer is reused while its size stays the same; its
+// device pixel ratio is kept.
 void RenderWorkView(const WorkViewScene& Scene, const WorkViewGeometry& Geometry,
                     QImage& ViewBuffer);

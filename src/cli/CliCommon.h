@@ -24,6 +24,7 @@ using Arguments = std::vector<std::string>;
 int runExtract(const Arguments& Args);
 int runCreate(const Arguments& Args);
 int runConvert(const Arguments& Args);
+int runThumbnail(const Arguments& Args);
 
 // "brisel-cli: " and the message on one line of standard error.
 void printError(const std::string& Message);

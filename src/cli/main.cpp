@@ -50,6 +50,11 @@ const char* const Usage =
     "      .ico, a cursor when it ends in .cur (hot spots of an icon start at 0,0).\n"
     "      Each image keeps its own hot spot and its storage (PNG or bitmap of\n"
     "      its bit count); images are written back byte for byte.\n"
+    "  thumbnail IN OUT SIZE\n"
+    "      Writes OUT, an RGBA PNG picture of the icon or cursor file IN whose\n"
+    "      longer side is SIZE pixels (1 to 4096), for file managers: made from\n"
+    "      the image whose longer side is nearest SIZE, scaled smoothly, with\n"
+    "      transparent and screen-inverting pixels at alpha 0.\n"
     "\n"
     "Examples:\n"
     "  brisel-cli info app.ico\n"
@@ -58,6 +63,7 @@ const char* const Usage =
     "  brisel-cli create pointer.cur --cursor --hotspot 3,2 --format 4 pointer.png\n"
     "  brisel-cli create app.ico --sizes 16,24,32,48,64,256 logo.png\n"
     "  brisel-cli convert pointer.cur pointer.ico\n"
+    "  brisel-cli thumbnail pointer.cur pointer.png 128\n"
     "\n"
     "Files are replaced only once they are completely written. The status is 0\n"
     "on success; on failure a one-line message on standard error names the file\n"
@@ -86,6 +92,7 @@ int main(int argc, char** argv) {
         if (command == "extract") return runExtract(args);
         if (command == "create") return runCreate(args);
         if (command == "convert") return runConvert(args);
+        if (command == "thumbnail") return runThumbnail(args);
         throw CliError("unknown command \"" + command + "\"; see brisel-cli --help");
     } catch (const std::exception& e) {
         printError(e.what());

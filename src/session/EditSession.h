@@ -101,8 +101,9 @@ public:
     // then comes the "Save changes?" question.
     void OpenAExecute(bool FromCode, const QString& Path = QString()) override;
     // Adds the images of a chosen file after the document's own; a file that
-    // cannot be read is reported and adds nothing.
-    void Open2Click();
+    // cannot be read is reported and adds nothing. From code (a file dropped
+    // on the image list) Path is read without a dialog.
+    void Open2Click(bool FromCode = false, const QString& Path = QString());
     // Writes the document to FileName (Save As when it has none). A save run
     // from code also puts the file at the top of the recent files.
     SaveResult SaveAExecute(bool FromCode);

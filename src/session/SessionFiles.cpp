@@ -29,6 +29,18 @@ QString withTypeExtension(const QString& Name, std::uint16_t Type) {
     return base + (Type == CursorFileType ? QStringLiteral(".cur") : QStringLiteral(".ico"));
 }
 
+// The file both Open commands read: Path when run from code, otherwise the
+// one chosen in the open dialog (none when it is cancelled).
+std::optional<QString> fileToOpen(Prompter& Prompts, bool FromCode, const QString& Path) {
+    if (FromCode) return Path;
+    FileDialogRequest request;
+    request.Title = EditSession::tr("Open");
+    request.Filter = OpenFilter;
+    const std::optional<FileChoice> choice = Prompts.openFile(request);
+    if (!choice) return std::nullopt;
+    return choice->FileName;
+}
+
 bool hasTrueColour(const IconFileContents& Contents) {
     for (const auto& image : Contents.Images)
         if (image->Format >= 24) return true;
@@ -38,15 +50,9 @@ bool hasTrueColour(const IconFileContents& Contents) {
 } // namespace
 
 void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
-    QString fileName = Path;
-    if (!FromCode) {
-        FileDialogRequest request;
-        request.Title = tr("Open");
-        request.Filter = OpenFilter;
-        const std::optional<FileChoice> choice = m_prompter.openFile(request);
-        if (!choice) return;
-        fileName = choice->FileName;
-    }
+    const std::optional<QString> chosen = fileToOpen(m_prompter, FromCode, Path);
+    if (!chosen) return;
+    const QString& fileName = *chosen;
     // The file is read and checked before anything else: a file that cannot
     // be opened is reported and costs nothing, neither the document with its
     // unsaved changes and undo history nor a question about saving them.
@@ -102,20 +108,18 @@ void EditSession::showOpenedDocument() {
     emit workChanged();
 }
 
-void EditSession::Open2Click() {
-    FileDialogRequest request;
-    request.Title = tr("Open");
-    request.Filter = OpenFilter;
-    const std::optional<FileChoice> choice = m_prompter.openFile(request);
-    if (!choice) return;
+void EditSession::Open2Click(bool FromCode, const QString& Path) {
+    const std::optional<QString> chosen = fileToOpen(m_prompter, FromCode, Path);
+    if (!chosen) return;
+    const QString& fileName = *chosen;
 
     IconFileContents contents;
     try {
-        contents = LoadIconFile(choice->FileName, transparency());
+        contents = LoadIconFile(fileName, transparency());
         if (m_document.ImageCount() + int(contents.Images.size()) > IconFile::MaxImageCount)
             throw IconFileError(
                 tr("The images of \"%1\" cannot be added: a file holds at most %2 images.")
-                    .arg(QDir::toNativeSeparators(choice->FileName))
+                    .arg(QDir::toNativeSeparators(fileName))
                     .arg(IconFile::MaxImageCount));
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);

@@ -79,6 +79,21 @@ TEST_F(MainFormTest, MissingHelpOrBrowserIsReported) {
     EXPECT_EQ(prompts.messages[2].Kind, MessageKind::Error);
 }
 
+// Where the desktop has no browser for the help page, the message says where
+// the page is, so it can be opened by hand.
+TEST_F(MainFormTest, HelpWithoutBrowserSaysWhereTheDocumentIs) {
+    shell.succeed = false;
+    TMainForm& f = form();
+    prompts.answer(MessageAnswer::OK);
+    f.commands().action("HelpA")->trigger();
+    ASSERT_EQ(shell.files, QStringList{QStringLiteral(BRISEL_DATA_DIR "/briselhelp.html")});
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(prompts.messages[0].Text, QStringLiteral("No web browser could be started to show "
+                                                       "the help.\nThe help document is \"") +
+                                            QStringLiteral(BRISEL_DATA_DIR "/briselhelp.html\"."));
+}
+
 TEST_F(MainFormTest, AboutBox) {
     TMainForm& f = form();
     f.show();

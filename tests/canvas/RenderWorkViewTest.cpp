@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -83,30 +84,55 @@ TEST(DisplayRule, FollowsTheSettings) {
 }
 
 TEST(RenderWorkView, EnlargesByReplicationWithGridBetweenCells) {
-    // 3 x 2 at zoom 2.5: cells start at screen columns 0, 2, 5 and rows 0, 2.
+    // 3 x 2 at zoom 3.5: cells start at screen columns 0, 3, 7 and rows 0, 3.
     TBitmap32 work(3, 2);
     const TColor32 r = 0xFF0000FF, b = 0xFFFF0000, w = 0xFFFFFFFF;
     work.Bits = {r, b, w, w, r, b};
     QImage view;
-    RenderWorkView(sceneOf(work), zoomOf(2.5), view);
+    RenderWorkView(sceneOf(work), zoomOf(3.5), view);
     const std::map<QRgb, char> legend{
         {rgb(0x0000FF), 'r'}, {rgb(0xFF0000), 'b'}, {rgb(0xFFFFFF), 'w'}, {rgb(GridColor), '#'}};
     EXPECT_EQ(letters(view, legend), (std::vector<std::string>{
-                                         "rr#bb#w",
-                                         "rr#bb#w",
-                                         "#######",
-                                         "ww#rr#b",
-                                         "ww#rr#b",
+                                         "rrr#bbb#ww",
+                                         "rrr#bbb#ww",
+                                         "rrr#bbb#ww",
+                                         "##########",
+                                         "www#rrr#bb",
+                                         "www#rrr#bb",
+                                         "www#rrr#bb",
                                      }));
 
-    RenderWorkView(sceneOf(work, false), zoomOf(2.5), view);
+    RenderWorkView(sceneOf(work, false), zoomOf(3.5), view);
     EXPECT_EQ(letters(view, legend), (std::vector<std::string>{
-                                         "rrbbbww",
-                                         "rrbbbww",
-                                         "wwrrrbb",
-                                         "wwrrrbb",
-                                         "wwrrrbb",
+                                         "rrrbbbbwww",
+                                         "rrrbbbbwww",
+                                         "rrrbbbbwww",
+                                         "wwwrrrrbbb",
+                                         "wwwrrrrbbb",
+                                         "wwwrrrrbbb",
+                                         "wwwrrrrbbb",
                                      }));
+}
+
+// Below three screen pixels per image pixel the grid would hide much of the
+// picture (a 256 x 256 image in a small window): it is left out.
+TEST(RenderWorkView, NoGridAtLowZoom) {
+    TBitmap32 work(4, 4);
+    std::fill(work.Bits.begin(), work.Bits.end(), 0xFF0000FF);
+    const struct {
+        double Zoom;
+        bool Grid;
+    } cases[] = {{1.0, false}, {1.4, false}, {2.5, false}, {2.99, false}, {3.0, true}, {8, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Zoom);
+        QImage view;
+        RenderWorkView(sceneOf(work), zoomOf(c.Zoom), view);
+        bool gridSeen = false;
+        for (int y = 0; y < view.height(); ++y)
+            for (int x = 0; x < view.width(); ++x)
+                gridSeen = gridSeen || view.pixel(x, y) == rgb(GridColor);
+        EXPECT_EQ(gridSeen, c.Grid);
+    }
 }
 
 TEST(RenderWorkView, OneByOneImageHasNoGridLine) {

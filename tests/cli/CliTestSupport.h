@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

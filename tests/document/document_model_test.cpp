@@ -123,6 +123,47 @@ TEST(Thumbnail, DrawnCentredUnscaledOrScaledDown) {
     }
 }
 
+// For a denser screen the thumbnail has as many more pixels. Image pixels are
+// repeated, never blended: only the image's own colours and the white ground
+// show, and the picture covers the same place as at scale 1.
+TEST(Thumbnail, DrawnForDenseScreens) {
+    const struct {
+        int w, h;
+        qreal scale;
+        QRect covered; // device pixels
+    } cases[] = {
+        {8, 4, 2.0, TRect(24, 28, 40, 36)},
+        {8, 4, 1.5, TRect(18, 21, 30, 27)},
+        {64, 64, 2.0, TRect(0, 0, 64, 64)},
+        {64, 16, 1.5, TRect(0, 18, 48, 30)},
+    };
+    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.scale);
+        TBitmap32 pixels(c.w, c.h);
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x)
+                pixels.SetPixel(x, y, (x + y) % 2 ? 0xFFFF0000u : 0xFF0000FFu);
+        const QImage t = MakeThumbnail(pixels, c.scale);
+        const int side = qRound(32 * c.scale);
+        ASSERT_EQ(t.size(), QSize(side, side));
+        EXPECT_EQ(t.devicePixelRatio(), c.scale);
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const QRgb p = t.pixel(x, y) | 0xFF000000u;
+                if (!c.covered.contains(x, y)) {
+                    ASSERT_EQ(p, white) << x << "," << y;
+                } else if (c.scale == 2.0 && c.w <= 32) {
+                    const int ix = (x - c.covered.left()) / 2, iy = (y - c.covered.top()) / 2;
+                    ASSERT_EQ(p, (ix + iy) % 2 ? blue : red) << x << "," << y;
+                } else {
+                    ASSERT_TRUE(p == red || p == blue) << x << "," << y;
+                }
+            }
+    }
+    EXPECT_EQ(MakeThumbnail(TBitmap32(8, 4), 1.0), MakeThumbnail(TBitmap32(8, 4)));
+}
+
 TEST(Thumbnail, MixesByAlphaOntoWhite) {
     TBitmap32 pixels(2, 1);
     pixels.SetPixel(0, 0, 0x00000000); // transparent: white shows

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,29 @@ TEST_F(ImageListWidgets, RemovingSelectsTheNewActiveImage) {
     s.RemoveIAExecute();
     EXPECT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(selectedRow(), 1);
+}
+
+// With enough images for a vertical scroll bar, the active image's bold
+// caption is wider than what is left of the list: it wraps onto a second line
+// and never calls for a horizontal scroll bar.
+TEST_F(ImageListWidgets, WideCaptionsWrapInsteadOfScrollingSideways) {
+    for (int i = 0; i < 10; ++i)
+        s.appendNewImage({255, 255, 32});
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(view()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
+    const int room = view()->viewport()->width();
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QRect r = view()->visualRect(list->model()->index(row));
+        EXPECT_GE(r.left(), 0) << row;
+        EXPECT_LE(r.right(), room) << row;
+    }
+    const QModelIndex active = list->model()->index(s.document().activeIndex());
+    const QModelIndex other = list->model()->index(0);
+    const QFontMetrics bold(active.data(Qt::FontRole).value<QFont>().resolve(view()->font()));
+    const QRect shown = view()->visualRect(active);
+    if (bold.horizontalAdvance(active.data().toString()) > shown.width())
+        EXPECT_GT(shown.height(), view()->visualRect(other).height()) << "not wrapped";
 }
 
 TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {

@@ -1,6 +1,6 @@
 #include "app/ui/AboutBox.h"
 
-#include "app/ui/ProgramIcon.h"
+#include "app/ProgramPicture.h"
 #include "session/Hint.h"
 
 #include <QFontDatabase>
@@ -37,7 +37,11 @@ TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent) {
 
     auto* icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
-    icon->setPixmap(QPixmap::fromImage(drawProgramIcon(70)));
+    // Drawn for the screen's density, so it stays sharp where pixels are small.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(drawProgramIcon(qRound(70 * ratio)));
+    picture.setDevicePixelRatio(ratio);
+    icon->setPixmap(picture);
     icon->setGeometry(12, 12, 70, 70);
 
     auto* product = new QLabel(tr("Brisel"), panel);

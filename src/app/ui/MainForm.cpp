@@ -1,9 +1,9 @@
 #include "app/ui/MainForm.h"
 
+#include "app/ProgramPicture.h"
 #include "app/SettingsStore.h"
 #include "app/ShellOpener.h"
 #include "app/ui/AboutBox.h"
-#include "app/ui/ProgramIcon.h"
 #include "app/ui/RecentMenu.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ULForm.h"
@@ -55,6 +55,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     connectSession();
     bindFileCommands();
     bindPanelCommands();
+    bindFileDrops();
     m_cursors.load(ProgramFolder);
     m_paletteDialog.setPickCursor(m_cursors.cursor(26));
     bindTools();

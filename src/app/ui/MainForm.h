@@ -95,6 +95,12 @@ public:
     // --- recent files (MainFormFiles.cpp) ---
     void RefreshRecentMenu();
     void Recent4Click(QAction* Sender);
+    // Files dropped on the window are opened as Open opens them (a drop of
+    // several opens the first: the window holds one document); files dropped
+    // on the image list add their images as the Icon menu's Open does. A
+    // file that is not an icon is reported as those commands report it.
+    void FormDropFiles(const QStringList& Paths);
+    void IconsListDropFiles(const QStringList& Paths);
     // The cursors of the tools, by number (21 to 33).
     const ProgramCursors& cursors() const { return m_cursors; }
 
@@ -145,6 +151,7 @@ private:
     void buildToolBar();
     void connectSession();
     void bindFileCommands();
+    void bindFileDrops();
     void bindTools();
     void bindPanelCommands();
     void bindEffects();

@@ -2,9 +2,12 @@
 
 #include "app/SettingsStore.h"
 #include "app/ui/RecentMenu.h"
+#include "images/ui/ImageListPanel.h"
+#include "widgets/FileDrop.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QListView>
 
 void TMainForm::bindFileCommands() {
     EditSession* s = m_session.get();
@@ -35,4 +38,20 @@ void TMainForm::openCommandLineFile() {
     if (!file.exists() || file.isDir()) return;
     // The recent files keep full paths, whatever folder the program ran in.
     m_session->OpenAExecute(true, file.absoluteFilePath());
+}
+
+void TMainForm::bindFileDrops() {
+    new FileDrop(this, [this](const QStringList& Paths) { FormDropFiles(Paths); });
+    new FileDrop(m_imageList->IconsList()->viewport(),
+                 [this](const QStringList& Paths) { IconsListDropFiles(Paths); });
+}
+
+void TMainForm::FormDropFiles(const QStringList& Paths) {
+    if (Paths.isEmpty()) return;
+    m_session->OpenAExecute(true, QFileInfo(Paths.first()).absoluteFilePath());
+}
+
+void TMainForm::IconsListDropFiles(const QStringList& Paths) {
+    for (const QString& path : Paths)
+        m_session->Open2Click(true, QFileInfo(path).absoluteFilePath());
 }

@@ -50,8 +50,11 @@ void TMainForm::HelpAExecute() {
             MessageKind::Error, mbOK);
         return;
     }
+    // The help is a web page: the desktop shows it in its browser. Without
+    // one, the message says where the page is, so it can be opened by hand.
     if (!m_shell.openFile(path))
-        m_prompter.message(tr("No program could be started to show the help file \"%1\".")
+        m_prompter.message(tr("No web browser could be started to show the help.\n"
+                              "The help document is \"%1\".")
                                .arg(QDir::toNativeSeparators(path)),
                            MessageKind::Error, mbOK);
 }

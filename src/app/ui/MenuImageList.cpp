@@ -1,6 +1,7 @@
 #include "app/ui/MenuImageList.h"
 
 #include "widgets/DisabledGlyph.h"
+#include "widgets/DrawnGlyph.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -66,7 +67,7 @@ void arrow(QPainter& p, bool Left) {
     p.restore();
 }
 
-void drawGlyph(int Index, QPainter& p) {
+void drawMenuGlyph(int Index, QPainter& p) {
     switch (Index) {
     case MenuImageList::New:
         page(p, QRectF(5.5, 2.5, 13, 19));
@@ -214,21 +215,18 @@ void drawGlyph(int Index, QPainter& p) {
 
 } // namespace
 
-MenuImageList::MenuImageList() : m_images(Count) {
+MenuImageList::MenuImageList() : m_images(Count), m_drawn(Count, false) {
     for (int i = 0; i < Count; ++i) {
-        QImage img(ImageSize, ImageSize, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        {
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing);
-            drawGlyph(i, p);
-        }
+        const QImage img =
+            drawGlyph(QSize(ImageSize, ImageSize), 1.0, [i](QPainter& p) { drawMenuGlyph(i, p); });
         // An untouched slot stays empty, so it shows no glyph at all.
         bool blank = true;
         for (int y = 0; y < ImageSize && blank; ++y)
             for (int x = 0; x < ImageSize && blank; ++x)
                 blank = qAlpha(img.pixel(x, y)) == 0;
-        if (!blank) m_images[std::size_t(i)] = img;
+        if (blank) continue;
+        m_images[std::size_t(i)] = img;
+        m_drawn[std::size_t(i)] = true;
     }
 }
 
@@ -240,10 +238,17 @@ const QImage& MenuImageList::image(int Index) const {
 
 QIcon MenuImageList::icon(int Index) const {
     const QImage& img = image(Index);
-    return img.isNull() ? QIcon() : iconWithDisabledGlyph(img);
+    if (img.isNull()) return QIcon();
+    // Our own glyphs are drawn again for each screen density; pictures put
+    // in a slot from elsewhere are shown as they are.
+    if (m_drawn[std::size_t(Index)])
+        return drawnGlyphIcon(QSize(ImageSize, ImageSize),
+                              [Index](QPainter& p) { drawMenuGlyph(Index, p); });
+    return iconWithDisabledGlyph(img);
 }
 
 void MenuImageList::setImage(int Index, const QImage& Image) {
     if (Index < 0 || Index >= Count) return;
     m_images[std::size_t(Index)] = Image;
+    m_drawn[std::size_t(Index)] = false;
 }

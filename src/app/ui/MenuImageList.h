@@ -5,7 +5,8 @@
 #include <vector>
 
 // The glyphs of the menus and the tool bar, 24 x 24, drawn by the program
-// itself so it looks complete on a bare desktop. Slots without a glyph of
+// itself so it looks complete on a bare desktop, and drawn again at the
+// screen's density so they stay sharp on any screen. Slots without a glyph of
 // their own are empty; 20 to 23 hold the recent files' icons once made.
 class MenuImageList {
 public:
@@ -40,4 +41,5 @@ public:
 
 private:
     std::vector<QImage> m_images;
+    std::vector<bool> m_drawn; // the slot holds one of our own glyphs
 };

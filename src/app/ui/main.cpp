@@ -1,4 +1,5 @@
 #include "app/ProgramFolder.h"
+#include "app/ProgramPicture.h"
 #include "app/ui/DesktopShellOpener.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/QtPrompter.h"
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
     // only the document's name.
     QApplication::setApplicationName(QStringLiteral("Brisel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The desktop finds the launcher entry, and with it the themed icon, by
+    // this name.
+    QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
 
     QtPrompter prompter;
     DesktopShellOpener shell;

@@ -4,12 +4,14 @@
 #include "canvas/ui/ToolGlyphs.h"
 #include "session/Hint.h"
 #include "session/SessionTools.h"
+#include "widgets/DrawnGlyph.h"
 
 #include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -125,7 +127,11 @@ void OptionPanels::buildBrush() {
         auto* b = new QToolButton(p);
         b->setObjectName(QStringLiteral("Brush%1").arg(n));
         const QImage glyph = BrushShape::preset(n).picture();
-        b->setIcon(QIcon(QPixmap::fromImage(glyph)));
+        // A pixel picture: enlarged on dense screens by whole pixels, never blurred.
+        b->setIcon(drawnGlyphIcon(glyph.size(), [glyph](QPainter& P) {
+            P.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            P.drawImage(QPointF(0, 0), glyph);
+        }));
         b->setIconSize(glyph.size());
         b->setFixedSize(glyph.width() + 6, glyph.height() + 6);
         b->setAutoRaise(true);
@@ -208,8 +214,8 @@ void OptionPanels::buildText() {
 
     auto* line = new QHBoxLayout;
     line->setSpacing(6);
-    for (QWidget* w : {static_cast<QWidget*>(txt), static_cast<QWidget*>(font),
-                       static_cast<QWidget*>(tran)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(txt), static_cast<QWidget*>(font), static_cast<QWidget*>(tran)})
         line->addWidget(w, 0, Qt::AlignVCenter);
     column->addWidget(label);
     column->addLayout(line);

@@ -1,6 +1,7 @@
 #include "canvas/ui/ToolGlyphs.h"
 
 #include "canvas/tools/ToolInfo.h"
+#include "widgets/DrawnGlyph.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,21 +15,10 @@ using Drawing = std::function<void(QPainter&)>;
 constexpr int Grid = 20;
 const QColor Ink(32, 32, 40);
 
-// One glyph at the plain size and at twice it, so scaled screens get their
-// own drawing instead of a blurred enlargement.
+// Drawn afresh at each screen density, so scaled screens get their own
+// drawing instead of a blurred enlargement.
 QIcon makeIcon(const Drawing& Draw) {
-    QIcon icon;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(Grid * scale, Grid * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(scale, scale);
-        Draw(p);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return drawnGlyphIcon(QSize(Grid, Grid), Draw);
 }
 
 QPen inkPen(qreal Width = 1.4) {

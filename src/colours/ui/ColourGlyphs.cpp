@@ -1,20 +1,13 @@
 #include "colours/ui/ColourGlyphs.h"
 
+#include "widgets/DrawnGlyph.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace {
 
 constexpr int Size = 20;
-constexpr int Scale = 2;
-
-QPixmap canvas() {
-    QPixmap pm(Size * Scale, Size * Scale);
-    pm.setDevicePixelRatio(Scale);
-    pm.fill(Qt::transparent);
-    return pm;
-}
 
 void swatch(QPainter& P, const QRectF& R, const QColor& Fill) {
     P.setPen(QPen(Qt::black, 1));
@@ -43,32 +36,29 @@ void frontAndBackSwatches(QPainter& p) {
 
 } // namespace
 
+// Both are drawn afresh at each screen density.
 QIcon changeColourGlyph() {
-    QPixmap pm = canvas();
-    QPainter p(&pm);
-    frontAndBackSwatches(p);
-    // Front becomes back: one arrow from the first swatch to the second.
-    QPainterPath path(QPointF(12, 5));
-    path.lineTo(QPointF(14.5, 5));
-    path.lineTo(QPointF(14.5, 8.5));
-    arrow(p, path, QPointF(14.5, 9.5), QPointF(0, 1));
-    p.end();
-    return QIcon(pm);
+    return drawnGlyphIcon(QSize(Size, Size), [](QPainter& p) {
+        frontAndBackSwatches(p);
+        // Front becomes back: one arrow from the first swatch to the second.
+        QPainterPath path(QPointF(12, 5));
+        path.lineTo(QPointF(14.5, 5));
+        path.lineTo(QPointF(14.5, 8.5));
+        arrow(p, path, QPointF(14.5, 9.5), QPointF(0, 1));
+    });
 }
 
 QIcon replaceColoursGlyph() {
-    QPixmap pm = canvas();
-    QPainter p(&pm);
-    frontAndBackSwatches(p);
-    // The two change places: arrows both ways.
-    QPainterPath there(QPointF(12, 4.5));
-    there.lineTo(QPointF(15.5, 4.5));
-    there.lineTo(QPointF(15.5, 8.5));
-    arrow(p, there, QPointF(15.5, 9.5), QPointF(0, 1));
-    QPainterPath back2(QPointF(8, 15.5));
-    back2.lineTo(QPointF(4.5, 15.5));
-    back2.lineTo(QPointF(4.5, 11.5));
-    arrow(p, back2, QPointF(4.5, 10.5), QPointF(0, -1));
-    p.end();
-    return QIcon(pm);
+    return drawnGlyphIcon(QSize(Size, Size), [](QPainter& p) {
+        frontAndBackSwatches(p);
+        // The two change places: arrows both ways.
+        QPainterPath there(QPointF(12, 4.5));
+        there.lineTo(QPointF(15.5, 4.5));
+        there.lineTo(QPointF(15.5, 8.5));
+        arrow(p, there, QPointF(15.5, 9.5), QPointF(0, 1));
+        QPainterPath back2(QPointF(8, 15.5));
+        back2.lineTo(QPointF(4.5, 15.5));
+        back2.lineTo(QPointF(4.5, 11.5));
+        arrow(p, back2, QPointF(4.5, 10.5), QPointF(0, -1));
+    });
 }

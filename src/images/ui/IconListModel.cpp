@@ -1,6 +1,7 @@
 #include "images/ui/IconListModel.h"
 
 #include "document/IconDocument.h"
+#include "document/Thumbnail.h"
 
 #include <QBrush>
 #include <QFont>
@@ -8,6 +9,8 @@
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
+#include <QScreen>
+#include <set>
 
 IconListModel::IconListModel(const IconDocument& Document, QObject* Parent)
     : QAbstractListModel(Parent), m_document(Document) {}
@@ -23,11 +26,21 @@ QVariant IconListModel::data(const QModelIndex& Index, int Role) const {
     case Qt::DisplayRole:
         return image.Caption;
     case Qt::DecorationRole: {
-        // The thumbnail shows its own colours also while selected.
-        const QPixmap pm = QPixmap::fromImage(image.Thumbnail);
+        // The thumbnail shows its own colours also while selected. Each
+        // screen's density gets a thumbnail of its own, its pixels repeated
+        // rather than the small one blurred up.
         QIcon icon;
-        icon.addPixmap(pm, QIcon::Normal);
-        icon.addPixmap(pm, QIcon::Selected);
+        const auto add = [&](const QImage& Thumbnail) {
+            const QPixmap pm = QPixmap::fromImage(Thumbnail);
+            icon.addPixmap(pm, QIcon::Normal);
+            icon.addPixmap(pm, QIcon::Selected);
+        };
+        add(image.Thumbnail);
+        std::set<qreal> ratios;
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen->devicePixelRatio() != 1.0) ratios.insert(screen->devicePixelRatio());
+        for (const qreal ratio : ratios)
+            add(MakeThumbnail(image.Pixels, ratio));
         return icon;
     }
     case Qt::FontRole:

@@ -1,6 +1,7 @@
 #include "images/ui/ImageListPanel.h"
 
 #include "images/ui/ArrowGlyph.h"
+#include "images/ui/CaptionDelegate.h"
 #include "images/ui/IconListModel.h"
 #include "session/EditSession.h"
 #include "session/Hint.h"
@@ -49,7 +50,10 @@ ImageListPanel::ImageListPanel(ImageListEditing& Session, QWidget* IconsPanel)
     m_list->setMovement(QListView::Static);
     m_list->setResizeMode(QListView::Adjust);
     m_list->setWrapping(true);
-    m_list->setWordWrap(false);
+    // A caption too wide for the list wraps rather than scroll sideways.
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setItemDelegate(new CaptionDelegate(m_list));
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setUniformItemSizes(false);
     m_list->setSpacing(1);

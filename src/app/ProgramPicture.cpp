@@ -1,4 +1,4 @@
-#include "app/ui/ProgramIcon.h"
+#include "app/ProgramPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,0 +1,78 @@
+// brisel-cli thumbnail IN OUT SIZE: the picture file managers show for an icon
+// or cursor file, written as an RGBA PNG whose longer side is SIZE.
+
+#include "cli/CliThumbnail.h"
+#include "cli/AreaScale.h"
+#include "cli/CliCommon.h"
+
+#include "document/file/IconCodecError.h"
+#include "document/file/IconReader.h"
+#include "document/file/PngCodec.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+int parseSize(const std::string& Text) {
+    char* end = nullptr;
+    errno = 0;
+    const long v = Text.empty() ? 0 : std::strtol(Text.c_str(), &end, 10);
+    if (Text.empty() || *end != '\0' || errno != 0 || v < 1 || v > MaxThumbnailSize)
+        throw CliError("thumbnail: SIZE must be a number from 1 to " +
+                       std::to_string(MaxThumbnailSize) + ", not \"" + Text + "\"");
+    return int(v);
+}
+
+} // namespace
+
+std::size_t ChooseThumbnailImage(const std::vector<IconRaster>& Images, int Size) {
+    std::size_t best = 0;
+    const auto side = [](const IconRaster& I) { return std::max(I.Width, I.Height); };
+    const auto better = [&](const IconRaster& A, const IconRaster& B) {
+        const int da = std::abs(side(A) - Size), db = std::abs(side(B) - Size);
+        if (da != db) return da < db;
+        // As near from above as from below: shrinking loses less than
+        // enlarging, and more colours show more.
+        if (side(A) != side(B)) return side(A) > side(B);
+        return A.Format > B.Format;
+    };
+    for (std::size_t i = 1; i < Images.size(); ++i)
+        if (better(Images[i], Images[best])) best = i;
+    return best;
+}
+
+ThumbnailSize ThumbnailSizeOf(int Width, int Height, int Size) {
+    if (Width >= Height)
+        return {Size, std::max(1, int((std::int64_t(Height) * Size * 2 + Width) / (2 * Width)))};
+    return {std::max(1, int((std::int64_t(Width) * Size * 2 + Height) / (2 * Height))), Size};
+}
+
+int runThumbnail(const Arguments& Args) {
+    if (Args.size() != 3) throw CliError("thumbnail: give one IN, one OUT and one SIZE");
+    const std::string& in = Args[0];
+    const std::string& out = Args[1];
+    const int size = parseSize(Args[2]);
+    const TransparencySettings settings;
+    const std::vector<std::uint8_t> bytes = readWholeFile(in);
+    IconContents contents;
+    try {
+        contents = DecodeIconFile(bytes.data(), bytes.size(), in, settings);
+    } catch (const IconCodecError& e) {
+        throw CliError(e.what());
+    }
+    if (contents.Images.empty()) throw CliError(in + ": the file holds no image");
+    IconRaster& image = contents.Images[ChooseThumbnailImage(contents.Images, size)];
+    // What a picture program should see: transparent and screen-inverting
+    // pixels have alpha 0, every other pixel its colour and effective alpha.
+    for (std::uint32_t& c : image.Pixels) {
+        const int a = EffectiveAlpha(c, image.Format, settings);
+        c = a == 0 ? 0 : (c & 0xFFFFFFu) | (std::uint32_t(a) << 24);
+    }
+    const ThumbnailSize to = ThumbnailSizeOf(image.Width, image.Height, size);
+    const std::vector<std::uint32_t> scaled =
+        AreaScale(image.Pixels.data(), image.Width, image.Height, to.Width, to.Height);
+    writeFileReplacing(out, EncodePng(scaled.data(), to.Width, to.Height, PngPacking::Fast));
+    return 0;
+}
