@@ -2,7 +2,7 @@
 // or cursor file, written as an RGBA PNG whose longer side is SIZE.
 
 #include "cli/CliThumbnail.h"
-#include "cli/AreaScale.h"
+#include "document/file/AreaScale.h"
 #include "cli/CliCommon.h"
 
 #include "document/file/IconCodecError.h"

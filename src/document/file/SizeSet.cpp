@@ -1,42 +1,11 @@
 #include "document/file/SizeSet.h"
 
+#include "document/file/AreaScale.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace SizeSet {
-
-namespace {
-
-// Which source pixels (of a line of Source pixels) cover target pixel j of
-// Target, and by how much: target pixel j spans [j, j + 1) * Source / Target.
-struct Tap {
-    int Index;
-    double Weight;
-};
-
-std::vector<std::vector<Tap>> taps(int Source, int Target) {
-    std::vector<std::vector<Tap>> out(static_cast<std::size_t>(Target));
-    const double scale = double(Source) / double(Target);
-    for (int j = 0; j < Target; ++j) {
-        const double from = j * scale;
-        const double to = (j + 1) * scale;
-        for (int i = int(std::floor(from)); i < Source && i < to; ++i) {
-            const double w = std::min(to, double(i + 1)) - std::max(from, double(i));
-            if (w > 1e-12) out[std::size_t(j)].push_back({i, w / scale});
-        }
-    }
-    return out;
-}
-
-struct Premultiplied {
-    double r = 0, g = 0, b = 0, a = 0;
-};
-
-std::uint8_t byteOf(double V) {
-    return std::uint8_t(std::clamp(std::lround(V), 0L, 255L));
-}
-
-} // namespace
 
 const std::vector<int>& StandardSizes() {
     static const std::vector<int> sizes{16, 24, 32, 48, 64, 256};
@@ -68,46 +37,13 @@ std::vector<std::uint32_t> ScaleToSquare(const std::uint32_t* Pixels, int Width,
     fittedSize(Width, Height, Side, w, h);
     const int left = margin(Side, w);
     const int top = margin(Side, h);
-    const std::vector<std::vector<Tap>> across = taps(Width, w);
-    const std::vector<std::vector<Tap>> down = taps(Height, h);
-
-    // Across first, then down; colours weighted by their alpha throughout.
-    std::vector<Premultiplied> rows(std::size_t(Height) * std::size_t(w));
-    for (int y = 0; y < Height; ++y) {
-        const std::uint32_t* in = Pixels + std::size_t(y) * std::size_t(Width);
-        Premultiplied* out = rows.data() + std::size_t(y) * std::size_t(w);
-        for (int j = 0; j < w; ++j) {
-            Premultiplied sum;
-            for (const Tap& t : across[std::size_t(j)]) {
-                const std::uint32_t c = in[t.Index];
-                const double a = double(c >> 24) * t.Weight;
-                sum.r += double(c & 0xFF) * a;
-                sum.g += double((c >> 8) & 0xFF) * a;
-                sum.b += double((c >> 16) & 0xFF) * a;
-                sum.a += a;
-            }
-            out[j] = sum;
-        }
-    }
+    // Colours weighted by their alpha throughout, so no transparent pixel
+    // darkens an edge.
+    const std::vector<std::uint32_t> picture = AreaScale(Pixels, Width, Height, w, h);
     std::vector<std::uint32_t> result(std::size_t(Side) * std::size_t(Side), 0);
-    for (int i = 0; i < h; ++i) {
-        std::uint32_t* out = result.data() + std::size_t(top + i) * std::size_t(Side) + left;
-        for (int j = 0; j < w; ++j) {
-            Premultiplied sum;
-            for (const Tap& t : down[std::size_t(i)]) {
-                const Premultiplied& p = rows[std::size_t(t.Index) * std::size_t(w) + std::size_t(j)];
-                sum.r += p.r * t.Weight;
-                sum.g += p.g * t.Weight;
-                sum.b += p.b * t.Weight;
-                sum.a += p.a * t.Weight;
-            }
-            const std::uint8_t a = byteOf(sum.a);
-            if (a > 0)
-                out[j] = std::uint32_t(byteOf(sum.r / sum.a)) |
-                         (std::uint32_t(byteOf(sum.g / sum.a)) << 8) |
-                         (std::uint32_t(byteOf(sum.b / sum.a)) << 16) | (std::uint32_t(a) << 24);
-        }
-    }
+    for (int i = 0; i < h; ++i)
+        std::copy_n(picture.data() + std::size_t(i) * std::size_t(w), w,
+                    result.data() + std::size_t(top + i) * std::size_t(Side) + left);
     return result;
 }
 

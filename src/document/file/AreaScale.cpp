@@ -1,4 +1,4 @@
-#include "cli/AreaScale.h"
+#include "document/file/AreaScale.h"
 
 #include <algorithm>
 #include <array>
