@@ -4,6 +4,7 @@
 #include "canvas/RenderWorkView.h"
 #include "canvas/tools/ToolInfo.h"
 #include "images/NewIconOptions.h"
+#include "session/SessionEffects.h"
 #include "session/SessionTools.h"
 
 #include <QImage>
@@ -518,3 +519,27 @@ TEST_F(SessionSelection, PalettePicturesAndEffectsOnTheSelection) {
 }
 
 } // namespace
+
+// An effect on a floating selection changes only the selection: the image
+// and its history stay as they were, and a quarter turn gives the rectangle
+// the turned size with its left and top kept.
+TEST_F(SessionSelection, EffectsChangeOnlyTheFloatingSelectionAndRecordNothing) {
+    paintPattern();
+    clip.offer(solidPicture(8, 6, qRgba(10, 200, 30, 255)));
+    s.PasteAExecute();
+    ASSERT_NE(floating(), nullptr);
+    const TBitmap32 image = s.CleanBitmap();
+    const int entries = undoCount();
+    EffectFrame& fx = s.effects().frame();
+
+    fx.Invert1Click();
+    EXPECT_EQ(floating()->Pixels.GetPixel(3, 2), Color32(255, 245, 55, 225));
+    fx.Cloclwise1Click();
+    EXPECT_EQ(floating()->Pixels.Width, 6);
+    EXPECT_EQ(floating()->Pixels.Height, 8);
+    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 6, 8));
+    fx.FlipHorizentall1Click();
+
+    EXPECT_EQ(undoCount(), entries);
+    EXPECT_TRUE(s.CleanBitmap().Bits == image.Bits);
+}
