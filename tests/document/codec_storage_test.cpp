@@ -24,7 +24,8 @@ std::unique_ptr<IconImage> patterned(int Side, ColourFormat Format, bool Png = f
             pixels.push_back(i % 7 == 0 ? SetAlpha(S.TraColor, 0)
                                         : SetAlpha(palette[std::size_t(i % entries)], 255));
         } else {
-            pixels.push_back(SetAlpha(TColor(i * 0x010307 % 0x1000000), 1 + i % 255));
+            const TColor rgb = std::uint32_t(i) * 0x010307u % 0x1000000u;
+            pixels.push_back(SetAlpha(rgb, 1 + i % 255));
         }
     }
     auto image = makeImage(Side, Side, Format, pixels, palette);
