@@ -1,6 +1,7 @@
 #include "widgets/FormControls.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -49,4 +50,22 @@ RadioGroup makeRadioGroup(QWidget* Parent, const char* Name, const QString& Titl
     QObject::connect(buttons, &QButtonGroup::buttonToggled, buttons, tabToChecked);
     tabToChecked();
     return g;
+}
+
+SizeControls placeSizeControls(QWidget* Parent, const QStringList& Items, int Index, int Min,
+                               int Max) {
+    SizeControls c;
+    placeLabel(Parent, QStringLiteral("Label1"), QObject::tr("Size:"), 8, 8);
+    c.Size = new QComboBox(Parent);
+    c.Size->setObjectName(QStringLiteral("SizeC"));
+    c.Size->addItems(Items);
+    c.Size->setCurrentIndex(Index);
+    c.Size->setGeometry(8, 24, 145, 22);
+    placeLabel(Parent, QStringLiteral("WidthLabel"), QObject::tr("Width:"), 160, 8);
+    c.Width = numberEdit(Parent, "WidthE", QRect(160, 24, 56, 22), Min, Max, 32);
+    c.Width->setEnabled(false);
+    placeLabel(Parent, QStringLiteral("HeightLabel"), QObject::tr("Height:"), 232, 8);
+    c.Height = numberEdit(Parent, "HeightE", QRect(232, 24, 56, 22), Min, Max, 32);
+    c.Height->setEnabled(false);
+    return c;
 }

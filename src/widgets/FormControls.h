@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QSpinBox;
@@ -27,3 +28,15 @@ struct RadioGroup {
 };
 RadioGroup makeRadioGroup(QWidget* Parent, const char* Name, const QString& Title, QRect Place,
                           const QStringList& Items, int Checked);
+
+// The size row of the New Icon and Resize Icon dialogs: "Size:" over the
+// list of Items (SizeC, Index chosen), and "Width:" and "Height:" over their
+// edits (WidthE, HeightE, Min..Max, starting at 32 and disabled until the
+// custom size is chosen).
+struct SizeControls {
+    QComboBox* Size = nullptr;
+    QSpinBox* Width = nullptr;
+    QSpinBox* Height = nullptr;
+};
+SizeControls placeSizeControls(QWidget* Parent, const QStringList& Items, int Index, int Min,
+                               int Max);

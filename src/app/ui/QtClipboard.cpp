@@ -8,8 +8,11 @@
 const char* const QtClipboard::PngType = "image/png";
 
 QtClipboard::QtClipboard(QObject* Parent) : QObject(Parent) {
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            [this] { contentsChanged(); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        readHasPicture();
+        contentsChanged();
+    });
+    readHasPicture();
 }
 
 void QtClipboard::putPicture(const QImage& Picture) {
@@ -25,9 +28,13 @@ void QtClipboard::putPicture(const QImage& Picture) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool QtClipboard::hasPicture() const {
+void QtClipboard::readHasPicture() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && (data->hasFormat(QLatin1String(PngType)) || data->hasImage());
+    m_hasPicture = data && (data->hasFormat(QLatin1String(PngType)) || data->hasImage());
+}
+
+bool QtClipboard::hasPicture() const {
+    return m_hasPicture;
 }
 
 QImage QtClipboard::picture() const {

@@ -19,4 +19,12 @@ public:
 
     // The MIME type offered first and read first.
     static const char* const PngType;
+
+private:
+    // Asked of the clipboard only when its contents change: on X11 every
+    // question about another program's clipboard is a round trip to that
+    // program, and the command states are recomputed after every edit.
+    void readHasPicture();
+
+    bool m_hasPicture = false;
 };

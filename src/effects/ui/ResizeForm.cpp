@@ -9,33 +9,19 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
-
-QSpinBox* sideEdit(QWidget* Parent, const char* Name, int X, const QString& Hint) {
-    QSpinBox* e = numberEdit(Parent, Name, QRect(X, 24, 56, 22), MinImageSide, MaxImageSide, 32);
-    e->setEnabled(false);
-    applyHint(e, Hint);
-    return e;
-}
-
-} // namespace
-
 Tresizeform::Tresizeform(QWidget* Parent)
     : EffectForm("resizeform", tr("Resize Icon"), QSize(297, 178), Parent) {
-    placeLabel(this, "Label1", tr("Size:"), 8, 8);
-    m_sizeC = new QComboBox(this);
-    m_sizeC->setObjectName(QStringLiteral("SizeC"));
+    QStringList items;
     for (int i = 0; i < CustomSizeIndex; ++i)
-        m_sizeC->addItem(QStringLiteral("%1 x %1").arg(ResizeItemSize(i)));
-    m_sizeC->addItem(tr("Custom..."));
-    m_sizeC->setCurrentIndex(3);
-    m_sizeC->setGeometry(8, 24, 145, 22);
+        items << QStringLiteral("%1 x %1").arg(ResizeItemSize(i));
+    items << tr("Custom...");
+    const SizeControls size = placeSizeControls(this, items, 3, MinImageSide, MaxImageSide);
+    m_sizeC = size.Size;
+    m_widthE = size.Width;
+    m_heightE = size.Height;
     applyHint(m_sizeC, tr("Specifies icon size."));
-
-    placeLabel(this, "WidthLabel", tr("Width:"), 160, 8);
-    m_widthE = sideEdit(this, "WidthE", 160, tr("Specifies icon width."));
-    placeLabel(this, "HeightLabel", tr("Height:"), 232, 8);
-    m_heightE = sideEdit(this, "HeightE", 232, tr("Specifies icon height."));
+    applyHint(m_widthE, tr("Specifies icon width."));
+    applyHint(m_heightE, tr("Specifies icon height."));
 
     const RadioGroup cols =
         makeRadioGroup(this, "Cols", tr("Image Changes"), QRect(8, 56, 281, 81),

@@ -9,36 +9,20 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
-
-QSpinBox* sideEdit(QWidget* Parent, const char* Name, int X, const QString& Hint) {
-    QSpinBox* e = numberEdit(Parent, Name, QRect(X, 24, 56, 22), NewIconOptions::MinSide,
-                             NewIconOptions::MaxSide, 32);
-    e->setEnabled(false);
-    applyHint(e, Hint);
-    return e;
-}
-
-} // namespace
-
 TNewicofrm::TNewicofrm(QWidget* Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("Newicofrm"));
     setWindowTitle(tr("New Icon"));
     setFixedSize(298, 226);
     setModal(true);
 
-    placeLabel(this, "Label1", tr("Size:"), 8, 8);
-    m_sizeC = new QComboBox(this);
-    m_sizeC->setObjectName(QStringLiteral("SizeC"));
-    m_sizeC->addItems(NewIconOptions::sizeItems());
-    m_sizeC->setCurrentIndex(3);
-    m_sizeC->setGeometry(8, 24, 145, 22);
+    const SizeControls size = placeSizeControls(this, NewIconOptions::sizeItems(), 3,
+                                                NewIconOptions::MinSide, NewIconOptions::MaxSide);
+    m_sizeC = size.Size;
+    m_widthE = size.Width;
+    m_heightE = size.Height;
     applyHint(m_sizeC, tr("Specifies icon size."));
-
-    placeLabel(this, "WidthLabel", tr("Width:"), 160, 8);
-    m_widthE = sideEdit(this, "WidthE", 160, tr("Specifies icon width."));
-    placeLabel(this, "HeightLabel", tr("Height:"), 232, 8);
-    m_heightE = sideEdit(this, "HeightE", 232, tr("Specifies icon height."));
+    applyHint(m_widthE, tr("Specifies icon width."));
+    applyHint(m_heightE, tr("Specifies icon height."));
 
     const RadioGroup cols = makeRadioGroup(this, "Cols", tr("Image Colors"), QRect(8, 56, 281, 129),
                                            NewIconOptions::formatItems(), 4);
