@@ -2,7 +2,7 @@
 #include "EffectsTestSupport.h"
 #include "ModalSupport.h"
 #include "effects/EffectPreview.h"
-#include "effects/RotatedPicture.h"
+#include "widgets/RotatedPicture.h"
 #include "effects/ui/BalanceForm.h"
 #include "effects/ui/ColorLevelsForm.h"
 #include "effects/ui/ResizeForm.h"
