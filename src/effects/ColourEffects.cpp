@@ -1,7 +1,7 @@
 #include "effects/ColourEffects.h"
 
 #include "effects/EffectPixels.h"
-#include "pixel/TColor32.h"
+#include "pixel/ExtendedRounding.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cwctype>
+#include <locale.h>
 
 namespace {
 
@@ -41,6 +43,24 @@ bool isXmlChar(uint32_t C) {
            (C >= 0xe000 && C <= 0xfffd) || C >= 0x10000;
 }
 
+void appendUtf8(std::string& Out, uint32_t C) {
+    if (C < 0x80) {
+        Out += char(C);
+        return;
+    }
+    if (C < 0x800) {
+        Out += char(0xc0 | (C >> 6));
+    } else if (C < 0x10000) {
+        Out += char(0xe0 | (C >> 12));
+        Out += char(0x80 | ((C >> 6) & 0x3f));
+    } else {
+        Out += char(0xf0 | (C >> 18));
+        Out += char(0x80 | ((C >> 12) & 0x3f));
+        Out += char(0x80 | ((C >> 6) & 0x3f));
+    }
+    Out += char(0x80 | (C & 0x3f));
+}
+
 std::string hexEscape(const char* Format, unsigned Value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, Format, Value);
@@ -56,6 +76,29 @@ bool ArgumentText::isXmlText(const std::string& Text) {
         i += d.Length;
     }
     return true;
+}
+
+std::string ArgumentText::lowerAscii(std::string Text) {
+    for (char& c : Text)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return Text;
+}
+
+std::string ArgumentText::folded(const std::string& Text) {
+    // The case mapping of the C.UTF-8 locale, whatever locale the user runs.
+    static const locale_t unicode = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+    if (!unicode) return lowerAscii(Text);
+    std::string out;
+    for (size_t i = 0; i < Text.size();) {
+        const Decoded d = decode(Text, i);
+        if (d.Length == 0) {
+            out += Text[i++];
+            continue;
+        }
+        appendUtf8(out, uint32_t(::towlower_l(wint_t(d.CodePoint), unicode)));
+        i += d.Length;
+    }
+    return out;
 }
 
 std::string ArgumentText::quoted(const std::string& Text) {

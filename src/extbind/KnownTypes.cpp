@@ -1,5 +1,7 @@
 #include "extbind/KnownTypes.h"
 
+#include "extbind/ArgumentText.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -17,12 +19,6 @@ std::vector<std::filesystem::path> systemDataFolders() {
     while (std::getline(in, folder, ':'))
         if (!folder.empty() && folder[0] == '/') folders.emplace_back(folder);
     return folders;
-}
-
-std::string lowered(std::string Text) {
-    for (char& c : Text)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return Text;
 }
 
 // The value of attribute Name inside the tag text Tag ("<alias type='x'/").
@@ -78,12 +74,13 @@ std::optional<std::string> KnownTypes::canonical(const std::string& Type) const 
 void KnownTypes::readSystemDatabase(const std::filesystem::path& Folder) {
     std::ifstream types(Folder / "types");
     for (std::string line; std::getline(types, line);)
-        if (!line.empty()) addType(lowered(line));
+        if (!line.empty()) addType(ArgumentText::lowerAscii(line));
     std::ifstream aliases(Folder / "aliases");
     for (std::string line; std::getline(aliases, line);) {
         const size_t space = line.find(' ');
         if (space != std::string::npos)
-            addAlias(lowered(line.substr(0, space)), lowered(line.substr(space + 1)));
+            addAlias(ArgumentText::lowerAscii(line.substr(0, space)),
+                     ArgumentText::lowerAscii(line.substr(space + 1)));
     }
 }
 
@@ -102,13 +99,14 @@ void KnownTypes::readPackage(const std::filesystem::path& File) {
         if (close == std::string::npos) break;
         const std::string tag = text.substr(open, close - open);
         if (opens(tag, "mime-type")) {
-            current = tag.back() == '/' ? std::string() : lowered(attribute(tag, "type"));
+            current = tag.back() == '/' ? std::string()
+                                        : ArgumentText::lowerAscii(attribute(tag, "type"));
         } else if (tag.rfind("</mime-type", 0) == 0) {
             current.clear();
         } else if (opens(tag, "comment") && !current.empty()) {
             addType(current);
         } else if (opens(tag, "alias") && !current.empty()) {
-            const std::string alias = lowered(attribute(tag, "type"));
+            const std::string alias = ArgumentText::lowerAscii(attribute(tag, "type"));
             if (!alias.empty()) addAlias(alias, current);
         }
     }

@@ -1,13 +1,12 @@
 #include "extbind/MimeDatabase.h"
 
+#include "extbind/ArgumentText.h"
+
 #include <cerrno>
-#include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <cwctype>
 #include <fcntl.h>
 #include <fstream>
-#include <locale.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,39 +31,6 @@ std::filesystem::path findOnPath(const std::string& Program) {
         start = end + 1;
     }
     return {};
-}
-
-// The compiler stores globs folded to lower case, non-ASCII letters included,
-// so a glob is looked up folded the same way. The text is well-formed UTF-8.
-std::string folded(const std::string& Text) {
-    static const locale_t unicode = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
-    std::string out;
-    for (size_t i = 0; i < Text.size();) {
-        const auto lead = static_cast<unsigned char>(Text[i]);
-        const size_t length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
-        if (length == 1 || !unicode || i + length > Text.size()) {
-            out += lead >= 'A' && lead <= 'Z' ? char(lead - 'A' + 'a') : char(lead);
-            ++i;
-            continue;
-        }
-        uint32_t cp = lead & (0xff >> (length + 1));
-        for (size_t k = 1; k < length; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(Text[i + k]) & 0x3f);
-        cp = static_cast<uint32_t>(::towlower_l(static_cast<wint_t>(cp), unicode));
-        if (cp < 0x800) {
-            out += char(0xc0 | (cp >> 6));
-        } else if (cp < 0x10000) {
-            out += char(0xe0 | (cp >> 12));
-            out += char(0x80 | ((cp >> 6) & 0x3f));
-        } else {
-            out += char(0xf0 | (cp >> 18));
-            out += char(0x80 | ((cp >> 12) & 0x3f));
-            out += char(0x80 | ((cp >> 6) & 0x3f));
-        }
-        out += char(0x80 | (cp & 0x3f));
-        i += length;
-    }
-    return out;
 }
 
 } // namespace
@@ -113,9 +79,10 @@ bool MimeDatabase::refresh(std::string& Error) const {
 }
 
 bool MimeDatabase::mapsGlob(const std::string& Glob, const std::string& Type) const {
-    // Lines of "weight:type:glob", optionally followed by ":flags".
+    // Lines of "weight:type:glob", optionally followed by ":flags"; the
+    // compiler stores globs in small letters (only ASCII ones in version 2.2).
     std::ifstream globs(m_folder / "globs2");
-    const std::string wanted = folded(Glob);
+    const std::string wanted = ArgumentText::folded(Glob);
     for (std::string line; std::getline(globs, line);) {
         if (line.empty() || line[0] == '#') continue;
         const size_t typeStart = line.find(':');
@@ -125,7 +92,7 @@ bool MimeDatabase::mapsGlob(const std::string& Glob, const std::string& Type) co
         const std::string glob =
             line.substr(globStart + 1, line.find(':', globStart + 1) - globStart - 1);
         if (line.compare(typeStart + 1, globStart - typeStart - 1, Type) == 0 &&
-            folded(glob) == wanted)
+            ArgumentText::folded(glob) == wanted)
             return true;
     }
     return false;

@@ -52,12 +52,6 @@ std::string xmlEscaped(const std::string& Text) {
     return out;
 }
 
-std::string lowerAscii(std::string Text) {
-    for (char& c : Text)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return Text;
-}
-
 } // namespace
 
 MimePackage::MimePackage(std::string Extension, std::string Type,
@@ -99,7 +93,7 @@ MimePackage MimePackage::onlyGlobFor(const std::string& Type) const {
 }
 
 std::string MimePackage::fileName() const {
-    return "extbind-" + lowerAscii(m_extension) + ".xml";
+    return "extbind-" + ArgumentText::lowerAscii(m_extension) + ".xml";
 }
 
 std::string MimePackage::xml() const {

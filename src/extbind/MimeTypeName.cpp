@@ -1,5 +1,7 @@
 #include "extbind/MimeTypeName.h"
 
+#include "extbind/ArgumentText.h"
+
 #include <array>
 #include <cstdio>
 
@@ -12,10 +14,6 @@ constexpr std::array<const char*, 9> registeredMedia = {
 
 // RFC 6838, section 4.2: at most 127 characters.
 constexpr size_t longestName = 127;
-
-char lowerAscii(char C) {
-    return C >= 'A' && C <= 'Z' ? char(C - 'A' + 'a') : C;
-}
 
 bool isAlphaNumeric(char C) {
     return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9');
@@ -32,19 +30,13 @@ bool isRestrictedName(const std::string& Name) {
     return true;
 }
 
-std::string lowered(std::string Text) {
-    for (char& c : Text)
-        c = lowerAscii(c);
-    return Text;
-}
-
 } // namespace
 
 std::optional<std::string> MimeTypeName::parse(const std::string& Value) {
     const size_t slash = Value.find('/');
     if (slash == std::string::npos) return std::nullopt;
-    const std::string media = lowered(Value.substr(0, slash));
-    const std::string subtype = lowered(Value.substr(slash + 1));
+    const std::string media = ArgumentText::lowerAscii(Value.substr(0, slash));
+    const std::string subtype = ArgumentText::lowerAscii(Value.substr(slash + 1));
     bool registered = false;
     for (const char* m : registeredMedia)
         registered = registered || media == m;
@@ -55,7 +47,7 @@ std::optional<std::string> MimeTypeName::parse(const std::string& Value) {
 std::string MimeTypeName::forDescription(const std::string& Description) {
     std::string name;
     bool replaced = false;
-    for (char c : lowered(Description)) {
+    for (char c : ArgumentText::lowerAscii(Description)) {
         if (isRestrictedNameChar(c)) {
             name += c;
             replaced = false;

@@ -1,6 +1,6 @@
 #include "widgets/RotatedPicture.h"
 
-#include "pixel/TColor32.h"
+#include "pixel/ExtendedRounding.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -212,30 +212,41 @@ QString GioView::missing() {
     return QString();
 }
 
-QString GioView::typeOfFile(const QString& Suffix) const {
-    const QString path = m_folder + "/x" + Suffix;
-    if (!QFile::exists(path) && !writeAll(path, "\x89\x12\x77\x01 nothing a sniffer knows"))
-        return "(cannot make " + path + ")";
+QStringList GioView::typesOfFiles(const QStringList& Suffixes) const {
+    QStringList paths;
+    for (const QString& suffix : Suffixes) {
+        paths << m_folder + "/x" + suffix;
+        if (!QFile::exists(paths.back()) &&
+            !writeAll(paths.back(), "\x89\x12\x77\x01 nothing a sniffer knows"))
+            return {"(cannot make " + paths.back() + ")"};
+    }
     QProcess p;
     p.setProcessEnvironment(m_env);
-    p.start("gio", {"info", "-a", "standard::content-type", path});
-    if (!p.waitForFinished(60000)) return "(gio info did not finish)";
+    p.start("gio", QStringList{"info", "-a", "standard::content-type"} + paths);
+    if (!p.waitForFinished(60000)) return {"(gio info did not finish)"};
+    // One block per file, in the order asked.
+    QStringList types;
     const QString prefix = "standard::content-type: ";
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
-        if (line.trimmed().startsWith(prefix)) return line.trimmed().mid(prefix.size());
-    return "(no content type)";
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith("uri: ")) types << "(no content type)";
+        if (line.trimmed().startsWith(prefix) && !types.isEmpty())
+            types.back() = line.trimmed().mid(prefix.size());
+    }
+    return types;
 }
 
-QString GioView::description(const QString& Type) const {
+QStringList GioView::descriptions(const QStringList& Types) const {
     QProcess p;
     QProcessEnvironment env = m_env;
     env.insert("PYTHONIOENCODING", "utf-8");
     p.setProcessEnvironment(env);
-    p.start(gioPython(), {"-c",
-                          "import sys, gi; gi.require_version('Gio', '2.0')\n"
-                          "from gi.repository import Gio\n"
-                          "sys.stdout.write(Gio.content_type_get_description(sys.argv[1]))",
-                          Type});
-    if (!p.waitForFinished(60000)) return "(GIO did not finish)";
-    return QString::fromUtf8(p.readAllStandardOutput());
+    p.start(gioPython(), QStringList{"-c", "import sys, gi; gi.require_version('Gio', '2.0')\n"
+                                           "from gi.repository import Gio\n"
+                                           "for t in sys.argv[1:]:\n"
+                                           "    print(Gio.content_type_get_description(t))"} +
+                             Types);
+    if (!p.waitForFinished(60000)) return {"(GIO did not finish)"};
+    QStringList said = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    said.removeLast();
+    return said;
 }

@@ -76,9 +76,11 @@ public:
     // Empty when the gio command or GIO's Python bindings are missing.
     static QString missing();
 
-    // The content type gio info gives a file named "x" plus Suffix.
-    QString typeOfFile(const QString& Suffix) const;
-    QString description(const QString& Type) const;
+    // The content types gio info gives files named "x" plus each suffix.
+    QStringList typesOfFiles(const QStringList& Suffixes) const;
+    QString typeOfFile(const QString& Suffix) const { return typesOfFiles({Suffix}).value(0); }
+    // GIO's descriptions of the types.
+    QStringList descriptions(const QStringList& Types) const;
 
 private:
     QProcessEnvironment m_env;
