@@ -31,9 +31,9 @@ TEST(GuardedApplication, AllocationFailuresStopAtTheEventLoop) {
 // Other failures are not an allocation's and are not swallowed.
 TEST(GuardedApplication, OtherExceptionsPassThrough) {
     int reports = 0;
-    EXPECT_THROW(deliverGuarded([]() -> bool { throw std::runtime_error("other"); },
-                                [&] { ++reports; }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        deliverGuarded([]() -> bool { throw std::runtime_error("other"); }, [&] { ++reports; }),
+        std::runtime_error);
     EXPECT_EQ(reports, 0);
 }
 

@@ -135,8 +135,8 @@ protected:
 TEST_F(FloatingSave, TheRecordAndTheSavedFileWhileASelectionFloats) {
     for (ColourFormat format : {ColourFormat(8), ColourFormat(32)})
         for (bool blend : {true, false})
-            for (Step step : {Step::Lift, Step::Move, Step::Stretch, Step::Resize,
-                              Step::FormatChange}) {
+            for (Step step :
+                 {Step::Lift, Step::Move, Step::Stretch, Step::Resize, Step::FormatChange}) {
                 SCOPED_TRACE(testing::Message() << int(format) << " bits, Blend "
                                                 << (blend ? "on, " : "off, ") << stepName(step));
                 showPattern(format, blend);

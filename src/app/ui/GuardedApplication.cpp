@@ -19,7 +19,7 @@ bool GuardedApplication::notify(QObject* Receiver, QEvent* Event) {
                           [this] {
                               // Shown from the event loop, not from inside
                               // the handler that failed.
-                              if (m_report) QMetaObject::invokeMethod(this, m_report,
-                                                                      Qt::QueuedConnection);
+                              if (m_report)
+                                  QMetaObject::invokeMethod(this, m_report, Qt::QueuedConnection);
                           });
 }
