@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QScreen>
 #include <QGroupBox>
 #include <QListView>
 #include <QPushButton>
@@ -114,6 +115,80 @@ TEST_F(ImageListWidgets, WideCaptionsWrapInsteadOfScrollingSideways) {
     const QRect shown = view()->visualRect(active);
     if (bold.horizontalAdvance(active.data().toString()) > shown.width())
         EXPECT_GT(shown.height(), view()->visualRect(other).height()) << "not wrapped";
+}
+
+// What the screen holds of the list after the pending repaints, against the
+// list painted afresh: an item that changed must leave nothing of its old
+// look behind.
+struct ListPixels {
+    QImage shown, fresh;
+};
+ListPixels listPixels(QListView* View) {
+    QCoreApplication::processEvents();
+    QWidget* port = View->viewport();
+    QWidget* window = port->window();
+    const QPoint at = port->mapTo(window, QPoint(0, 0));
+    ListPixels p;
+    p.shown = window->screen()
+                  ->grabWindow(window->winId(), at.x(), at.y(), port->width(), port->height())
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32);
+    p.fresh = port->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return p;
+}
+
+// Format changes narrow and widen the caption ("(256)", "(16)", "(2)",
+// "(TCA)") and remake the thumbnail.
+TEST_F(ImageListWidgets, FormatChangesLeaveNoStalePixels) {
+    s.appendNewImage({48, 48, 8});
+    paintAll(s, 0xFF2040C0u);
+    const QImage before = listPixels(view()).shown;
+    ASSERT_FALSE(before.isNull()) << "the screen cannot be read back";
+    struct Step {
+        ColourFormat format;
+        bool asks;
+        const char* caption;
+    };
+    for (const Step step : {Step{4, true, "48 x 48  (16)"}, Step{1, true, "48 x 48  (2)"},
+                            Step{32, false, "48 x 48  (TCA)"}, Step{24, false, "48 x 48  (TC)"},
+                            Step{8, true, "48 x 48  (256)"}}) {
+        SCOPED_TRACE(step.caption);
+        if (step.asks) prompts.answer(MessageAnswer::Yes);
+        ASSERT_TRUE(s.rueColorwithAplpha1Click(step.format));
+        ASSERT_EQ(list->model()->index(3).data().toString(), QLatin1String(step.caption));
+        const ListPixels p = listPixels(view());
+        ASSERT_EQ(p.shown.size(), p.fresh.size());
+        EXPECT_TRUE(p.shown == p.fresh) << "stale pixels on screen";
+    }
+}
+
+// Each item is as tall as its caption: the active one's bold caption may wrap
+// onto a second line, and the item under it moves down rather than covering
+// it.
+TEST_F(ImageListWidgets, ItemsNeverOverlapWhenTheActiveCaptionWraps) {
+    for (int i = 0; i < 10; ++i)
+        s.appendNewImage({255, 255, 32});
+    QCoreApplication::processEvents();
+    for (const int row : {4, 0, 12, 7}) {
+        SCOPED_TRACE(row);
+        s.ActivateImage(row, false);
+        const ListPixels p = listPixels(view());
+        EXPECT_TRUE(p.shown == p.fresh) << "stale pixels on screen";
+        QRect previous;
+        for (int i = 0; i < list->model()->rowCount(); ++i) {
+            const QRect r = view()->visualRect(list->model()->index(i));
+            EXPECT_FALSE(r.intersects(previous)) << "item " << i << " covers item " << i - 1;
+            previous = r;
+        }
+        // The case is only worth something when the bold caption does wrap:
+        // its item is then a text line taller than the others.
+        const QModelIndex active = list->model()->index(row);
+        const QFontMetrics bold(active.data(Qt::FontRole).value<QFont>().resolve(view()->font()));
+        const QRect shown = view()->visualRect(active);
+        ASSERT_GT(bold.horizontalAdvance(active.data().toString()), shown.width());
+        const QRect other = view()->visualRect(list->model()->index(row == 0 ? 1 : 0));
+        EXPECT_GE(shown.height(), other.height() + bold.height() - 2);
+    }
 }
 
 TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {
