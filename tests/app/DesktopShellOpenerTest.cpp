@@ -78,7 +78,7 @@ TEST_F(DesktopShellOpenerTest, ReportsWhatTheDesktopOpenerReports) {
         // A browser that runs in the opener's place holds the document until
         // it is closed: once the opener has not failed for a while, the
         // document counts as shown.
-        {"the browser stays", "sleep 1", true},
+        {"the browser stays", "exec /bin/sleep 1", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -172,6 +172,7 @@ TEST_F(ToolsUiFixture, SwitchesShowDownAsPressed) {
             const QImage up = switchShot(b, c.ratio);
             b->setChecked(true);
             const QImage down = switchShot(b, c.ratio);
+
             EXPECT_GE(framedShare(up, ground, band), 0.8) << "up reads as bare text";
             EXPECT_GE(framedShare(down, ground, band), 0.8);
 
@@ -181,9 +182,12 @@ TEST_F(ToolsUiFixture, SwitchesShowDownAsPressed) {
                              h - 2 * band - 2 * int(c.ratio));
             EXPECT_GE(distance(meanOf(up, face), meanOf(down, face)), 30)
                 << "down and up share one face";
-            // Sunken: the shade falls on the top edge, the light on the bottom.
-            const QRect top(band, int(c.ratio), w - 2 * band, int(c.ratio));
-            const QRect bottom(band, h - 2 * int(c.ratio), w - 2 * band, int(c.ratio));
+            // Sunken: the shade falls on the top edge, the light on the bottom
+            // (the device row in the middle of the second logical row from
+            // either end).
+            const auto row = [&](double Logical) { return int((Logical + 0.5) * c.ratio); };
+            const QRect top(band, row(1), w - 2 * band, 1);
+            const QRect bottom(band, row(b->height() - 2), w - 2 * band, 1);
             EXPECT_LT(lightness(meanOf(down, top)), lightness(meanOf(down, bottom)));
             EXPECT_GE(lightness(meanOf(up, top)), lightness(meanOf(up, bottom)));
             // The caption stays readable on the down face.
