@@ -25,7 +25,7 @@ QColor edgeColour(const QPalette& Pal) {
     const int ground = Pal.color(QPalette::Window).lightness();
     const QColor dark = Pal.color(QPalette::Dark), light = Pal.color(QPalette::Light);
     return std::abs(dark.lightness() - ground) >= std::abs(light.lightness() - ground) ? dark
-                                                                                        : light;
+                                                                                       : light;
 }
 
 void outline(QPainter& P, const QRect& R, const QColor& Colour) {

@@ -88,7 +88,9 @@ TEST_F(DesktopShellOpenerTest, ReportsWhatTheDesktopOpenerReports) {
         DesktopShellOpener opener(200);
         const QString page = folder.filePath(QStringLiteral("help page.html"));
         EXPECT_EQ(outcome(opener, false, page), std::optional<bool>(c.opened));
-        if (c.body) EXPECT_EQ(asked(), page);
+        if (c.body) {
+            EXPECT_EQ(asked(), page);
+        }
         EXPECT_EQ(outcome(opener, true, QStringLiteral("https://example.org/a b")),
                   std::optional<bool>(c.opened));
     }

@@ -35,15 +35,14 @@ TEST_F(MainFormTest, SettingPromptsKeepTheirRanges) {
                                // The question stands in the dialog, above
                                // the edit and the buttons, all inside.
                                EXPECT_TRUE(d.Question->isVisible());
-                               EXPECT_EQ(d.Question->text(),
-                                         QStringLiteral("%1 (1 to %2):")
-                                             .arg(QLatin1String(p.Caption))
-                                             .arg(p.Maximum));
+                               EXPECT_EQ(d.Question->text(), QStringLiteral("%1 (1 to %2):")
+                                                                 .arg(QLatin1String(p.Caption))
+                                                                 .arg(p.Maximum));
                                const QRect asked = d.Question->geometry();
                                EXPECT_GE(asked.width(), d.Question->sizeHint().width());
-                               for (QWidget* w : {static_cast<QWidget*>(d.Ed),
-                                                  static_cast<QWidget*>(d.OK),
-                                                  static_cast<QWidget*>(d.Cancel)}) {
+                               for (QWidget* w :
+                                    {static_cast<QWidget*>(d.Ed), static_cast<QWidget*>(d.OK),
+                                     static_cast<QWidget*>(d.Cancel)}) {
                                    EXPECT_GT(w->y(), asked.bottom());
                                    EXPECT_TRUE(d.rect().contains(w->geometry()));
                                }

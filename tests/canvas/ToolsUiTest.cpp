@@ -195,8 +195,8 @@ TEST_F(ToolsUiFixture, SwitchesShowDownAsPressed) {
             int contrast = 0;
             for (int y = h / 4; y < 3 * h / 4; ++y)
                 for (int x = w / 4; x < 3 * w / 4; ++x)
-                    contrast =
-                        std::max(contrast, std::abs(lightness(down.pixel(x, y)) - lightness(downFace)));
+                    contrast = std::max(
+                        contrast, std::abs(lightness(down.pixel(x, y)) - lightness(downFace)));
             EXPECT_GE(contrast, 110);
         }
     }

@@ -85,10 +85,9 @@ TEST(EffectDialogs, SliderLabelsFitAtTheirLongestValues) {
     QWidget owner;
     EffectDialogs d(&owner);
     const qreal base = QApplication::font().pointSizeF();
-    for (EffectForm* f : {static_cast<EffectForm*>(&d.colLevFrm()),
-                          static_cast<EffectForm*>(&d.balFrm()),
-                          static_cast<EffectForm*>(&d.spatFrm()),
-                          static_cast<EffectForm*>(&d.rotFrm())}) {
+    for (EffectForm* f :
+         {static_cast<EffectForm*>(&d.colLevFrm()), static_cast<EffectForm*>(&d.balFrm()),
+          static_cast<EffectForm*>(&d.spatFrm()), static_cast<EffectForm*>(&d.rotFrm())}) {
         for (const qreal grow : {1.0, 1.5, 2.0}) {
             SCOPED_TRACE(f->windowTitle().toStdString() + " at " + std::to_string(grow));
             QFont font = QApplication::font();
@@ -139,18 +138,41 @@ TEST(EffectDialogs, PreviewsShowSmallPicturesEnlarged) {
         int zoom;    // 0: scaled down to fit
     };
     const Case cases[] = {
-        {"levels 32", &d.colLevFrm(), [&](const TBitmap32& T) { d.colLevFrm().FormShow(T); },
-         {32, 32}, {32, 32}, 5},
-        {"levels 20 x 12", &d.colLevFrm(), [&](const TBitmap32& T) { d.colLevFrm().FormShow(T); },
-         {20, 12}, {20, 12}, 13},
-        {"balance 255", &d.balFrm(), [&](const TBitmap32& T) { d.balFrm().FormShow(T); },
-         {255, 255}, {255, 255}, 0},
-        {"spatter 1", &d.spatFrm(), [&](const TBitmap32& T) { d.spatFrm().FormShow(T); },
-         {1, 1}, {1, 1}, 169},
-        {"rotation 32", &d.rotFrm(), [&](const TBitmap32& T) { d.rotFrm().FormShow(T); },
-         {32, 32}, {45, 45}, 3},
-        {"shadow 16", &d.shadform(),
-         [&](const TBitmap32& T) { d.shadform().FormShow(T, 0x0000FF, 100); }, {16, 16}, {16, 16},
+        {"levels 32",
+         &d.colLevFrm(),
+         [&](const TBitmap32& T) { d.colLevFrm().FormShow(T); },
+         {32, 32},
+         {32, 32},
+         5},
+        {"levels 20 x 12",
+         &d.colLevFrm(),
+         [&](const TBitmap32& T) { d.colLevFrm().FormShow(T); },
+         {20, 12},
+         {20, 12},
+         13},
+        {"balance 255",
+         &d.balFrm(),
+         [&](const TBitmap32& T) { d.balFrm().FormShow(T); },
+         {255, 255},
+         {255, 255},
+         0},
+        {"spatter 1",
+         &d.spatFrm(),
+         [&](const TBitmap32& T) { d.spatFrm().FormShow(T); },
+         {1, 1},
+         {1, 1},
+         169},
+        {"rotation 32",
+         &d.rotFrm(),
+         [&](const TBitmap32& T) { d.rotFrm().FormShow(T); },
+         {32, 32},
+         {45, 45},
+         3},
+        {"shadow 16",
+         &d.shadform(),
+         [&](const TBitmap32& T) { d.shadform().FormShow(T, 0x0000FF, 100); },
+         {16, 16},
+         {16, 16},
          9},
     };
     for (const Case& c : cases) {

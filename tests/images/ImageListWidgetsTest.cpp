@@ -8,11 +8,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
-#include <QScreen>
 #include <QGroupBox>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>

@@ -233,9 +233,9 @@ TEST_F(TavroMenuOnScreen, CheckedDisabledAndMirroredItemsAsDrawn) {
                   QColor(255, 0, 0));
         EXPECT_EQ(img.pixelColor(gridColumn.left() + 1, grid.center().y()), look().CheckColor);
         EXPECT_EQ(img.pixelColor(gridColumn.left() + 3, grid.top() + 3), look().ImageBackColor);
-        EXPECT_EQ(img.pixelColor(rightToLeft ? grid.left() + 2 : grid.right() - 2,
-                                 grid.center().y()),
-                  look().BackColor);
+        EXPECT_EQ(
+            img.pixelColor(rightToLeft ? grid.left() + 2 : grid.right() - 2, grid.center().y()),
+            look().BackColor);
 
         // Checked without a glyph: a square box a person takes for a check
         // box, filled, with a mark of another colour inside, in the middle of
@@ -264,17 +264,18 @@ TEST_F(TavroMenuOnScreen, CheckedDisabledAndMirroredItemsAsDrawn) {
 
         // Disabled: the caption in DisableTextColor only, the glyph grey.
         const QRect remove = i.menu->actionGeometry(i.remove);
-        const QRect removeText = rightToLeft ? remove.adjusted(0, 0, -30, 0)
-                                             : remove.adjusted(30, 0, 0, 0);
+        const QRect removeText =
+            rightToLeft ? remove.adjusted(0, 0, -30, 0) : remove.adjusted(30, 0, 0, 0);
         EXPECT_GT(count(img, removeText, look().DisableTextColor), 0);
         EXPECT_EQ(count(img, removeText, look().TextColor), 0);
-        const QColor g = img.pixelColor(column(remove, rightToLeft).left() + 1 + 12,
-                                        remove.top() + 1 + 12);
+        const QColor g =
+            img.pixelColor(column(remove, rightToLeft).left() + 1 + 12, remove.top() + 1 + 12);
         EXPECT_EQ(g.red(), g.green()) << "a disabled glyph in colour";
 
         // The caption stands beside the glyph column, at the leading end.
-        const QRect near = rightToLeft ? QRect(gridColumn.left() - 40, grid.top(), 40, grid.height())
-                                       : QRect(gridColumn.right() + 1, grid.top(), 40, grid.height());
+        const QRect near = rightToLeft
+                               ? QRect(gridColumn.left() - 40, grid.top(), 40, grid.height())
+                               : QRect(gridColumn.right() + 1, grid.top(), 40, grid.height());
         EXPECT_GT(count(img, near, look().TextColor), 0) << "caption not beside the glyphs";
     }
 }
