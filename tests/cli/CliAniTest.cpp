@@ -149,3 +149,17 @@ TEST_F(CliTest, AnimatedCursorRefusals) {
         EXPECT_FALSE(QFile::exists(out));
     }
 }
+
+// File managers show an animated cursor by the frame of its first step.
+TEST_F(CliTest, ThumbnailOfAnAnimationIsItsFirstStep) {
+    const QString a = picture(QStringLiteral("a.png"), 4, 4, red);
+    const QString b = picture(QStringLiteral("b.png"), 4, 4, green);
+    const QString out = path(QStringLiteral("seq.ani"));
+    ASSERT_EQ(cli(args({"create", out, "--sequence", "2,1", a, b})).Status, 0);
+    const QString png = path(QStringLiteral("thumb.png"));
+    const CliRun r = cli(args({"thumbnail", out, png, "8"}));
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    const QImage shown = QImage(png).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), QSize(8, 8));
+    EXPECT_EQ(shown.pixel(3, 3), green(0, 0));
+}

@@ -128,3 +128,18 @@ AniFilePlan PlanAniFile(const std::uint8_t* Data, std::size_t Size, const std::s
     plan.Info.Author = textAt(Data, chunks.Author);
     return plan;
 }
+
+bool AniFirstStepFrame(const std::uint8_t* Data, std::size_t Size, const std::uint8_t*& Frame,
+                       std::size_t& Length) {
+    if (!LooksLikeAniFile(Data, Size)) return false;
+    try {
+        const AniFilePlan plan = PlanAniFile(Data, Size, std::string());
+        if (plan.RawFrames) return false;
+        const AniFramePlan& f = plan.Frames[plan.Info.Steps.front().Frame];
+        Frame = Data + f.Offset;
+        Length = std::size_t(f.Length);
+        return true;
+    } catch (const IconCodecError&) {
+        return false;
+    }
+}

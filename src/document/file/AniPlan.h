@@ -42,3 +42,9 @@ bool LooksLikeAniFile(const std::uint8_t* Data, std::size_t Size);
 // Every count is checked against the file and the caps before anything is
 // allocated for it.
 AniFilePlan PlanAniFile(const std::uint8_t* Data, std::size_t Size, const std::string& FileName);
+
+// The icon or cursor file the first step shows, for a picture of the whole
+// animation (a file manager's thumbnail, the recent-files menu): false when
+// Data is not a readable animated cursor or its frames are bare bitmaps.
+bool AniFirstStepFrame(const std::uint8_t* Data, std::size_t Size, const std::uint8_t*& Frame,
+                       std::size_t& Length);
