@@ -27,8 +27,9 @@ IconFrame frameOf(int F, bool Noise) {
                 seed = seed * 134775813u + 1u;
                 const std::uint32_t rgb =
                     Noise ? seed >> 8 : std::uint32_t(((x + F) / 8 % 2) * 0xC08040 + (y / 8) * 3);
-                const bool inside = (x - side / 2) * (x - side / 2) + (y - side / 2) * (y - side / 2) <
-                                    side * side / 5;
+                const bool inside =
+                    (x - side / 2) * (x - side / 2) + (y - side / 2) * (y - side / 2) <
+                    side * side / 5;
                 image->Pixels.Bits[std::size_t(y * side + x)] =
                     inside ? 0xFF000000u | rgb : (Noise ? (seed & 0x7F000000u) | rgb : 0u);
             }

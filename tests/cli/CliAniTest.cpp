@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,10 +32,8 @@ TEST_F(CliTest, AnimatedCursorMadeListedAndUnpacked) {
     const QString b = picture(QStringLiteral("b.png"), 3, 2, green);
     // A cursor frame keeps its own hot spot; the pictures take --hotspot.
     const QString cur = path(QStringLiteral("c.cur"));
-    ASSERT_EQ(cli(args({"create", cur, "--cursor", "--hotspot", "3,1",
-                        picture(QStringLiteral("c.png"), 4, 4, blue)}))
-                  .Status,
-              0);
+    const QString c = picture(QStringLiteral("c.png"), 4, 4, blue);
+    ASSERT_EQ(cli(args({"create", cur, "--cursor", "--hotspot", "3,1", c})).Status, 0);
     const QString out = path(QStringLiteral("busy.ani"));
     const CliRun made =
         cli(args({"create", out, "--rates", "5,1,7,9", "--sequence", "1,3,2,3", "--title", "Busy",
@@ -80,10 +80,8 @@ TEST_F(CliTest, AnimatedCursorMadeListedAndUnpacked) {
 // animation of several frames becomes its first, and says so.
 TEST_F(CliTest, ConvertBetweenAnimationsAndCursors) {
     const QString cur = path(QStringLiteral("one.cur"));
-    ASSERT_EQ(cli(args({"create", cur, "--cursor", "--hotspot", "2,1",
-                        picture(QStringLiteral("a.png"), 4, 3, blue)}))
-                  .Status,
-              0);
+    const QString a = picture(QStringLiteral("a.png"), 4, 3, blue);
+    ASSERT_EQ(cli(args({"create", cur, "--cursor", "--hotspot", "2,1", a})).Status, 0);
     const QString ani = path(QStringLiteral("one.ani"));
     const QString back = path(QStringLiteral("back.cur"));
     ASSERT_EQ(cli(args({"convert", cur, ani})).Status, 0);
@@ -162,4 +160,34 @@ TEST_F(CliTest, ThumbnailOfAnAnimationIsItsFirstStep) {
     const QImage shown = QImage(png).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(shown.size(), QSize(8, 8));
     EXPECT_EQ(shown.pixel(3, 3), green(0, 0));
+}
+
+// GdkPixbuf's own .ani reader, where it is installed, is a second reader of
+// what we write: it shows the first frame, so a file of a cursor frame with
+// alpha, a 16-colour frame and a picture frame must show exactly what the
+// first frame's own picture shows through the same program.
+TEST_F(CliTest, GdkPixbufReadsOurAnimatedCursors) {
+    const QString thumbnailer =
+        QStandardPaths::findExecutable(QStringLiteral("gdk-pixbuf-thumbnailer"));
+    if (thumbnailer.isEmpty()) GTEST_SKIP() << "gdk-pixbuf-thumbnailer is not installed";
+    const auto view = [&](const QString& File, const QString& Png) {
+        QProcess p;
+        p.start(thumbnailer, {QStringLiteral("-s"), QStringLiteral("6"), File, Png});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QImage(Png).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QString first = picture(QStringLiteral("first.png"), 6, 6, blue);
+    const QString cur = path(QStringLiteral("second.cur"));
+    const QString p = picture(QStringLiteral("p.png"), 6, 6, red);
+    ASSERT_EQ(cli(args({"create", cur, "--cursor", "--format", "4", p})).Status, 0);
+    const QString ani = path(QStringLiteral("w.ani"));
+    ASSERT_EQ(cli(args({"create", ani, "--rates", "3,4", first, cur})).Status, 0);
+    const QImage want = view(first, path(QStringLiteral("want.png")));
+    const QImage got = view(ani, path(QStringLiteral("got.png")));
+    ASSERT_FALSE(want.isNull());
+    ASSERT_EQ(got.size(), want.size());
+    for (int y = 0; y < got.height(); ++y)
+        for (int x = 0; x < got.width(); ++x)
+            if (qAlpha(want.pixel(x, y)) != 0 || qAlpha(got.pixel(x, y)) != 0)
+                ASSERT_EQ(got.pixel(x, y), want.pixel(x, y)) << x << "," << y;
 }

@@ -51,7 +51,8 @@ private:
 
 class FrameWidgetsTest : public ::testing::Test {
 protected:
-    FrameWidgetsTest() : session(prompts, QString()), strip(session.frames(), framePrompts, &panel) {
+    FrameWidgetsTest()
+        : session(prompts, QString()), strip(session.frames(), framePrompts, &panel) {
         QObject::connect(&session.frames(), &SessionFrames::framesChanged, strip.model(),
                          &FrameListModel::rebuild);
     }

@@ -45,15 +45,28 @@ TEST_F(SessionFilesTest, EveryFrameEditIsOneUndoStep) {
         std::vector<TColor32> After;
         int ActiveAfter;
     } cases[] = {
-        {"blank frame", [](EditSession& s) { s.frames().addFrame(FrameEditing::NewFrame::Blank); },
-         {A, B, 0, C}, 2},
-        {"copy", [](EditSession& s) { s.frames().addFrame(FrameEditing::NewFrame::Copy); },
-         {A, B, B, C}, 2},
+        {"blank frame",
+         [](EditSession& s) { s.frames().addFrame(FrameEditing::NewFrame::Blank); },
+         {A, B, 0, C},
+         2},
+        {"copy",
+         [](EditSession& s) { s.frames().addFrame(FrameEditing::NewFrame::Copy); },
+         {A, B, B, C},
+         2},
         {"remove", [](EditSession& s) { s.frames().removeFrame(); }, {A, C}, 1},
         {"up", [](EditSession& s) { s.frames().moveFrameUp(); }, {B, A, C}, 0},
         {"down", [](EditSession& s) { s.frames().moveFrameDown(); }, {A, C, B}, 2},
-        {"rates", [](EditSession& s) { s.frames().setFrameRates({0, 2}, 30); }, {A, B, C}, 1},
-        {"sequence", [](EditSession& s) { s.frames().setSequence({{2, 5}, {0, 5}}); }, {A, B, C},
+        {"rates",
+         [](EditSession& s) {
+             s.frames().setFrameRates({0, 2}, 30);
+         },
+         {A, B, C},
+         1},
+        {"sequence",
+         [](EditSession& s) {
+             s.frames().setSequence({{2, 5}, {0, 5}});
+         },
+         {A, B, C},
          1},
     };
     for (const auto& c : cases) {

@@ -11,10 +11,9 @@
 
 std::optional<std::uint32_t> QtFramePrompt::askRate(std::uint32_t Current) {
     bool ok = false;
-    const int rate = QInputDialog::getInt(m_parent, QObject::tr("Rate"),
-                                          QObject::tr("Show the selected frames for (1/60 s):"),
-                                          int(std::max<std::uint32_t>(Current, 1)), 1, 1000000, 1,
-                                          &ok);
+    const int rate = QInputDialog::getInt(
+        m_parent, QObject::tr("Rate"), QObject::tr("Show the selected frames for (1/60 s):"),
+        int(std::max<std::uint32_t>(Current, 1)), 1, 1000000, 1, &ok);
     if (!ok) return std::nullopt;
     return std::uint32_t(rate);
 }

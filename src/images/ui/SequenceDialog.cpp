@@ -114,8 +114,9 @@ void SequenceDialog::addStep() {
     const std::vector<FrameStep> now = [this] {
         std::vector<FrameStep> s;
         for (int r = 0; r < m_table->rowCount(); ++r)
-            s.push_back({qobject_cast<QSpinBox*>(m_table->cellWidget(r, 0))->value() - 1,
-                         std::uint32_t(qobject_cast<QSpinBox*>(m_table->cellWidget(r, 1))->value())});
+            s.push_back(
+                {qobject_cast<QSpinBox*>(m_table->cellWidget(r, 0))->value() - 1,
+                 std::uint32_t(qobject_cast<QSpinBox*>(m_table->cellWidget(r, 1))->value())});
         return s;
     }();
     const int frame = at > 0 ? (now[std::size_t(at - 1)].Frame + 1) % m_frameCount : 0;
