@@ -1,4 +1,5 @@
 #include "app/ui/MainForm.h"
+#include "images/ui/QtFramePrompt.h"
 
 #include "app/ProgramPicture.h"
 #include "app/SettingsStore.h"
@@ -88,6 +89,9 @@ void TMainForm::buildPanels()
     auto* restRow = new QHBoxLayout(rest);
     restRow->setContentsMargins(0, 0, 0, 0);
     restRow->setSpacing(0);
+    // The frames of an animated cursor, right beside the image list.
+    m_framesPanel = makePanel("FramesPanel", rest);
+    m_framesPanel->setFixedWidth(72);
     m_toolsPanel = makePanel("ToolsPanel", rest);
     m_toolsPanel->setFixedWidth(60);
     m_workPanel = makePanel("WorkPanel", rest);
@@ -101,6 +105,7 @@ void TMainForm::buildPanels()
     m_opsPanel = workParts.OpsPanel;
     m_colorsPanel = makePanel("ColorsPanel", rest);
     m_colorsPanel->setFixedWidth(135);
+    restRow->addWidget(m_framesPanel);
     restRow->addWidget(m_toolsPanel);
     restRow->addWidget(m_workPanel, 1);
     restRow->addWidget(m_colorsPanel);

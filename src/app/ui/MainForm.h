@@ -17,7 +17,9 @@ class ColoursPanel;
 class QtClipboard;
 class ScreenGrabber;
 class TCapForm;
+class FrameStrip;
 class ImageListPanel;
+class QtFramePrompt;
 class QFrame;
 class RecentMenu;
 class QSplitter;
@@ -106,6 +108,7 @@ public:
 
     // --- undo, the image list and the colours (MainFormPanels.cpp) ---
     ImageListPanel* imageList() const { return m_imageList; }
+    FrameStrip* frameStrip() const { return m_frameStrip; }
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
     PaletteDialogPrompt& paletteDialog() { return m_paletteDialog; }
@@ -174,6 +177,9 @@ private:
     QFrame* m_toolsPanel = nullptr;
     QFrame* m_workPanel = nullptr;
     QFrame* m_colorsPanel = nullptr;
+    QFrame* m_framesPanel = nullptr;
+    FrameStrip* m_frameStrip = nullptr;
+    std::unique_ptr<QtFramePrompt> m_framePrompt;
     WorkView* m_work = nullptr;
     QFrame* m_opsPanel = nullptr;
     TULForm* m_ulForm = nullptr;
