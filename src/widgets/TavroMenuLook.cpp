@@ -1,5 +1,7 @@
 #include "widgets/TavroMenuLook.h"
 
+#include "widgets/Contrast.h"
+
 #include <QGuiApplication>
 
 TavroMenuLook defaultTavroMenuLook(const QPalette& Palette) {
@@ -7,6 +9,10 @@ TavroMenuLook defaultTavroMenuLook(const QPalette& Palette) {
     const QColor face = Palette.color(QPalette::Button);
     const QColor grayText = Palette.color(QPalette::Disabled, QPalette::WindowText);
     const QColor darkShadow = Palette.color(QPalette::Shadow);
+    // On a light desktop the items keep their white. On a dark one white
+    // items would carry the desktop's light text, so they take the
+    // desktop's own dark background instead.
+    if (isDarkPalette(Palette)) look.BackColor = Palette.color(QPalette::Active, QPalette::Base);
     look.ImageBackColor = face;
     look.LineColor = grayText;
     look.TextColor = Palette.color(QPalette::Active, QPalette::WindowText);

@@ -1,5 +1,6 @@
 #include "app/ui/MenuImageList.h"
 
+#include "widgets/Contrast.h"
 #include "widgets/DisabledGlyph.h"
 #include "widgets/DrawnGlyph.h"
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-const QColor Ink(40, 40, 48);
 const QColor Paper(255, 255, 255);
 
 void page(QPainter& p, const QRectF& r, const QColor& fill = Paper) {
@@ -21,7 +21,7 @@ void page(QPainter& p, const QRectF& r, const QColor& fill = Paper) {
     path.lineTo(r.right(), r.bottom());
     path.lineTo(r.left(), r.bottom());
     path.closeSubpath();
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(glyphInk(), 1));
     p.setBrush(fill);
     p.drawPath(path);
     p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
@@ -36,7 +36,7 @@ void textLines(QPainter& p, qreal x1, qreal x2, qreal y, int n) {
 
 // A small icon picture: a framed square with a few coloured pixels.
 void picture(QPainter& p, const QRectF& r) {
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(glyphInk(), 1));
     p.setBrush(QColor(200, 225, 255));
     p.drawRect(r);
     p.setPen(Qt::NoPen);
@@ -196,7 +196,7 @@ void drawMenuGlyph(int Index, QPainter& p) {
         tick.moveTo(5, 12);
         tick.lineTo(10, 17);
         tick.lineTo(19, 6);
-        p.setPen(QPen(Ink, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(glyphInk(), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(tick);
         break;
@@ -204,7 +204,7 @@ void drawMenuGlyph(int Index, QPainter& p) {
     case MenuImageList::Preview:
         p.setPen(QPen(QColor(90, 60, 30), 3.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(14, 14), QPointF(20.5, 20.5));
-        p.setPen(QPen(Ink, 1.6));
+        p.setPen(QPen(glyphInk(), 1.6));
         p.setBrush(QColor(200, 230, 255));
         p.drawEllipse(QRectF(3, 3, 12.5, 12.5));
         break;
