@@ -42,6 +42,18 @@ QColor readableOn(const QColor& Preferred, const QColor& Back, double Minimum) {
     return away;
 }
 
+QPalette withReadableSelection(QPalette Palette) {
+    // A little over the text figure: small smoothed captions on a selection
+    // never quite reach their full colour.
+    constexpr double margin = 0.5;
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        Palette.setColor(g, QPalette::Highlight,
+                         readableOn(Palette.color(g, QPalette::Highlight),
+                                    Palette.color(g, QPalette::HighlightedText),
+                                    TextContrast + margin));
+    return Palette;
+}
+
 bool isDarkPalette(const QPalette& Palette) {
     return relativeLuminance(Palette.color(QPalette::Window)) <
            relativeLuminance(Palette.color(QPalette::WindowText));
@@ -52,4 +64,8 @@ QColor glyphInk() {
     const QColor dark(32, 32, 40), light(232, 232, 238);
     const QColor face = palette.color(QPalette::Button);
     return contrastRatio(dark, face) >= contrastRatio(light, face) ? dark : light;
+}
+
+QColor glyphColour(const QColor& Preferred) {
+    return readableOn(Preferred, QGuiApplication::palette().color(QPalette::Button), GlyphContrast);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QColor>
-
-class QPalette;
+#include <QPalette>
 
 // Readability of one colour on another, as the accessibility guidelines
 // measure it: relative luminance of linear sRGB, and the ratio
@@ -19,9 +18,16 @@ inline constexpr double GlyphContrast = 3.0;
 // enough (black or white themselves always reach 4.5).
 QColor readableOn(const QColor& Preferred, const QColor& Back, double Minimum = TextContrast);
 
+// Palette with its selection colour shaded, where needed, until the
+// selected text reads on it (a desktop's light blue under white text).
+QPalette withReadableSelection(QPalette Palette);
+
 // A desktop whose windows are darker than their text.
 bool isDarkPalette(const QPalette& Palette);
 
 // The ink for the outlines of drawn glyphs on the application's buttons:
 // near black on a light desktop, near white on a dark one.
 QColor glyphInk();
+// A coloured part of a glyph that carries its shape (an arrow, a stroke),
+// shaded where needed to stand out on the application's buttons.
+QColor glyphColour(const QColor& Preferred);

@@ -19,7 +19,8 @@ TavroMenuLook defaultTavroMenuLook(const QPalette& Palette) {
     look.DisableTextColor = grayText;
     look.ShadowColor = darkShadow;
     look.CheckColor = darkShadow;
-    look.SelectedBackColor = Palette.color(QPalette::Active, QPalette::Highlight);
+    look.SelectedBackColor = readableOn(Palette.color(QPalette::Active, QPalette::Highlight),
+                                        Palette.color(QPalette::Active, QPalette::HighlightedText));
     look.SelectedBorderColor = darkShadow;
     look.SelectedTextColor = Palette.color(QPalette::Active, QPalette::HighlightedText);
     look.SelectedCheckColor = darkShadow;

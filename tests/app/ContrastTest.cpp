@@ -14,11 +14,15 @@
 #include "widgets/TavroMenuLayout.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
 #include <QStyleFactory>
+#include <QToolButton>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -170,29 +174,51 @@ TEST_F(Contrast, EveryMenuCaptionReadsOnItsItem) {
     }
 }
 
-TEST_F(Contrast, EveryTextOfTheMainWindowReadsOnItsBackground) {
+namespace {
+
+// Checks the texts of the labels and buttons shown inside Top; how many.
+int checkTexts(QWidget* Top) {
+    int checked = 0;
+    for (QWidget* w : Top->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+        // A tool button that shows only its glyph is a glyph; disabled
+        // texts are exempt from the figure.
+        if (auto* tool = qobject_cast<QToolButton*>(w))
+            if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) continue;
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(Top) || !w->isEnabled() ||
+            w->size().isEmpty())
+            continue;
+        SCOPED_TRACE(text.toStdString() + " in " + w->metaObject()->className() + " " +
+                     w->objectName().toStdString());
+        EXPECT_GE(textContrast(w->grab().toImage(), w->contentsRect()), TextContrast);
+        ++checked;
+    }
+    return checked;
+}
+
+} // namespace
+
+TEST_F(Contrast, EveryTextOfTheMainWindowAndItsDialogsReadsOnItsBackground) {
     for (const Scheme& s : schemes()) {
         SCOPED_TRACE(s.name);
         TMainForm& f = formUnder(s);
         f.resize(900, 700);
         f.statusBar()->showMessage(QStringLiteral("Ready"));
         QApplication::processEvents();
-        int checked = 0;
-        for (QWidget* w : f.findChildren<QWidget*>()) {
-            QString text;
-            if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
-            if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
-            if (text.trimmed().isEmpty() || !w->isVisible() || w->size().isEmpty()) continue;
-            SCOPED_TRACE(text.toStdString() + " in " + w->metaObject()->className() + " " +
-                         w->objectName().toStdString());
-            EXPECT_GE(textContrast(w->grab().toImage(), w->contentsRect()), TextContrast);
-            ++checked;
+        EXPECT_GT(checkTexts(&f), 5) << "the window's texts were not found";
+        // The dialogs, each as it first shows.
+        for (QDialog* d : f.findChildren<QDialog*>()) {
+            SCOPED_TRACE(d->metaObject()->className());
+            d->show();
+            QApplication::processEvents();
+            checkTexts(d);
+            d->hide();
         }
-        EXPECT_GT(checked, 5) << "the window's texts were not found";
-        // The image list's captions.
+        // The image list's captions, plain and selected.
         QListView* list = f.findChild<QListView*>();
         ASSERT_NE(list, nullptr);
-        const QImage shown = list->viewport()->grab().toImage();
         const QModelIndex first = list->model()->index(0, 0);
         for (bool selected : {false, true}) {
             list->selectionModel()->select(first, selected ? QItemSelectionModel::ClearAndSelect
@@ -202,7 +228,6 @@ TEST_F(Contrast, EveryTextOfTheMainWindowReadsOnItsBackground) {
             caption.setTop(caption.bottom() - list->fontMetrics().height());
             EXPECT_GE(textContrast(now, caption), TextContrast) << (selected ? "selected" : "");
         }
-        (void)shown;
     }
 }
 

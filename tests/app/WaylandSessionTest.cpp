@@ -12,6 +12,7 @@
 #include "widgets/FrozenScreenForm.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -273,11 +274,15 @@ TEST_F(WaylandSession, APngFromAnotherProgramPastesExactly) {
         buffer.open(QIODevice::WriteOnly);
         ASSERT_TRUE(picture.save(&buffer, "PNG"));
     }
+    QAction* paste = f.commands().action(QStringLiteral("PasteA"));
     ASSERT_TRUE(run(QStringLiteral("wl-copy"), {"--type", "image/png"}, png, true));
     // The clipboard's offer reaches the program with the keyboard focus.
     clickOnScreen(QPoint(f.screen()->geometry().width() / 2, f.screen()->geometry().height() - 8));
-    QAction* paste = f.commands().action(QStringLiteral("PasteA"));
-    ASSERT_TRUE(waitUntil([&] { return paste->isEnabled(); })) << "Paste did not become available";
+    // What another program offers replaces what this one copied before.
+    ASSERT_TRUE(waitUntil([&] {
+        return QGuiApplication::clipboard()->image().size() == picture.size();
+    })) << "the other program's picture did not arrive";
+    ASSERT_TRUE(paste->isEnabled());
     paste->trigger();
     const FloatingSelection* pasted = f.session().floatingSelection();
     ASSERT_NE(pasted, nullptr);
@@ -319,7 +324,7 @@ private:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         m_xvfb.process().start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0",
-                                                        "1024x768x24", "-nolisten", "tcp"});
+                                                        "1280x1024x24", "-nolisten", "tcp"});
         if (!m_xvfb.waitForLine("\n")) return QStringLiteral("Xvfb did not start");
         const QString display =
             QStringLiteral(":") + QString::fromLatin1(m_xvfb.output().trimmed());
@@ -332,7 +337,7 @@ private:
         m_weston.process().setProcessChannelMode(QProcess::MergedChannels);
         m_weston.process().start(QStringLiteral("weston"),
                                  {"--backend=x11-backend.so", "--socket=wayland-brisel",
-                                  "--width=800", "--height=600", "--use-pixman", "--idle-time=0",
+                                  "--width=1024", "--height=768", "--use-pixman", "--idle-time=0",
                                   "--no-config"});
         const QString socket = m_runtime.filePath(QStringLiteral("wayland-brisel"));
         QElapsedTimer clock;
@@ -378,6 +383,7 @@ private:
     Child m_xvfb;
     Child m_weston;
     Child m_bus;
+    QString m_problem;
 };
 
 } // namespace

@@ -56,13 +56,14 @@ void arrow(QPainter& p, bool Left) {
     arc.moveTo(7, 10);
     arc.cubicTo(12, 4, 21, 6, 20, 14);
     arc.cubicTo(19.5, 17, 17, 19, 14, 20);
-    p.setPen(QPen(QColor(30, 90, 180), 2.6, Qt::SolidLine, Qt::RoundCap));
+    const QColor blue = glyphColour(QColor(30, 90, 180));
+    p.setPen(QPen(blue, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arc);
     QPolygonF head;
     head << QPointF(2, 11) << QPointF(10, 4.5) << QPointF(10.5, 14);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 90, 180));
+    p.setBrush(blue);
     p.drawPolygon(head);
     p.restore();
 }
@@ -105,10 +106,10 @@ void drawMenuGlyph(int Index, QPainter& p) {
         arrow(p, false);
         break;
     case MenuImageList::Cut:
-        p.setPen(QPen(QColor(120, 120, 130), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(glyphColour(QColor(120, 120, 130)), 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(8, 3), QPointF(15, 15));
         p.drawLine(QPointF(16, 3), QPointF(9, 15));
-        p.setPen(QPen(QColor(200, 30, 30), 2));
+        p.setPen(QPen(glyphColour(QColor(200, 30, 30)), 2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(4, 14, 6, 6));
         p.drawEllipse(QRectF(14, 14, 6, 6));
