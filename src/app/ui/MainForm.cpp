@@ -27,7 +27,8 @@
 
 namespace {
 
-QFrame* makePanel(const char* Name, QWidget* Parent) {
+QFrame* makePanel(const char* Name, QWidget* Parent)
+{
     auto* panel = new QFrame(Parent);
     panel->setObjectName(QLatin1String(Name));
     panel->setFrameShape(QFrame::Panel);
@@ -40,7 +41,8 @@ QFrame* makePanel(const char* Name, QWidget* Parent) {
 TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& ProgramFolder,
                      QWidget* Parent)
     : QMainWindow(Parent), m_prompter(Prompts), m_shell(Shell),
-      m_session(std::make_unique<EditSession>(Prompts, ProgramFolder)) {
+      m_session(std::make_unique<EditSession>(Prompts, ProgramFolder))
+{
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brisel"));
     setWindowIcon(programIcon());
@@ -71,7 +73,8 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::buildPanels() {
+void TMainForm::buildPanels()
+{
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("WorkingArea"));
     auto* row = new QHBoxLayout(central);
@@ -118,7 +121,8 @@ void TMainForm::buildPanels() {
     setCentralWidget(central);
 }
 
-void TMainForm::connectSession() {
+void TMainForm::connectSession()
+{
     EditSession* s = m_session.get();
     connect(s, &EditSession::captionChanged, this, &QWidget::setWindowTitle);
     connect(s, &EditSession::commandStatesChanged, this, &TMainForm::applyCommandStates);
@@ -132,7 +136,8 @@ void TMainForm::connectSession() {
             [this](const QString& Text) { m_statusBar->setPanelText(2, Text); });
 }
 
-void TMainForm::applyCommandStates(const CommandStates& States) {
+void TMainForm::applyCommandStates(const CommandStates& States)
+{
     m_commands.action(QStringLiteral("UndoA"))->setEnabled(States.UndoA);
     m_commands.action(QStringLiteral("RedoA"))->setEnabled(States.RedoA);
     m_commands.action(QStringLiteral("RemoveIA"))->setEnabled(States.RemoveIA);
@@ -143,7 +148,8 @@ void TMainForm::applyCommandStates(const CommandStates& States) {
     png->setChecked(States.StoredAsPng1Checked);
 }
 
-void TMainForm::showFormatChecked(ColourFormat Format) {
+void TMainForm::showFormatChecked(ColourFormat Format)
+{
     static const ColourFormat formats[] = {1, 4, 8, 24, 32};
     const QList<QAction*> items = m_commands.formatItems();
     for (int i = 0; i < items.size(); ++i) {
@@ -153,7 +159,8 @@ void TMainForm::showFormatChecked(ColourFormat Format) {
     }
 }
 
-void TMainForm::FormCreate() {
+void TMainForm::FormCreate()
+{
     applySettings(readSettings(*openSettingsStore()));
     m_firstActivation = true;
     m_session->NewAExecute(true);
@@ -161,7 +168,8 @@ void TMainForm::FormCreate() {
     setWindowTitle(m_session->windowCaption());
 }
 
-void TMainForm::applySettings(const ProgramSettings& S) {
+void TMainForm::applySettings(const ProgramSettings& S)
+{
     m_session->loadSettings(S);
     move(S.Left, S.Top);
     resize(S.Width, S.Height);
@@ -173,7 +181,8 @@ void TMainForm::applySettings(const ProgramSettings& S) {
     m_splitter->setSizes({S.Icons, std::max(1, width() - S.Icons)});
 }
 
-void TMainForm::showEvent(QShowEvent* Event) {
+void TMainForm::showEvent(QShowEvent* Event)
+{
     QMainWindow::showEvent(Event);
     // Without a window manager the window is never activated, so waiting for
     // that would never open the command-line file. Right after the window is
@@ -181,31 +190,34 @@ void TMainForm::showEvent(QShowEvent* Event) {
     if (m_firstActivation) QTimer::singleShot(0, this, &TMainForm::FormActivate);
 }
 
-void TMainForm::FormActivate() {
+void TMainForm::FormActivate()
+{
     if (!m_firstActivation) return;
     m_firstActivation = false;
     emit firstActivation();
 }
 
-bool TMainForm::FormClose() {
+bool TMainForm::FormClose()
+{
     if (m_session->ConfirmSaveChanges()) return false;
     const QRect bounds = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
-    m_session->setWindowValues(
-        QRect(pos(), bounds.size()), m_commands.action(QStringLiteral("oolbar1"))->isChecked(),
-        m_commands.action(QStringLiteral("Statusbar1"))->isChecked(), m_iconsPanel->width());
+    m_session->setWindowValues(QRect(pos(), bounds.size()), m_commands.action(QStringLiteral("oolbar1"))->isChecked(),
+                               m_commands.action(QStringLiteral("Statusbar1"))->isChecked(), m_iconsPanel->width());
     // A store that cannot be written loses this run's settings, nothing more.
     writeSettings(*openSettingsStore(), m_session->settings());
     return true;
 }
 
-void TMainForm::closeEvent(QCloseEvent* Event) {
+void TMainForm::closeEvent(QCloseEvent* Event)
+{
     if (FormClose())
         Event->accept();
     else
         Event->ignore();
 }
 
-bool TMainForm::event(QEvent* Event) {
+bool TMainForm::event(QEvent* Event)
+{
     switch (Event->type()) {
     case QEvent::StatusTip:
         ApplicationEventsHint(static_cast<QStatusTipEvent*>(Event)->tip());
@@ -219,18 +231,21 @@ bool TMainForm::event(QEvent* Event) {
     return QMainWindow::event(Event);
 }
 
-void TMainForm::ApplicationEventsHint(const QString& LongHint) {
+void TMainForm::ApplicationEventsHint(const QString& LongHint)
+{
     m_statusBar->setPanelText(0, LongHint.isEmpty() ? tr("Ready") : LongHint);
 }
 
-void TMainForm::showStatusNow(const QString& Text) {
+void TMainForm::showStatusNow(const QString& Text)
+{
     m_statusBar->setPanelText(0, Text);
     // A long loop follows: let the text reach the screen before it starts.
     m_statusBar->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-TULForm& TMainForm::ulForm() {
+TULForm& TMainForm::ulForm()
+{
     if (!m_ulForm) m_ulForm = new TULForm(this);
     return *m_ulForm;
 }
