@@ -4,6 +4,7 @@
 // and wl-clipboard as the other program on the clipboard. Skipped, saying
 // why, where any of them is missing; every wait is bounded.
 
+#include "DesktopTestSupport.h"
 #include "MainFormTestSupport.h"
 #include "canvas/tools/ToolInfo.h"
 #include "session/SessionTools.h"
@@ -38,14 +39,7 @@ class Child {
 public:
     ~Child() { stop(); }
     QProcess& process() { return m_p; }
-    void stop() {
-        if (m_p.state() == QProcess::NotRunning) return;
-        m_p.terminate();
-        if (!m_p.waitForFinished(3000)) {
-            m_p.kill();
-            m_p.waitForFinished(1000);
-        }
-    }
+    void stop() { endProcess(m_p); }
     // Reads its standard output until a line holding Text, or the deadline.
     bool waitForLine(const QByteArray& Text, int Milliseconds = 10000) {
         QElapsedTimer clock;
@@ -66,17 +60,6 @@ private:
     QProcess m_p;
     QByteArray m_output;
 };
-
-bool waitUntil(const std::function<bool()>& Done, int Milliseconds = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > Milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 // Runs a program to its end, serving the event loop meanwhile (the
 // clipboard is served from it); its output when it ended well in time.
@@ -109,15 +92,6 @@ void clickOnScreen(QPoint At) {
     QProcess::execute(QStringLiteral("xdotool"),
                       {QStringLiteral("mousemove"), QString::number(At.x()),
                        QString::number(At.y()), QStringLiteral("click"), QStringLiteral("1")});
-}
-
-QImage alphaPicture(int W, int H) {
-    QImage p(W, H, QImage::Format_ARGB32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            p.setPixel(
-                x, y, qRgba(x * 9 % 256, y * 13 % 256, (x + y) * 5 % 256, (x * 37 + y * 11) % 256));
-    return p;
 }
 
 QImage knownScreen(QSize Size) {
@@ -323,11 +297,8 @@ private:
         QFile::setPermissions(m_runtime.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        m_xvfb.process().start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0",
-                                                        "1280x1024x24", "-nolisten", "tcp"});
-        if (!m_xvfb.waitForLine("\n")) return QStringLiteral("Xvfb did not start");
-        const QString display =
-            QStringLiteral(":") + QString::fromLatin1(m_xvfb.output().trimmed());
+        const QString display = startXvfb(m_xvfb.process(), QStringLiteral("1280x1024x24"));
+        if (display.isEmpty()) return QStringLiteral("Xvfb did not start");
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), display);

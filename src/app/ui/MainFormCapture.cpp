@@ -6,6 +6,22 @@
 
 #include <QTimer>
 
+namespace {
+
+// Either capture window: what it takes floats in the image, and the main
+// window comes back however it ends.
+template <class Window> void bindCaptureWindow(Window& W, TMainForm& Form) {
+    W.setCursor(Form.cursors().cursor(26));
+    QObject::connect(&W, &Window::captured, &Form,
+                     [&Form](const QImage& Picture) { Form.session().placeCapture(Picture); });
+    QObject::connect(&W, &Window::finished, &Form, [&Form] {
+        Form.show();
+        Form.activateWindow();
+    });
+}
+
+} // namespace
+
 const char* const TMainForm::NoCaptureMessage = "The screen cannot be captured here.";
 
 void TMainForm::setScreenGrabber(ScreenGrabber* Grabber) {
@@ -43,13 +59,7 @@ void TMainForm::photoClick() {
             m_screenGrabber = m_screen.get();
         }
         m_capForm = std::make_unique<TCapForm>(*m_screenGrabber);
-        m_capForm->setCursor(m_cursors.cursor(26));
-        connect(m_capForm.get(), &TCapForm::captured, this,
-                [this](const QImage& Picture) { m_session->placeCapture(Picture); });
-        connect(m_capForm.get(), &TCapForm::finished, this, [this] {
-            show();
-            activateWindow();
-        });
+        bindCaptureWindow(*m_capForm, *this);
     }
     m_capForm->execute(QSize(m_session->WorkBitmap().Width, m_session->WorkBitmap().Height));
     hide();
@@ -80,13 +90,7 @@ void TMainForm::captureThroughPortal(ScreenshotPortal& Portal) {
 void TMainForm::showFrozenScreen(const QImage& Screen) {
     if (!m_frozenForm) {
         m_frozenForm = std::make_unique<FrozenScreenForm>();
-        m_frozenForm->setCursor(m_cursors.cursor(26));
-        connect(m_frozenForm.get(), &FrozenScreenForm::captured, this,
-                [this](const QImage& Picture) { m_session->placeCapture(Picture); });
-        connect(m_frozenForm.get(), &FrozenScreenForm::finished, this, [this] {
-            show();
-            activateWindow();
-        });
+        bindCaptureWindow(*m_frozenForm, *this);
     }
     m_frozenForm->execute(Screen,
                           QSize(m_session->WorkBitmap().Width, m_session->WorkBitmap().Height));

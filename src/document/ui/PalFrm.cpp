@@ -108,13 +108,14 @@ void TPalFrm::refresh() {
 }
 
 void TPalFrm::TimTimer() {
-    // Red and the dialog's own text colour by turns; on a dark dialog the
-    // red is lightened just enough to be read.
+    // Red and the dialog's own text colour by turns. The red phase only has
+    // to catch the eye (the text reads in the other), so red stays red
+    // unless a background makes it hard to see.
     m_lblRed = !m_lblRed;
     const QPalette own = palette();
     const QColor back = own.color(QPalette::Window);
     QPalette p = m_lbl->palette();
-    p.setColor(QPalette::WindowText, m_lblRed ? readableOn(QColor(Qt::red), back)
+    p.setColor(QPalette::WindowText, m_lblRed ? readableOn(QColor(Qt::red), back, GlyphContrast)
                                               : readableOn(own.color(QPalette::WindowText), back));
     m_lbl->setPalette(p);
 }
