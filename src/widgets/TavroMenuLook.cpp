@@ -15,14 +15,20 @@ TavroMenuLook defaultTavroMenuLook(const QPalette& Palette) {
     if (isDarkPalette(Palette)) look.BackColor = Palette.color(QPalette::Active, QPalette::Base);
     look.ImageBackColor = face;
     look.LineColor = grayText;
-    look.TextColor = Palette.color(QPalette::Active, QPalette::WindowText);
-    look.DisableTextColor = grayText;
+    // The desktop's text colours, kept readable on what they lie on: a
+    // scheme's text colour may have been meant for another background.
+    look.TextColor = readableOn(
+        readableOn(Palette.color(QPalette::Active, QPalette::WindowText), look.BackColor),
+        look.MenuBarColor.isValid() ? look.MenuBarColor : face);
+    // A disabled caption only has to be seen.
+    look.DisableTextColor = readableOn(grayText, look.BackColor, GlyphContrast);
     look.ShadowColor = darkShadow;
     look.CheckColor = darkShadow;
     look.SelectedBackColor = readableOn(Palette.color(QPalette::Active, QPalette::Highlight),
                                         Palette.color(QPalette::Active, QPalette::HighlightedText));
     look.SelectedBorderColor = darkShadow;
-    look.SelectedTextColor = Palette.color(QPalette::Active, QPalette::HighlightedText);
+    look.SelectedTextColor = readableOn(Palette.color(QPalette::Active, QPalette::HighlightedText),
+                                        look.SelectedBackColor);
     look.SelectedCheckColor = darkShadow;
     look.MenuBarColor = face;
     look.Font = QGuiApplication::font();

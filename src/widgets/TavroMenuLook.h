@@ -30,6 +30,6 @@ struct TavroMenuLook {
     bool ShowImageShadow = true;
 };
 
-// The defaults, taken from Palette. Whatever the colours, the painter keeps
-// captions readable on what lies under them.
+// The defaults, taken from Palette, with the captions kept readable on what
+// they lie on whatever the desktop's scheme.
 TavroMenuLook defaultTavroMenuLook(const QPalette& Palette);

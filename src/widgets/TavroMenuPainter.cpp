@@ -1,6 +1,5 @@
 #include "widgets/TavroMenuPainter.h"
 
-#include "widgets/Contrast.h"
 #include "widgets/DisabledGlyph.h"
 
 #include <QFontMetrics>
@@ -27,33 +26,14 @@ void drawSubMenuArrow(QPainter& P, const QRect& R, bool RightToLeft, const QColo
     P.drawPolygon(QPolygon({QPoint(back, cy - 3), QPoint(tip, cy), QPoint(back, cy + 3)}));
 }
 
-// What the caption lies on.
-QColor backUnder(const TavroItemFacts& Item, const TavroMenuLook& Look) {
-    return Item.Selected   ? Look.SelectedBackColor
-           : Item.Kind.Bar ? Look.MenuBarColor
-                           : Look.BackColor;
-}
-
-// The caption's colour, kept readable on what it lies on: a palette whose
-// text colour was meant for another background (a dark desktop's light text
-// on white) must not make the menu unreadable. A disabled caption only has
-// to be seen, and on the selection box it keeps its colour, so that it still
-// says disabled.
-QColor captionColour(const TavroItemFacts& Item, const TavroMenuLook& Look) {
-    if (!Item.Enabled)
-        return Item.Selected
-                   ? Look.DisableTextColor
-                   : readableOn(Look.DisableTextColor, backUnder(Item, Look), GlyphContrast);
-    return readableOn(Item.Selected ? Look.SelectedTextColor : Look.TextColor,
-                      backUnder(Item, Look));
-}
-
 void drawCaption(QPainter& P, const QRect& Text, const TavroItemFacts& Item,
                  const TavroMenuLook& Look) {
     QFont font = Look.Font;
     font.setBold(Item.Default);
     P.setFont(font);
-    P.setPen(captionColour(Item, Look));
+    P.setPen(!Item.Enabled   ? Look.DisableTextColor
+             : Item.Selected ? Look.SelectedTextColor
+                             : Look.TextColor);
     QRect t = Text;
     t.setTop(t.top() + (t.height() - QFontMetrics(font).height()) / 2);
     const int mnemonic = Item.ShowMnemonic ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
@@ -107,14 +87,9 @@ void drawTavroItem(QPainter& P, const QRect& R, const TavroItemFacts& Item,
             P.drawImage(layout.GlyphPos, Item.Glyph);
     }
     if (Item.Checked && !kind.Bar) {
-        const bool framesGlyph = images && !Item.Glyph.isNull();
-        // A mark that must be seen on whatever lies under it.
-        const QColor under = Item.Selected ? Look.SelectedBackColor
-                             : framesGlyph ? Look.ImageBackColor
-                                           : Look.BackColor;
-        const QColor colour = readableOn(Item.Selected ? Look.SelectedCheckColor : Look.CheckColor,
-                                         under, GlyphContrast);
+        const QColor colour = Item.Selected ? Look.SelectedCheckColor : Look.CheckColor;
         P.setPen(colour);
+        const bool framesGlyph = images && !Item.Glyph.isNull();
         P.setBrush(framesGlyph ? QBrush(Qt::NoBrush) : QBrush(colour));
         drawBox(P, framesGlyph ? layout.CheckBox : layout.FilledCheckBox, Look);
     }
@@ -124,7 +99,11 @@ void drawTavroItem(QPainter& P, const QRect& R, const TavroItemFacts& Item,
         P.drawLine(std::min(s.x1(), s.x2()), s.y1(), std::max(s.x1(), s.x2()) - 1, s.y1());
     } else {
         drawCaption(P, layout.Text, Item, Look);
-        if (Item.SubMenu) drawSubMenuArrow(P, R, kind.RightToLeft, captionColour(Item, Look));
+        if (Item.SubMenu)
+            drawSubMenuArrow(P, R, kind.RightToLeft,
+                             Item.Enabled && Item.Selected ? Look.SelectedTextColor
+                             : Item.Enabled                ? Look.TextColor
+                                                           : Look.DisableTextColor);
     }
     P.restore();
 }
