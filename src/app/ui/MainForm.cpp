@@ -11,8 +11,12 @@
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
 #include "widgets/CapForm.h"
+#include "widgets/Contrast.h"
+#include "widgets/DBusScreenshotPortal.h"
+#include "widgets/FrozenScreenForm.h"
 #include "widgets/TavroMenu.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -46,6 +50,9 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     setMinimumSize(700, 545);
     move(197, 114);
     resize(712, 550);
+    // Every list, menu and field of the program shows its selection so that
+    // the selected text can be read, whatever the desktop's scheme chose.
+    QApplication::setPalette(withReadableSelection(QApplication::palette()));
 
     buildPanels();
     buildCommands();
