@@ -187,7 +187,9 @@ TEST_F(CliTest, GdkPixbufReadsOurAnimatedCursors) {
     ASSERT_FALSE(want.isNull());
     ASSERT_EQ(got.size(), want.size());
     for (int y = 0; y < got.height(); ++y)
-        for (int x = 0; x < got.width(); ++x)
-            if (qAlpha(want.pixel(x, y)) != 0 || qAlpha(got.pixel(x, y)) != 0)
-                ASSERT_EQ(got.pixel(x, y), want.pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < got.width(); ++x) {
+            // Clear pixels need not keep their colour.
+            if (qAlpha(want.pixel(x, y)) == 0 && qAlpha(got.pixel(x, y)) == 0) continue;
+            ASSERT_EQ(got.pixel(x, y), want.pixel(x, y)) << x << "," << y;
+        }
 }

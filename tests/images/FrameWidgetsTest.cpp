@@ -25,7 +25,7 @@ class ScriptedFramePrompt : public FramePrompt {
 public:
     std::deque<std::optional<std::uint32_t>> rates;
     std::deque<std::optional<std::vector<FrameStep>>> sequences;
-    std::deque<std::optional<Texts>> texts;
+    std::deque<Texts> texts; // answered OK with these
     std::vector<std::uint32_t> rateShown;
 
     std::optional<std::uint32_t> askRate(std::uint32_t Current) override {
@@ -35,7 +35,15 @@ public:
     std::optional<std::vector<FrameStep>> askSequence(const IconDocument&) override {
         return take(sequences);
     }
-    std::optional<Texts> askProperties(const Texts&) override { return take(texts); }
+    std::optional<Texts> askProperties(const Texts&) override {
+        if (texts.empty()) {
+            ADD_FAILURE() << "unexpected question";
+            return std::nullopt;
+        }
+        const Texts a = texts.front();
+        texts.pop_front();
+        return a;
+    }
 
 private:
     template <class T> T take(std::deque<T>& Q) {

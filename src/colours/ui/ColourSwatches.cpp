@@ -3,7 +3,6 @@
 #include "colours/ui/OutlinedLabel.h"
 #include "session/ColourEditing.h"
 #include "session/Hint.h"
-#include "widgets/Contrast.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -40,10 +39,7 @@ void ColourSwatch::showColour(const ColourState& State) {
     own.setColor(QPalette::Window, toQColor(State.colour(m_slot)));
     setPalette(own);
     QPalette pal = m_label->palette();
-    // The inverse of the swatch's colour, unless that is too near the swatch
-    // itself (mid greys) to be read.
-    pal.setColor(QPalette::WindowText, readableOn(toQColor(State.labelTextColour(m_slot)),
-                                                  toQColor(State.colour(m_slot))));
+    pal.setColor(QPalette::WindowText, toQColor(State.labelTextColour(m_slot)));
     m_label->setPalette(pal);
     m_label->setText(State.alphaCaption(m_slot));
     update();
