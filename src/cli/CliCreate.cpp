@@ -4,6 +4,8 @@
 
 #include "cli/CliCreate.h"
 
+#include "cli/CliAni.h"
+
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/IconWriter.h"
@@ -21,17 +23,6 @@ std::string trimmed(const std::string& Text) {
     const std::size_t first = Text.find_first_not_of(" \t");
     if (first == std::string::npos) return std::string();
     return Text.substr(first, Text.find_last_not_of(" \t") - first + 1);
-}
-
-int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
-    const std::string t = trimmed(Text);
-    char* end = nullptr;
-    errno = 0;
-    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
-    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
-        throw CliError("create: " + What + " must be a number from " + std::to_string(Low) +
-                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
-    return int(v);
 }
 
 std::vector<int> parseSizes(const std::string& List) {
@@ -141,6 +132,17 @@ IconImageView viewOf(const IconRaster& R) {
 
 } // namespace
 
+int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
+    const std::string t = trimmed(Text);
+    char* end = nullptr;
+    errno = 0;
+    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
+        throw CliError("create: " + What + " must be a number from " + std::to_string(Low) +
+                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
+    return int(v);
+}
+
 void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
     Image.Format = O.Format;
     Image.StoredAsPng = O.Png && O.Format == 32;
@@ -175,6 +177,7 @@ void saveImages(const std::string& Out, std::uint16_t Type, const std::vector<Ic
 }
 
 int runCreate(const Arguments& Args) {
+    if (createsAni(Args)) return runCreateAni(Args);
     const CreateOptions o = parseCreate(Args);
     if (!o.Sizes.empty()) return runSizeSet(o);
     if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
@@ -243,6 +246,7 @@ int runConvert(const Arguments& Args) {
     if (Args.size() != 2) throw CliError("convert: give one IN and one OUT");
     const std::string& in = Args[0];
     const std::string& out = Args[1];
+    if (hasAniName(out) || isAniFile(in)) return convertAni(in, out);
     const std::size_t dot = out.rfind('.');
     std::string suffix = dot == std::string::npos ? std::string() : out.substr(dot + 1);
     for (char& c : suffix)

@@ -14,8 +14,10 @@ namespace {
 // 32-bit bitmaps would not reach it by much, and no real file comes near.
 constexpr qint64 MaxFileSize = qint64(1) << 30;
 
-std::unique_ptr<IconImage> imageOf(IconRaster& Raster, const QByteArray& Bytes,
-                                   const PalettePicture& ColourChart) {
+} // namespace
+
+std::unique_ptr<IconImage> IconImageOf(IconRaster& Raster, const QByteArray& Bytes,
+                                       const PalettePicture& ColourChart) {
     auto image = std::make_unique<IconImage>();
     image->Format = Raster.Format;
     image->StoredAsPng = Raster.StoredAsPng;
@@ -34,8 +36,6 @@ std::unique_ptr<IconImage> imageOf(IconRaster& Raster, const QByteArray& Bytes,
     return image;
 }
 
-} // namespace
-
 IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
                               const TransparencySettings& Settings,
                               const PalettePicture& ColourChart) {
@@ -50,7 +50,7 @@ IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
     contents.FileType = read.FileType;
     contents.Images.reserve(read.Images.size());
     for (IconRaster& raster : read.Images) {
-        contents.Images.push_back(imageOf(raster, Bytes, ColourChart));
+        contents.Images.push_back(IconImageOf(raster, Bytes, ColourChart));
         contents.Images.back()->Index = int(contents.Images.size()) - 1;
     }
     return contents;
@@ -82,6 +82,10 @@ IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
 
 IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& Settings,
                               const PalettePicture& ColourChart) {
+    return ReadIconFile(LoadFileBytes(Path), Path, Settings, ColourChart);
+}
+
+QByteArray LoadFileBytes(const QString& Path) {
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly))
         throw IconFileError(QStringLiteral("Cannot open file \"%1\". %2")
@@ -90,5 +94,5 @@ IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& S
     if (file.error() != QFileDevice::NoError)
         throw IconFileError(QStringLiteral("Cannot read file \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(Path), file.errorString()));
-    return ReadIconFile(bytes, Path, Settings, ColourChart);
+    return bytes;
 }

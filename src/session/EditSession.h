@@ -10,6 +10,7 @@
 #include "document/file/Transparency.h"
 #include "pixel/TBitmap32.h"
 #include "session/ColourEditing.h"
+#include "session/FrameHost.h"
 #include "session/CommandStates.h"
 #include "session/ImageListEditing.h"
 #include "session/ProgramSettings.h"
@@ -33,19 +34,16 @@ struct NewIconChoice;
 class PalettePrompt;
 class RecentFileList;
 class SessionEffects;
+class SessionFrames;
 class SessionTools;
 
 // The editing state of the one open document for the whole run: the document,
 // the two working copies of the active image, the program-wide settings and
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
-class EditSession : public QObject,
-                    public StatusSink,
-                    public ColourEditing,
-                    public ImageListEditing,
-                    public RecentOpening,
-                    public ToolEditing,
-                    public WorkDisplay {
+class EditSession : public QObject, public StatusSink, public ColourEditing,
+                    public ImageListEditing, public RecentOpening, public ToolEditing,
+                    public WorkDisplay, public FrameHost {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -176,6 +174,14 @@ public:
     // Exchange the active image with its neighbour above / below.
     void IUBClick() override;
     void IDBClick() override;
+
+    // --- the frames of an animated cursor (SessionFrames; the host side in
+    // SessionImages.cpp) ---
+    SessionFrames& frames() { return *m_frames; }
+    IconDocument& frameDocument() override { return m_document; }
+    void leaveFrame() override;
+    void showFrame() override;
+    void framesEdited() override;
 
     // --- the colours (SessionColours.cpp) ---
     // The two drawing colours as the colours panel edits them; setColours
@@ -365,6 +371,7 @@ private:
     PalettePrompt* m_palettePrompt = nullptr;
     std::unique_ptr<SessionTools> m_tools;
     std::unique_ptr<SessionEffects> m_effects;
+    std::unique_ptr<SessionFrames> m_frames;
     std::optional<FloatingSelection> m_floating;
     bool m_selTimEnabled = false;
     int m_selTimInterval = 500;

@@ -5,6 +5,7 @@
 #include "document/ImageCaption.h"
 #include "document/Thumbnail.h"
 #include "images/NewIconPrompt.h"
+#include "session/SessionFrames.h"
 #include "session/SessionTools.h"
 
 #include <algorithm>
@@ -151,4 +152,21 @@ void EditSession::IDBClick() {
     if (!m_document.moveActiveDown()) return;
     setModified(true);
     emit imagesReplaced();
+}
+
+void EditSession::leaveFrame() {
+    endPendingShape();
+    dropSelectionUnrecorded();
+    if (m_tools->controller().currentDrawsHoverPreview()) reset();
+    storeWorkIntoActive();
+}
+
+void EditSession::showFrame() {
+    emit imagesReplaced();
+    ActivateImage(m_document.activeIndex(), true);
+}
+
+void EditSession::framesEdited() {
+    setModified(true);
+    updateUndoStates();
 }

@@ -1,6 +1,8 @@
 #include "session/EditSession.h"
 
 #include "document/ImageCaption.h"
+#include "session/HotSpot.h"
+#include "session/SessionFrames.h"
 
 // The history belongs to one activation of one image: it starts over, with
 // the state being shown, whenever another image is shown.
@@ -24,6 +26,7 @@ void EditSession::PushUndo() {
     // A level lowered since the last change trims the history only now.
     m_undo.setUndoMax(m_settings.UndoMax);
     m_undo.PushUndo(m_workBitmap, m_document.ActiveImage());
+    m_frames->dropRedo();
     updateUndoStates();
     setModified(true);
     // A change of size or format may decide how the image is stored.
@@ -36,7 +39,7 @@ void EditSession::hotSpotMoved() {
 }
 
 void EditSession::UndoAExecute() {
-    if (!m_floating && !m_undo.canUndo()) return;
+    if (!m_floating && !m_undo.canUndo() && !m_frames->canUndo()) return;
     endPendingShape();
     // A floating selection is not part of any entry: the first Undo takes
     // back only the selection, the next one the history.
@@ -44,13 +47,17 @@ void EditSession::UndoAExecute() {
         cancelFloatingSelection();
         return;
     }
+    // Every frame edit starts the image's history afresh: once that is
+    // spent, the frame edit before it comes next.
+    if (!m_undo.canUndo()) return m_frames->undo();
     if (const UndoNode* node = m_undo.UndoAExecute()) showUndoNode(*node);
 }
 
 void EditSession::RedoAExecute() {
-    if (!m_undo.canRedo()) return;
+    if (!m_undo.canRedo() && !m_frames->canRedo()) return;
     endPendingShape();
     discardFloatingSelection();
+    if (!m_undo.canRedo()) return m_frames->redo();
     if (const UndoNode* node = m_undo.RedoAExecute()) showUndoNode(*node);
 }
 

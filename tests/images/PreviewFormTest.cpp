@@ -4,6 +4,9 @@
 #include "images/ui/PreviewFrame.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -207,3 +210,40 @@ TEST_F(PreviewFormTest, MagnifierShowsSixFramePixelsThirteenWideAndLeavesWithThe
 }
 
 } // namespace
+
+// An animation plays its steps' pictures at their times and Stop puts the
+// still picture back; a window without one has no Play button.
+TEST_F(PreviewFormTest, AnimationPlaysItsStepsAndStops) {
+    EXPECT_FALSE(form.playButton()->isVisibleTo(&form));
+    std::vector<PreviewStep> steps;
+    const TColor32 colours[] = {0xFF00FF00u, 0xFFFF0000u, OpaqueRed};
+    for (TColor32 c : colours)
+        steps.push_back({filled(16, 16, c), 32, 20});
+    form.setAnimation(std::move(steps));
+    EXPECT_TRUE(form.playButton()->isVisibleTo(&form));
+    show(filled(16, 16, 0xFF000000u), 32);
+    const QPoint o = previewOrigin(16, 16);
+    EXPECT_EQ(grab().at(o.x(), o.y()), 0u);
+
+    form.PlayClick();
+    EXPECT_TRUE(form.playing());
+    EXPECT_EQ(form.playButton()->text(), QStringLiteral("&Stop"));
+    EXPECT_EQ(form.playedStep(), 0);
+    EXPECT_EQ(grab().at(o.x(), o.y()), 0x00FF00u);
+    // The steps follow one another on the timer, round and round.
+    std::vector<int> seen;
+    QElapsedTimer clock;
+    clock.start();
+    while (seen.size() < 4 && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (seen.empty() || seen.back() != form.playedStep()) seen.push_back(form.playedStep());
+    }
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 0}));
+
+    form.PlayClick();
+    EXPECT_FALSE(form.playing());
+    EXPECT_EQ(grab().at(o.x(), o.y()), 0u);
+    form.FormHide();
+    form.setAnimation({});
+    EXPECT_FALSE(form.playButton()->isVisibleTo(&form));
+}

@@ -10,10 +10,11 @@
 
 namespace {
 
-const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
-const QString SaveFilter =
-    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
+const QString OpenFilter =
+    QStringLiteral("All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|"
+                   "Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
+const QString SaveFilter = QStringLiteral(
+    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
 
 FileChoice choose(const QString& Name, int Filter = 1) {
     return FileChoice{Name, Filter};

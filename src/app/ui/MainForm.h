@@ -17,7 +17,12 @@ class ColoursPanel;
 class QtClipboard;
 class ScreenGrabber;
 class TCapForm;
+class FrameStrip;
+class ScreenshotPortal;
+class DBusScreenshotPortal;
+class FrozenScreenForm;
 class ImageListPanel;
+class QtFramePrompt;
 class QFrame;
 class RecentMenu;
 class QSplitter;
@@ -106,6 +111,7 @@ public:
 
     // --- undo, the image list and the colours (MainFormPanels.cpp) ---
     ImageListPanel* imageList() const { return m_imageList; }
+    FrameStrip* frameStrip() const { return m_frameStrip; }
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
     PaletteDialogPrompt& paletteDialog() { return m_paletteDialog; }
@@ -129,6 +135,13 @@ public:
     void setScreenGrabber(ScreenGrabber* Grabber);
     // The capture window, once photoClick has made it.
     TCapForm* capForm() const { return m_capForm.get(); }
+    // Who hands out the screen where no program may read it: when set (and
+    // by itself in a Wayland session, the desktop portal) the capture asks
+    // it and shows the answer in the full-screen capture window.
+    void setScreenshotPortal(ScreenshotPortal* Portal);
+    FrozenScreenForm* frozenScreenForm() const { return m_frozenForm.get(); }
+    // The message shown when the screen cannot be had.
+    static const char* const NoCaptureMessage;
 
 signals:
     // Once, when the window is first shown (or activated, should that come
@@ -156,6 +169,10 @@ private:
     void bindPanelCommands();
     void bindEffects();
     void bindEditCommands();
+    ScreenshotPortal* screenshotPortal();
+    void captureThroughPortal(ScreenshotPortal& Portal);
+    void showFrozenScreen(const QImage& Screen);
+    void cannotCapture();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -174,6 +191,9 @@ private:
     QFrame* m_toolsPanel = nullptr;
     QFrame* m_workPanel = nullptr;
     QFrame* m_colorsPanel = nullptr;
+    QFrame* m_framesPanel = nullptr;
+    FrameStrip* m_frameStrip = nullptr;
+    std::unique_ptr<QtFramePrompt> m_framePrompt;
     WorkView* m_work = nullptr;
     QFrame* m_opsPanel = nullptr;
     TULForm* m_ulForm = nullptr;
@@ -191,6 +211,11 @@ private:
     std::unique_ptr<ScreenGrabber> m_screen;
     ScreenGrabber* m_screenGrabber = nullptr;
     std::unique_ptr<TCapForm> m_capForm;
+    std::unique_ptr<DBusScreenshotPortal> m_ownPortal;
+    ScreenshotPortal* m_portal = nullptr;
+    bool m_portalChosen = false;
+    bool m_portalAsked = false;
+    std::unique_ptr<FrozenScreenForm> m_frozenForm;
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

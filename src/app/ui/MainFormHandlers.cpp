@@ -4,6 +4,7 @@
 #include "app/ui/AboutBox.h"
 #include "app/ui/ULForm.h"
 #include "images/ui/PreviewForm.h"
+#include "images/ui/PreviewSteps.h"
 
 #include <QAction>
 #include <QDir>
@@ -78,6 +79,7 @@ void TMainForm::PreviewAExecute() {
         m_prvFrm = new TPrvFrm(m_prompter, this);
         m_prvFrm->setMagnifierCursor(m_cursors.cursor(33));
     }
+    m_prvFrm->setAnimation(previewSteps(m_session->document()));
     m_prvFrm->execute(m_session->CleanBitmap(), m_session->ActiveImage().Format,
                       m_session->transparency(), m_session->customColours());
 }

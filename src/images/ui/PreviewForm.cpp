@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -48,8 +50,49 @@ TPrvFrm::TPrvFrm(Prompter& Prompts, QWidget* Parent)
     m_colBox->setGeometry(listLeft, ListTop, 257 - listLeft, 22);
     m_lbl->move(12, m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
     applyHint(m_colBox, tr("Changes background color."));
+    m_play = new QPushButton(tr("&Play"), this);
+    m_play->setObjectName(QStringLiteral("PlayB"));
+    m_play->setGeometry(10, 309, 75, 24);
+    m_play->hide();
+    applyHint(m_play, tr("Plays the animation at its rates, or stops it."));
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &TPrvFrm::nextStep);
+    connect(m_play, &QPushButton::clicked, this, &TPrvFrm::PlayClick);
     FormCreate();
     connect(m_colBox, &QComboBox::activated, this, &TPrvFrm::ColBoxChange);
+}
+
+void TPrvFrm::setAnimation(std::vector<PreviewStep> Steps) {
+    m_steps = std::move(Steps);
+    const bool animated = !m_steps.empty();
+    m_play->setVisible(animated);
+    setFixedSize(275, animated ? 341 : 307);
+}
+
+bool TPrvFrm::playing() const {
+    return m_timer->isActive();
+}
+
+void TPrvFrm::PlayClick() {
+    if (m_stepPictures.empty()) return;
+    if (playing()) {
+        m_timer->stop();
+        m_play->setText(tr("&Play"));
+        m_picture = m_still;
+        showFrame();
+        return;
+    }
+    m_play->setText(tr("&Stop"));
+    m_step = -1;
+    nextStep();
+}
+
+void TPrvFrm::nextStep() {
+    m_step = (m_step + 1) % int(m_stepPictures.size());
+    m_picture = m_stepPictures[std::size_t(m_step)];
+    showFrame();
+    m_timer->start(std::max(1, m_steps[std::size_t(m_step)].Milliseconds));
 }
 
 TPrvFrm::~TPrvFrm() = default;
@@ -79,13 +122,21 @@ void TPrvFrm::FormShow(const TBitmap32& Clean, ColourFormat Format,
     m_lender = &Custom;
     m_custom = Custom;
     m_picture = makePreviewPicture(Clean, Format, Transparency);
+    m_still = m_picture;
+    m_stepPictures.clear();
+    for (const PreviewStep& step : m_steps)
+        m_stepPictures.push_back(makePreviewPicture(step.Picture, step.Format, Transparency));
+    m_play->setText(tr("&Play"));
     showFrame();
 }
 
 void TPrvFrm::FormHide() {
     if (m_lender) *m_lender = m_custom;
     m_lender = nullptr;
+    m_timer->stop();
     m_picture = TBitmap32();
+    m_still = TBitmap32();
+    m_stepPictures.clear();
     m_pb->clearFrame();
 }
 
