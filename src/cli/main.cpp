@@ -8,6 +8,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/CliInfo.h"
+#include "cli/CliTheme.h"
 
 #include <cstdio>
 #include <malloc.h>
@@ -62,6 +63,20 @@ const char* const Usage =
     "      longer side is SIZE pixels (1 to 4096), for file managers: made from\n"
     "      the image whose longer side is nearest SIZE, scaled smoothly, with\n"
     "      transparent and screen-inverting pixels at alpha 0.\n"
+    "  theme OUTDIR --name NAME [--comment TEXT] [--inherits THEME]\n"
+    "        [--sizes 24,32,48,64,96] ROLE=FILE... | --inf install.inf\n"
+    "      Writes the cursor theme OUTDIR/NAME for the Linux desktop: index.theme\n"
+    "      and cursors/, one X cursor file per role under its main name and\n"
+    "      every other name desktops look the role up by as a link to it. ROLE\n"
+    "      is any name of the role (default, pointer, text, wait, progress,\n"
+    "      help, crosshair, not-allowed, ns-resize, ...); FILE a .ico, .cur or\n"
+    "      X cursor file. --inf takes the files of a Windows scheme in its\n"
+    "      slot order (NAME defaults to the scheme's). Sizes default to\n"
+    "      24,32,48,64,96; sizes not drawn are scaled as for convert. Roles not\n"
+    "      given link to the nearest given role, or are left to --inherits.\n"
+    "  theme-import THEMEDIR OUTDIR\n"
+    "      Writes one cursor file per role found in the theme, OUTDIR/NAME.cur\n"
+    "      (NAME the role's main name), with every size of up to 256 pixels.\n"
     "\n"
     "Examples:\n"
     "  brisel-cli info app.ico\n"
@@ -72,6 +87,9 @@ const char* const Usage =
     "  brisel-cli convert pointer.cur pointer.ico\n"
     "  brisel-cli convert pointer.cur left_ptr --sizes 24,32,48,64,96\n"
     "  brisel-cli thumbnail pointer.cur pointer.png 128\n"
+    "  brisel-cli theme ~/.icons --name Mine default=arrow.cur text=beam.cur\n"
+    "  brisel-cli theme ~/.icons --inf scheme/install.inf\n"
+    "  brisel-cli theme-import ~/.icons/Mine cursors\n"
     "\n"
     "Files are replaced only once they are completely written. The status is 0\n"
     "on success; on failure a one-line message on standard error names the file\n"
@@ -101,6 +119,8 @@ int main(int argc, char** argv) {
         if (command == "create") return runCreate(args);
         if (command == "convert") return runConvert(args);
         if (command == "thumbnail") return runThumbnail(args);
+        if (command == "theme") return runTheme(args);
+        if (command == "theme-import") return runThemeImport(args);
         throw CliError("unknown command \"" + command + "\"; see brisel-cli --help");
     } catch (const std::exception& e) {
         printError(e.what());

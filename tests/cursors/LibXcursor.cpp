@@ -20,6 +20,7 @@ struct XcursorImagesC {
 };
 using LoadAll = XcursorImagesC* (*)(const char*);
 using Load = XcursorImagesC* (*)(const char*, int);
+using LoadFromTheme = XcursorImagesC* (*)(const char*, const char*, int);
 using Destroy = void (*)(XcursorImagesC*);
 
 std::vector<LibXcursorImage> copied(XcursorImagesC* Images, Destroy Free) {
@@ -47,7 +48,8 @@ LibXcursor::LibXcursor() {
     m_loadAll = dlsym(m_handle, "XcursorFilenameLoadAllImages");
     m_load = dlsym(m_handle, "XcursorFilenameLoadImages");
     m_destroy = dlsym(m_handle, "XcursorImagesDestroy");
-    if (!m_loadAll || !m_load || !m_destroy) m_handle = nullptr;
+    m_loadFromTheme = dlsym(m_handle, "XcursorLibraryLoadImages");
+    if (!m_loadAll || !m_load || !m_destroy || !m_loadFromTheme) m_handle = nullptr;
 }
 
 std::vector<LibXcursorImage> LibXcursor::loadAll(const std::string& Path) const {
@@ -57,5 +59,12 @@ std::vector<LibXcursorImage> LibXcursor::loadAll(const std::string& Path) const 
 
 std::vector<LibXcursorImage> LibXcursor::load(const std::string& Path, int Size) const {
     return copied(reinterpret_cast<Load>(m_load)(Path.c_str(), Size),
+                  reinterpret_cast<Destroy>(m_destroy));
+}
+
+std::vector<LibXcursorImage> LibXcursor::loadFromTheme(const std::string& Name,
+                                                       const std::string& Theme, int Size) const {
+    return copied(reinterpret_cast<LoadFromTheme>(m_loadFromTheme)(Name.c_str(), Theme.c_str(),
+                                                                   Size),
                   reinterpret_cast<Destroy>(m_destroy));
 }

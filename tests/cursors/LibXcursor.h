@@ -23,6 +23,10 @@ public:
     std::vector<LibXcursorImage> loadAll(const std::string& Path) const;
     // XcursorFilenameLoadImages: the frames the library picks for Size.
     std::vector<LibXcursorImage> load(const std::string& Path, int Size) const;
+    // XcursorLibraryLoadImages: Name looked up in Theme along XCURSOR_PATH,
+    // which the library reads once per process.
+    std::vector<LibXcursorImage> loadFromTheme(const std::string& Name, const std::string& Theme,
+                                               int Size) const;
 
 private:
     LibXcursor();
@@ -30,4 +34,5 @@ private:
     void* m_loadAll = nullptr;
     void* m_load = nullptr;
     void* m_destroy = nullptr;
+    void* m_loadFromTheme = nullptr;
 };
