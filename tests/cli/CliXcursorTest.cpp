@@ -101,3 +101,73 @@ TEST_F(CliTest, ConvertRefusesWhatItCannotDoAndLeavesOldFilesAlone) {
         EXPECT_EQ(readFile(old), oldBytes);
     }
 }
+
+TEST_F(CliTest, ThemeFromRolesAndFromAnInstallInfAndBack) {
+    const QString png = picture(QStringLiteral("arrow.png"), 32, 32, arrow);
+    const QString a = path(QStringLiteral("a.cur"));
+    const QString b = path(QStringLiteral("Beam.CUR"));
+    ASSERT_EQ(cli({"create", a, "--cursor", "--hotspot", "3,5", png}).Status, 0);
+    ASSERT_EQ(cli({"create", b, "--cursor", "--hotspot", "16,16", png}).Status, 0);
+
+    const QString out = path(QStringLiteral("icons"));
+    const CliRun made = cli({"theme", out, "default=" + a, "--name", "Mine", "--sizes", "24,48",
+                             "xterm=" + b, "--comment", "ours"});
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+    // Roles with nothing to stand in are named, once each.
+    EXPECT_TRUE(made.Err.contains(QStringLiteral("Busy"))) << made.Err.toStdString();
+    const QDir cursors(out + QStringLiteral("/Mine/cursors"));
+    EXPECT_EQ(QFileInfo(cursors.filePath(QStringLiteral("left_ptr"))).symLinkTarget(),
+              cursors.filePath(QStringLiteral("default")));
+    EXPECT_EQ(QFileInfo(cursors.filePath(QStringLiteral("ibeam"))).symLinkTarget(),
+              cursors.filePath(QStringLiteral("text")));
+    EXPECT_TRUE(readFile(out + QStringLiteral("/Mine/index.theme"))
+                    .startsWith("[Icon Theme]\nName=Mine\nComment=ours\n"));
+    const XcursorContents text = readXcursor(cursors.filePath(QStringLiteral("text")));
+    ASSERT_EQ(text.Images.size(), 2u);
+    // Pixel art grows by whole numbers only: at 48 it stays 32 pixels.
+    EXPECT_EQ(text.Images[1].NominalSize, 48u);
+    EXPECT_EQ(text.Images[1].Width, 32);
+    EXPECT_EQ(text.Images[1].HotSpotX, 16);
+
+    // The same two files as slots 1 and 6 of a Windows scheme, named in
+    // other case than on disk.
+    QFile inf(path(QStringLiteral("install.inf")));
+    ASSERT_TRUE(inf.open(QIODevice::WriteOnly));
+    inf.write("[Scheme.Reg]\r\nHKCU,\"Control Panel\\Cursors\\Schemes\",\"%NAME%\",,"
+              "\"%10%\\%DIR%\\A.cur,,,,,%10%\\%DIR%\\beam.cur\"\r\n"
+              "[Strings]\r\nNAME=\"From Windows\"\r\nDIR=\"Cursors\\x\"\r\n");
+    inf.close();
+    const CliRun fromInf = cli({"theme", out, "--inf", inf.fileName()});
+    ASSERT_EQ(fromInf.Status, 0) << fromInf.Err.toStdString();
+    const QDir windows(out + QStringLiteral("/From Windows/cursors"));
+    EXPECT_EQ(readXcursor(windows.filePath(QStringLiteral("text"))).Images.size(), 5u);
+    EXPECT_EQ(readXcursor(windows.filePath(QStringLiteral("default"))).Images[1].HotSpotX, 3);
+
+    // Back to one cursor per role.
+    const QString back = path(QStringLiteral("back"));
+    ASSERT_EQ(cli({"theme-import", out + QStringLiteral("/Mine"), back}).Status, 0);
+    EXPECT_EQ(QDir(back).entryList(QDir::Files),
+              (QStringList{QStringLiteral("default.cur"), QStringLiteral("text.cur")}));
+    const CliRun info = cli({"info", back + QStringLiteral("/text.cur")});
+    EXPECT_TRUE(info.Out.contains(QStringLiteral("1: 24 x 24")) &&
+                info.Out.contains(QStringLiteral("2: 32 x 32")))
+        << info.Out.toStdString();
+
+    const struct {
+        const char* Name;
+        QStringList Args;
+        QString Names;
+    } failures[] = {
+        {"unknown role", {"theme", out, "--name", "X", "nonsense=" + a}, "nonsense"},
+        {"no name", {"theme", out, "default=" + a}, "--name"},
+        {"missing file", {"theme", out, "--name", "X", "default=" + path("none.cur")},
+         path("none.cur")},
+        {"an inf that sets up no scheme", {"theme", out, "--inf", a}, a},
+        {"import of a folder without cursors", {"theme-import", back, path("x")}, back},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.Name);
+        expectFailure(cli(f.Args), f.Names);
+    }
+    EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/X")));
+}
