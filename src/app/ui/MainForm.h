@@ -17,6 +17,8 @@ class ColoursPanel;
 class QtClipboard;
 class ScreenGrabber;
 class TCapForm;
+class CursorThemeEditor;
+class CursorThemeForm;
 class ImageListPanel;
 class QFrame;
 class RecentMenu;
@@ -130,6 +132,12 @@ public:
     // The capture window, once photoClick has made it.
     TCapForm* capForm() const { return m_capForm.get(); }
 
+    // --- cursor themes (MainFormThemes.cpp) ---
+    // Shows the "Cursor Theme" window, made when first needed; what was
+    // given in it stays for the next showing.
+    void cursorThemeClick();
+    CursorThemeForm* cursorThemeForm() const { return m_cursorThemeForm.get(); }
+
 signals:
     // Once, when the window is first shown (or activated, should that come
     // first): the recent files are listed and the command-line file is
@@ -191,6 +199,8 @@ private:
     std::unique_ptr<ScreenGrabber> m_screen;
     ScreenGrabber* m_screenGrabber = nullptr;
     std::unique_ptr<TCapForm> m_capForm;
+    std::unique_ptr<CursorThemeEditor> m_cursorThemeEditor;
+    std::unique_ptr<CursorThemeForm> m_cursorThemeForm;
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };
