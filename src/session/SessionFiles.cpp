@@ -12,20 +12,24 @@
 namespace {
 
 const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
-const QString SaveFilter =
-    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
+    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+    "X cursor (no extension)|*");
+const QString SaveFilter = QStringLiteral(
+    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|X cursor (no extension)|*");
 
-// The save dialog's filters are numbered like the file types: 1 icon, 2 cursor.
+// The save dialog's filters are numbered like the file types: 1 icon, 2
+// cursor, 3 X cursor.
 std::uint16_t typeOfFilter(int FilterIndex) {
-    return FilterIndex == 2 ? CursorFileType : IconFileType;
+    return FilterIndex == 3 ? XcursorFileType : FilterIndex == 2 ? CursorFileType : IconFileType;
 }
 
-// Name with its extension replaced by (or given) the one of Type.
+// Name with its extension replaced by (or given) the one of Type; an X
+// cursor has none (cursor themes name their files "left_ptr", "text", ...).
 QString withTypeExtension(const QString& Name, std::uint16_t Type) {
     const QString suffix = QFileInfo(Name).suffix();
     QString base = Name;
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
+    if (Type == XcursorFileType) return base;
     return base + (Type == CursorFileType ? QStringLiteral(".cur") : QStringLiteral(".ico"));
 }
 
@@ -85,6 +89,8 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     updateCommandStates();
     emit captionChanged(windowCaption());
     AddRecentFile();
+    if (!contents.Notice.isEmpty())
+        m_prompter.message(contents.Notice, MessageKind::Information, mbOK);
 }
 
 void EditSession::showOpenedDocument() {
@@ -141,6 +147,9 @@ void EditSession::Open2Click(bool FromCode, const QString& Path) {
 
 SaveResult EditSession::SaveAExecute(bool FromCode) {
     if (m_document.FileName.isEmpty()) return SaveAs1Click();
+    const int inverted = m_document.FileType == XcursorFileType
+                             ? CountInvertedPixels(m_document.Images(), transparency())
+                             : 0;
     try {
         SaveIconFile(m_document.FileName, m_document.FileType, m_document.Images(), transparency());
     } catch (const FileError& e) {
@@ -153,6 +162,12 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
     // A Save the user chose leaves the recent files alone; a save from code
     // (Save As, the "Save changes?" question) puts the file at the top.
     if (FromCode) AddRecentFile();
+    if (inverted > 0)
+        m_prompter.message(
+            tr("An X cursor cannot invert the screen: its %1 screen-inverting pixels were saved "
+               "as dark pixels with a light outline.")
+                .arg(inverted),
+            MessageKind::Information, mbOK);
     return SaveResult::Saved;
 }
 
@@ -162,7 +177,9 @@ SaveResult EditSession::SaveAs1Click() {
     request.Filter = SaveFilter;
     request.FileName =
         m_document.FileName.isEmpty() ? QStringLiteral("untitled") : m_document.FileName;
-    request.FilterIndex = m_document.FileType == CursorFileType ? 2 : 1;
+    request.FilterIndex = m_document.FileType == XcursorFileType  ? 3
+                          : m_document.FileType == CursorFileType ? 2
+                                                                  : 1;
     for (;;) {
         const std::optional<FileChoice> choice = m_prompter.saveFile(request);
         if (!choice) return SaveResult::Cancelled;

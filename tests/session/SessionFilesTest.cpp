@@ -10,9 +10,10 @@
 namespace {
 
 const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
-const QString SaveFilter =
-    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
+    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+    "X cursor (no extension)|*");
+const QString SaveFilter = QStringLiteral(
+    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|X cursor (no extension)|*");
 
 FileChoice choose(const QString& Name, int Filter = 1) {
     return FileChoice{Name, Filter};
