@@ -25,17 +25,17 @@ namespace {
 
 QString tr(const char* Text) { return QCoreApplication::translate("CursorThemeEditor", Text); }
 
-QByteArray readAll(const QString& Path, QString& Error) {
+} // namespace
+
+std::optional<QByteArray> CursorThemeEditor::readOrSay(const QString& Path) {
     QFile f(Path);
     if (!f.open(QIODevice::ReadOnly)) {
-        Error = QStringLiteral("Cannot open file \"%1\". %2")
-                    .arg(QDir::toNativeSeparators(Path), f.errorString());
-        return QByteArray();
+        error(QStringLiteral("Cannot open file \"%1\". %2")
+                  .arg(QDir::toNativeSeparators(Path), f.errorString()));
+        return std::nullopt;
     }
     return f.readAll();
 }
-
-} // namespace
 
 CursorThemeEditor::CursorThemeEditor(Prompter& Prompts, TransparencySettings Settings)
     : m_prompter(Prompts), m_settings(Settings), m_sizes(DefaultCursorSizes()) {
@@ -55,16 +55,12 @@ void CursorThemeEditor::error(const QString& Text) {
 
 bool CursorThemeEditor::assignFile(int Index, const QString& Path) {
     if (Index < 0 || Index >= int(m_slots.size())) return false;
-    QString failure;
-    const QByteArray bytes = readAll(Path, failure);
-    if (!failure.isEmpty()) {
-        error(failure);
-        return false;
-    }
+    const std::optional<QByteArray> bytes = readOrSay(Path);
+    if (!bytes) return false;
     AnyCursor cursor;
     try {
-        cursor = DecodeAnyCursor(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 std::size_t(bytes.size()),
+        cursor = DecodeAnyCursor(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                                 std::size_t(bytes->size()),
                                  QDir::toNativeSeparators(Path).toStdString(), m_settings);
     } catch (const IconCodecError& e) {
         error(QString::fromStdString(e.what()));
@@ -241,15 +237,11 @@ bool CursorThemeEditor::importFrom(const QString& ThemeFolder) {
 }
 
 bool CursorThemeEditor::loadInstallInf(const QString& Path) {
-    QString failure;
-    const QByteArray bytes = readAll(Path, failure);
-    if (!failure.isEmpty()) {
-        error(failure);
-        return false;
-    }
+    const std::optional<QByteArray> bytes = readOrSay(Path);
+    if (!bytes) return false;
     InstallInfScheme scheme;
     try {
-        scheme = ParseInstallInf(bytes.toStdString());
+        scheme = ParseInstallInf(bytes->toStdString());
     } catch (const std::exception& e) {
         error(QDir::toNativeSeparators(Path) + QStringLiteral(": ") + QString::fromStdString(e.what()));
         return false;

@@ -4,6 +4,7 @@
 #include "document/file/Transparency.h"
 #include "document/file/XcursorFile.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -76,6 +77,8 @@ public:
 
 private:
     std::vector<const CursorRole*> givenRoles() const;
+    // The whole file, or none after saying why it cannot be read.
+    std::optional<QByteArray> readOrSay(const QString& Path);
     void error(const QString& Text);
 
     Prompter& m_prompter;
