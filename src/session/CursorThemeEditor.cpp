@@ -25,17 +25,17 @@ namespace {
 
 QString tr(const char* Text) { return QCoreApplication::translate("CursorThemeEditor", Text); }
 
-} // namespace
-
-std::optional<QByteArray> CursorThemeEditor::readOrSay(const QString& Path) {
+QByteArray readAll(const QString& Path, QString& Error) {
     QFile f(Path);
     if (!f.open(QIODevice::ReadOnly)) {
-        error(QStringLiteral("Cannot open file \"%1\". %2")
-                  .arg(QDir::toNativeSeparators(Path), f.errorString()));
-        return std::nullopt;
+        Error = QStringLiteral("Cannot open file \"%1\". %2")
+                    .arg(QDir::toNativeSeparators(Path), f.errorString());
+        return QByteArray();
     }
     return f.readAll();
 }
+
+} // namespace
 
 CursorThemeEditor::CursorThemeEditor(Prompter& Prompts, TransparencySettings Settings)
     : m_prompter(Prompts), m_settings(Settings), m_sizes(DefaultCursorSizes()) {
@@ -55,12 +55,16 @@ void CursorThemeEditor::error(const QString& Text) {
 
 bool CursorThemeEditor::assignFile(int Index, const QString& Path) {
     if (Index < 0 || Index >= int(m_slots.size())) return false;
-    const std::optional<QByteArray> bytes = readOrSay(Path);
-    if (!bytes) return false;
+    QString failure;
+    const QByteArray bytes = readAll(Path, failure);
+    if (!failure.isEmpty()) {
+        error(failure);
+        return false;
+    }
     AnyCursor cursor;
     try {
-        cursor = DecodeAnyCursor(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
-                                 std::size_t(bytes->size()),
+        cursor = DecodeAnyCursor(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 std::size_t(bytes.size()),
                                  QDir::toNativeSeparators(Path).toStdString(), m_settings);
     } catch (const IconCodecError& e) {
         error(QString::fromStdString(e.what()));
@@ -237,11 +241,15 @@ bool CursorThemeEditor::importFrom(const QString& ThemeFolder) {
 }
 
 bool CursorThemeEditor::loadInstallInf(const QString& Path) {
-    const std::optional<QByteArray> bytes = readOrSay(Path);
-    if (!bytes) return false;
+    QString failure;
+    const QByteArray bytes = readAll(Path, failure);
+    if (!failure.isEmpty()) {
+        error(failure);
+        return false;
+    }
     InstallInfScheme scheme;
     try {
-        scheme = ParseInstallInf(bytes->toStdString());
+        scheme = ParseInstallInf(bytes.toStdString());
     } catch (const std::exception& e) {
         error(QDir::toNativeSeparators(Path) + QStringLiteral(": ") + QString::fromStdString(e.what()));
         return false;

@@ -4,7 +4,6 @@
 #include "document/file/Transparency.h"
 #include "document/file/XcursorFile.h"
 
-#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -77,8 +76,6 @@ public:
 
 private:
     std::vector<const CursorRole*> givenRoles() const;
-    // The whole file, or none after saying why it cannot be read.
-    std::optional<QByteArray> readOrSay(const QString& Path);
     void error(const QString& Text);
 
     Prompter& m_prompter;
