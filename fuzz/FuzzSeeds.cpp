@@ -1,9 +1,12 @@
 // Writes starting corpora made by our own writers: small good icon and cursor
 // files of every format, and files with PNG images, for icon_reader_fuzzer;
 // palette files of 2, 16 and 256 entries for palette_reader_fuzzer; PNG
-// pictures of several colour types for png_decoder_fuzzer.
+// pictures of several colour types for png_decoder_fuzzer; animated cursors
+// of those cursors for ani_reader_fuzzer.
 
 #include "document/IconFileWriter.h"
+#include "document/file/AniWriter.h"
+#include "document/file/IconReader.h"
 #include "document/PaletteFile.h"
 #include "document/file/XcursorWriter.h"
 
@@ -34,14 +37,52 @@ std::unique_ptr<IconImage> seedImage(int width, int height, ColourFormat format)
     return image;
 }
 
+// A frame: a cursor of a few images of several formats, as our writer makes it.
+AniFrame seedFrame(int k, const TransparencySettings& settings) {
+    std::vector<std::unique_ptr<IconImage>> images;
+    images.push_back(seedImage(3 + k, 2, k % 2 ? 4 : 32));
+    if (k == 1) images.push_back(seedImage(256, 3, 32));
+    const QByteArray file = WriteIconFile(2, images, settings);
+    AniFrame frame;
+    frame.Bytes.assign(file.begin(), file.end());
+    frame.Icon = DecodeIconFile(frame.Bytes.data(), frame.Bytes.size(), "seed", settings);
+    return frame;
+}
+
+bool writeAniSeeds(const QString& folder, const TransparencySettings& settings) {
+    const QDir dir(folder);
+    if (!QDir().mkpath(dir.path())) return false;
+    const struct {
+        const char* name;
+        int frames;
+        AniInfo info;
+    } kinds[] = {
+        {"one", 1, {{{0, 6}}, 6, "", ""}},
+        {"rates", 3, {{{0, 1}, {1, 0}, {2, 9}}, 6, "Busy", ""}},
+        {"sequence", 3, {{{2, 6}, {0, 6}, {1, 4}, {0, 6}}, 6, "Wait", "Brisel"}},
+    };
+    for (const auto& kind : kinds) {
+        AniContents ani;
+        for (int k = 0; k < kind.frames; ++k)
+            ani.Frames.push_back(seedFrame(k, settings));
+        ani.Info = kind.info;
+        const std::vector<std::uint8_t> bytes = EncodeAniFile(ani, settings);
+        QFile f(dir.filePath(QString("seed-%1.ani").arg(kind.name)));
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) < 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4 && argc != 5) {
+    if (argc < 4 || argc > 6) {
         std::fprintf(stderr, "usage: fuzz_seeds <icon folder> <palette folder> <png folder> "
-                             "[<X cursor folder>]\n");
+                             "[<ani folder> [<X cursor folder>]]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -97,10 +138,11 @@ int main(int argc, char** argv) {
             f.write(paletteFileBytes(PalettePicture::fromEntries(colours))) < 0)
             return 1;
     }
-    if (argc == 5) {
+    if (argc >= 5 && !writeAniSeeds(QString::fromLocal8Bit(argv[4]), settings)) return 1;
+    if (argc == 6) {
         // Two sizes, one of them animated with its own sizes and hot spots,
         // and a comment.
-        const QDir cursors(QString::fromLocal8Bit(argv[4]));
+        const QDir cursors(QString::fromLocal8Bit(argv[5]));
         if (!QDir().mkpath(cursors.path())) return 1;
         XcursorContents c;
         for (const auto& [nominal, w, h, delay] :

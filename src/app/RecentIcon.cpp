@@ -1,5 +1,6 @@
 #include "app/RecentIcon.h"
 
+#include "document/file/AniPlan.h"
 #include "document/file/IconByteCursor.h"
 #include "document/file/IconReader.h"
 #include "pixel/TColor32.h"
@@ -47,9 +48,11 @@ QImage MakeRecentIcon(const QString& Path, const TransparencySettings& Settings)
     if (!file.exists() || file.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = file.readAll();
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    const std::size_t size = std::size_t(bytes.size());
+    std::size_t size = std::size_t(bytes.size());
+    // An animated cursor is shown by the frame of its first step.
+    if (LooksLikeAniFile(data, size) && !AniFirstStepFrame(data, size, data, size)) return {};
     try {
-        IconByteCursor in(bytes);
+        IconByteCursor in(data, std::int64_t(size));
         const std::uint16_t reserved = in.u16();
         const std::uint16_t type = in.u16();
         const int count = in.u16();

@@ -2,6 +2,7 @@
 // recognised by its content, rewritten as OUT, whose kind comes from --to,
 // else from its extension (none: an X cursor).
 
+#include "cli/CliAni.h"
 #include "cli/CliCreate.h"
 
 #include "document/file/AnyCursorFile.h"
@@ -94,6 +95,10 @@ void convertIconFile(const ConvertOptions& O, std::uint16_t Type,
 
 int runConvert(const Arguments& Args) {
     const ConvertOptions o = parseConvert(Args);
+    // Animated cursors keep their own frames and steps between .ani, .cur
+    // and .ico.
+    if (o.To.empty() && o.Sizes.empty() && (hasAniName(o.Out) || isAniFile(o.In)))
+        return convertAni(o.In, o.Out);
     const CursorFileKind to = outputKind(o);
     const std::vector<std::uint8_t> bytes = readWholeFile(o.In);
     const CursorFileKind from = CursorFileKindOf(bytes.data(), bytes.size());

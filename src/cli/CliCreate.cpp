@@ -3,6 +3,8 @@
 
 #include "cli/CliCreate.h"
 
+#include "cli/CliAni.h"
+
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/IconWriter.h"
@@ -102,13 +104,17 @@ bool writtenAsPng(const IconImageView& V) {
 }
 
 IconImageView viewOf(const IconRaster& R) {
-    IconImageView v{R.Width, R.Height, R.Format, R.HotSpotX, R.HotSpotY, R.Pixels.data(),
-                    &R.Palette};
+    IconImageView v{R.Width,    R.Height,        R.Format,  R.HotSpotX,
+                    R.HotSpotY, R.Pixels.data(), &R.Palette};
     v.StoredAsPng = R.StoredAsPng;
     return v;
 }
 
 } // namespace
+
+int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
+    return parseNumber("create", Text, Low, High, What);
+}
 
 void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
     Image.Format = O.Format;
@@ -144,6 +150,7 @@ void saveImages(const std::string& Out, std::uint16_t Type, const std::vector<Ic
 }
 
 int runCreate(const Arguments& Args) {
+    if (createsAni(Args)) return runCreateAni(Args);
     const CreateOptions o = parseCreate(Args);
     if (!o.Sizes.empty()) return runSizeSet(o);
     if (o.Pictures.size() > std::size_t(IconFile::MaxImageCount))
@@ -182,8 +189,8 @@ int runCreate(const Arguments& Args) {
     });
     std::vector<std::uint32_t> sizes(n);
     for (std::size_t i = 0; i < n; ++i)
-        sizes[i] = writtenAsPng(views[i]) ? std::uint32_t(pngs[i].size())
-                       : BitmapImageSize(views[i]);
+        sizes[i] =
+            writtenAsPng(views[i]) ? std::uint32_t(pngs[i].size()) : BitmapImageSize(views[i]);
     std::vector<std::uint8_t> directory;
     try {
         directory = EncodeIconDirectory(o.Type, views, sizes);
@@ -200,7 +207,8 @@ int runCreate(const Arguments& Args) {
         writeAt(fd, o.Out, directory.data(), directory.size(), 0);
         forEachParallel(int(n), pixels - pngPixels, [&](int i) {
             const std::size_t k = std::size_t(i);
-            const std::vector<std::uint8_t> bytes = pngs[k].empty() ? encoded(k) : std::move(pngs[k]);
+            const std::vector<std::uint8_t> bytes =
+                pngs[k].empty() ? encoded(k) : std::move(pngs[k]);
             writeAt(fd, o.Out, bytes.data(), bytes.size(), offsets[k]);
         });
     });

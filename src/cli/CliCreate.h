@@ -20,6 +20,10 @@ struct CreateOptions {
     std::vector<std::string> Pictures;
 };
 
+// Text as a number from Low to High; otherwise CliError "create: What must be
+// a number from Low to High, not "Text"".
+int parseNumber(const std::string& Text, int Low, int High, const std::string& What);
+
 // Gives Image (32-bit pixels) O's format: the palette formats take the
 // picture's first colours as their palette, every visible pixel its nearest
 // entry. The hot spot and storage follow O too.

@@ -2,18 +2,18 @@
 // DIR/<base name>-<number>.png, numbered from 1 in directory order as info
 // lists them.
 
+#include "cli/CliAni.h"
 #include "cli/CliCommon.h"
 
+#include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/PngCodec.h"
 
-namespace {
-
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
 // its own colour and, in 32-bit images, its own alpha.
-std::vector<std::uint8_t> pngOf(IconRaster& Image, const TransparencySettings& Settings) {
+std::vector<std::uint8_t> extractedPicture(IconRaster& Image, const TransparencySettings& Settings) {
     for (std::uint32_t& c : Image.Pixels) {
         const int a = EffectiveAlpha(c, Image.Format, Settings);
         c = a == 0 ? 0 : (c & 0xFFFFFFu) | (std::uint32_t(a) << 24);
@@ -21,14 +21,13 @@ std::vector<std::uint8_t> pngOf(IconRaster& Image, const TransparencySettings& S
     return EncodePng(Image.Pixels.data(), Image.Width, Image.Height, PngPacking::Fast);
 }
 
-} // namespace
-
 int runExtract(const Arguments& Args) {
     if (Args.size() != 2) throw CliError("extract: give one FILE and one DIR");
     const std::string& path = Args[0];
     const std::string& dir = Args[1];
     const TransparencySettings settings;
     const std::vector<std::uint8_t> bytes = readWholeFile(path);
+    if (LooksLikeAniFile(bytes.data(), bytes.size())) return extractAni(path, dir, bytes);
     IconContents contents;
     try {
         contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
@@ -51,7 +50,7 @@ int runExtract(const Arguments& Args) {
                 writeAt(fd, name, bytes.data() + image.PngOffset, image.PngLength, 0);
             });
         } else {
-            writeFileReplacing(name, pngOf(image, settings));
+            writeFileReplacing(name, extractedPicture(image, settings));
         }
     });
     return 0;

@@ -3,7 +3,9 @@
 
 #include "cli/CliInfo.h"
 
+#include "cli/CliAni.h"
 #include "cli/CliCommon.h"
+#include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconFilePlan.h"
 #include "document/file/IconFileLayout.h"
@@ -64,6 +66,9 @@ private:
 void listFile(const char* Path, std::string& Out) {
     FileSource file(Path);
     if (!file.open()) throw CliError(std::string(Path) + ": " + std::strerror(errno));
+    std::uint8_t head[12];
+    if (file.size() >= 12 && file.read(0, head, sizeof head) && LooksLikeAniFile(head, sizeof head))
+        return listAniFile(Path, Out);
     IconFilePlan plan;
     try {
         plan = PlanIconFile(file, Path);

@@ -2,6 +2,8 @@
 // or cursor file, written as an RGBA PNG whose longer side is SIZE.
 
 #include "cli/CliThumbnail.h"
+
+#include "document/file/AniPlan.h"
 #include "document/file/AreaScale.h"
 #include "cli/CliCommon.h"
 
@@ -57,8 +59,13 @@ int runThumbnail(const Arguments& Args) {
     const TransparencySettings settings;
     const std::vector<std::uint8_t> bytes = readWholeFile(in);
     IconContents contents;
+    // An animated cursor is shown by the frame of its first step.
+    const std::uint8_t* data = bytes.data();
+    std::size_t length = bytes.size();
+    if (LooksLikeAniFile(data, length) && !AniFirstStepFrame(bytes.data(), bytes.size(), data, length))
+        throw CliError(in + ": the animated cursor cannot be read");
     try {
-        contents = DecodeIconFile(bytes.data(), bytes.size(), in, settings);
+        contents = DecodeIconFile(data, length, in, settings);
     } catch (const IconCodecError& e) {
         throw CliError(e.what());
     }

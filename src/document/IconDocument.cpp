@@ -17,15 +17,24 @@ IconDocument::IconDocument(std::unique_ptr<IconImage> First) {
 
 IconDocument::IconDocument(IconDocument&& Other) noexcept
     : FileName(std::move(Other.FileName)), FileType(Other.FileType), Modified(Other.Modified),
-      m_images(std::move(Other.m_images)), m_active(std::exchange(Other.m_active, nullptr)) {}
+      Title(std::move(Other.Title)), Author(std::move(Other.Author)),
+      DisplayRate(Other.DisplayRate), Sequence(std::move(Other.Sequence)),
+      m_images(std::move(Other.m_images)), m_active(std::exchange(Other.m_active, nullptr)),
+      m_frames(std::move(Other.m_frames)), m_activeFrame(Other.m_activeFrame) {}
 
 IconDocument& IconDocument::operator=(IconDocument&& Other) noexcept {
     if (this == &Other) return *this;
     FileName = std::move(Other.FileName);
     FileType = Other.FileType;
     Modified = Other.Modified;
+    Title = std::move(Other.Title);
+    Author = std::move(Other.Author);
+    DisplayRate = Other.DisplayRate;
+    Sequence = std::move(Other.Sequence);
     m_images = std::move(Other.m_images);
     m_active = std::exchange(Other.m_active, nullptr);
+    m_frames = std::move(Other.m_frames);
+    m_activeFrame = Other.m_activeFrame;
     return *this;
 }
 
@@ -109,6 +118,12 @@ void IconDocument::replaceImages(ImageList Images, int ActiveIndex) {
     m_images.swap(Images);
     renumber(0);
     m_active = m_images[std::size_t(ActiveIndex)].get();
+    m_frames = std::vector<IconFrame>(1);
+    m_activeFrame = 0;
+    Title.clear();
+    Author.clear();
+    DisplayRate = DefaultFrameRate;
+    Sequence.clear();
 }
 
 void IconDocument::renumber(int From) {

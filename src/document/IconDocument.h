@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/IconFrame.h"
 #include "document/IconImage.h"
 
 #include <QString>
@@ -12,7 +13,9 @@ constexpr std::uint16_t IconFileType = 1;
 constexpr std::uint16_t CursorFileType = 2;
 
 // The one open icon or cursor file: an ordered list of images, one of which is
-// being edited. The list is never empty and every image's Index equals its
+// being edited. An animated cursor is a list of frames, each such a list of
+// images with its rate; the images the document shows are the active frame's,
+// so a one-frame document is exactly a static icon or cursor. The list is never empty and every image's Index equals its
 // position; all list changes go through the operations below, which keep that
 // true, and an operation that throws leaves the document as it was.
 // None of them sets Modified: the command that calls them decides.
@@ -66,14 +69,64 @@ public:
 
     // Replaces the whole list (the old images are freed). The new list must
     // hold at least one image and no null entry; otherwise nothing changes and
-    // std::invalid_argument is thrown.
+    // std::invalid_argument is thrown. The document then has one frame and
+    // no sequence, title or author.
     void replaceImages(ImageList Images, int ActiveIndex = 0);
+
+    // --- frames (IconDocumentFrames.cpp) ---
+    // What an animated cursor holds beside its frames. An empty Sequence
+    // plays the frames in order, each for its own rate.
+    QString Title;
+    QString Author;
+    std::uint32_t DisplayRate = DefaultFrameRate;
+    std::vector<FrameStep> Sequence;
+
+    int FrameCount() const { return int(m_frames.size()); }
+    int activeFrame() const { return m_activeFrame; }
+    // The images of frame F (the document's own list for the active frame),
+    // and its active image's index. std::out_of_range for another F.
+    const ImageList& frameImages(int F) const;
+    int frameActiveIndex(int F) const;
+    std::uint32_t frameRate(int F) const;
+    void setFrameRate(int F, std::uint32_t Rate);
+    const QByteArray& frameStoredData(int F) const;
+    // The steps as they play: the Sequence, or every frame in order.
+    std::vector<FrameStep> playedSteps() const;
+
+    // Frame F becomes active: its images become the document's list.
+    void setActiveFrame(int F);
+    // A deep copy of frame F (its images and their pixels, thumbnails and
+    // stored bytes).
+    IconFrame copyFrame(int F) const;
+    // Inserts Frame (at least one image, no null entry) at Position; the
+    // active frame stays the same frame. Steps of the sequence follow their
+    // frames. std::invalid_argument / std::out_of_range.
+    void insertFrame(int Position, IconFrame Frame);
+    // Takes frame F out and hands it back. The only frame cannot be removed
+    // (std::logic_error). When it was active, its successor becomes active,
+    // or its predecessor when it was the last. Steps showing it leave the
+    // sequence; a sequence left empty plays in order.
+    IconFrame removeFrame(int F);
+    // Moves frame From to position To; the active frame stays the same frame
+    // and the steps follow their frames.
+    void moveFrame(int From, int To);
+    // Replaces everything with Frames (at least one, each with images),
+    // Active becoming the active frame; nothing changes on a bad argument.
+    void replaceFrames(std::vector<IconFrame> Frames, int Active = 0);
 
 private:
     void renumber(int From);
+    void checkFrame(int F) const;
+    // The active frame's images go back to m_frames / come out of it.
+    void parkActiveFrame();
+    void loadActiveFrame();
 
     ImageList m_images;
     IconImage* m_active = nullptr;
+    // Every frame; the active one's Images are empty while they are the
+    // document's own (m_images).
+    std::vector<IconFrame> m_frames = std::vector<IconFrame>(1);
+    int m_activeFrame = 0;
 };
 
 // A 32 x 32 true-colour-with-alpha image of transparent black with a blank

@@ -18,8 +18,10 @@ namespace {
 // 32-bit bitmaps would not reach it by much, and no real file comes near.
 constexpr qint64 MaxFileSize = qint64(1) << 30;
 
-std::unique_ptr<IconImage> imageOf(IconRaster& Raster, const QByteArray& Bytes,
-                                   const PalettePicture& ColourChart) {
+} // namespace
+
+std::unique_ptr<IconImage> IconImageOf(IconRaster& Raster, const QByteArray& Bytes,
+                                       const PalettePicture& ColourChart) {
     auto image = std::make_unique<IconImage>();
     image->Format = Raster.Format;
     image->StoredAsPng = Raster.StoredAsPng;
@@ -37,6 +39,8 @@ std::unique_ptr<IconImage> imageOf(IconRaster& Raster, const QByteArray& Bytes,
     image->Caption = ReaderCaption(Raster.Width, Raster.Height, image->Format);
     return image;
 }
+
+namespace {
 
 // An X cursor's first frame of each nominal size that an image can hold.
 IconFileContents readXcursor(const QByteArray& Bytes, const QString& FileName,
@@ -62,7 +66,7 @@ IconFileContents readXcursor(const QByteArray& Bytes, const QString& FileName,
         if (size != std::uint32_t(std::max(first.Width, first.Height))) ++renamed;
         IconRaster raster = RasterFromXcursorImage(first);
         raster.StoredAsPng = false;
-        contents.Images.push_back(imageOf(raster, Bytes, ColourChart));
+        contents.Images.push_back(IconImageOf(raster, Bytes, ColourChart));
         contents.Images.back()->Index = int(contents.Images.size()) - 1;
     }
     if (contents.Images.empty())
@@ -101,7 +105,7 @@ IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
     contents.FileType = read.FileType;
     contents.Images.reserve(read.Images.size());
     for (IconRaster& raster : read.Images) {
-        contents.Images.push_back(imageOf(raster, Bytes, ColourChart));
+        contents.Images.push_back(IconImageOf(raster, Bytes, ColourChart));
         contents.Images.back()->Index = int(contents.Images.size()) - 1;
     }
     return contents;
@@ -133,6 +137,10 @@ IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
 
 IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& Settings,
                               const PalettePicture& ColourChart) {
+    return ReadIconFile(LoadFileBytes(Path), Path, Settings, ColourChart);
+}
+
+QByteArray LoadFileBytes(const QString& Path) {
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly))
         throw IconFileError(QStringLiteral("Cannot open file \"%1\". %2")
@@ -141,5 +149,5 @@ IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& S
     if (file.error() != QFileDevice::NoError)
         throw IconFileError(QStringLiteral("Cannot read file \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(Path), file.errorString()));
-    return ReadIconFile(bytes, Path, Settings, ColourChart);
+    return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include "document/IconFileFormat.h"
 #include "document/IconImage.h"
+#include "document/file/IconRaster.h"
 #include "document/file/Transparency.h"
 
 #include <QByteArray>
@@ -43,6 +44,11 @@ constexpr std::uint16_t XcursorFileType = 3;
 IconFileContents ReadIconFile(const QByteArray& Bytes, const QString& FileName,
                               const TransparencySettings& Settings,
                               const PalettePicture& ColourChart = PalettePicture());
+// The image of Raster as the reader gives it: pixels taken over, palette (or
+// ColourChart for true colour), hot spot, storage and its stored bytes out of
+// Bytes (the file Raster was read from), caption "W x H (label)".
+std::unique_ptr<IconImage> IconImageOf(IconRaster& Raster, const QByteArray& Bytes,
+                                       const PalettePicture& ColourChart);
 // The same from an open device, read to its end.
 IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
                               const TransparencySettings& Settings,
@@ -51,3 +57,6 @@ IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
 // throws IconFileError with the system's text.
 IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& Settings,
                               const PalettePicture& ColourChart = PalettePicture());
+// The whole file at Path, of at most 1 GB; IconFileError with the system's
+// text when it cannot be opened or read.
+QByteArray LoadFileBytes(const QString& Path);

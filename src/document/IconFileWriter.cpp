@@ -9,11 +9,9 @@
 #include <QDir>
 #include <QSaveFile>
 
-namespace {
-
 // The core writes straight from the images' own pixels and palettes.
-std::vector<IconImageView> viewsOf(const std::vector<const IconImage*>& images,
-                                   std::vector<std::vector<std::uint32_t>>& palettes) {
+std::vector<IconImageView> IconImageViews(const std::vector<const IconImage*>& images,
+                                          std::vector<std::vector<std::uint32_t>>& palettes) {
     std::vector<IconImageView> views;
     views.reserve(images.size());
     palettes.reserve(images.size());
@@ -39,6 +37,8 @@ std::vector<IconImageView> viewsOf(const std::vector<const IconImage*>& images,
     }
     return views;
 }
+
+namespace {
 
 std::vector<const IconImage*> pointers(const std::vector<std::unique_ptr<IconImage>>& images) {
     std::vector<const IconImage*> out;
@@ -86,7 +86,7 @@ QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconIma
     try {
         bytes = FileType == XcursorFileType
                     ? encodeXcursor(Images, Settings)
-                    : EncodeIconFile(FileType, viewsOf(Images, palettes), Settings);
+                    : EncodeIconFile(FileType, IconImageViews(Images, palettes), Settings);
     } catch (const IconCodecError& e) {
         throw IconFileError(QString::fromStdString(e.what()));
     }
@@ -113,9 +113,17 @@ void SaveIconFile(const QString& Path, std::uint16_t FileType,
     } catch (const IconFileError& e) {
         throw fail(e.message());
     }
+    SaveFileBytes(Path, bytes);
+}
+
+void SaveFileBytes(const QString& Path, const QByteArray& Bytes) {
+    const auto fail = [&](const QString& reason) {
+        return IconFileError(
+            QStringLiteral("Cannot save \"%1\". %2").arg(QDir::toNativeSeparators(Path), reason));
+    };
     QSaveFile file(Path);
     if (!file.open(QIODevice::WriteOnly)) throw fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(Bytes) != Bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw fail(reason);

@@ -2,6 +2,7 @@
 
 #include "document/IconFileFormat.h"
 #include "document/IconImage.h"
+#include "document/file/IconRaster.h"
 #include "document/file/Transparency.h"
 
 #include <QByteArray>
@@ -40,3 +41,13 @@ void SaveIconFile(const QString& Path, std::uint16_t FileType,
 void SaveIconFile(const QString& Path, std::uint16_t FileType,
                   const std::vector<const IconImage*>& Images,
                   const TransparencySettings& Settings);
+
+// Bytes written at Path through a temporary file that replaces Path only once
+// everything is written. Throws IconFileError "Cannot save "<Path>". <reason>".
+void SaveFileBytes(const QString& Path, const QByteArray& Bytes);
+
+// The file core's view of Images: their own pixels, and their palettes as
+// entries kept in Palettes (one per image; it must not grow while the views
+// are in use).
+std::vector<IconImageView> IconImageViews(const std::vector<const IconImage*>& Images,
+                                          std::vector<std::vector<std::uint32_t>>& Palettes);

@@ -1,7 +1,8 @@
 #include "session/EditSession.h"
 
-#include "session/SessionEffects.h"
 #include "session/DesktopClipboard.h"
+#include "session/SessionEffects.h"
+#include "session/SessionFrames.h"
 #include "session/SessionTools.h"
 
 #include <QFileInfo>
@@ -21,6 +22,9 @@ EditSession::EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Pare
     connect(this, &EditSession::openingDocument, this, [this] { discardFloatingSelection(); });
     m_tools = std::make_unique<SessionTools>(*this);
     m_effects = std::make_unique<SessionEffects>(*this);
+    m_frames = std::make_unique<SessionFrames>(*this);
+    // A new document starts a history of frame edits of its own.
+    connect(this, &EditSession::openingDocument, m_frames.get(), &SessionFrames::clear);
 }
 
 EditSession::~EditSession() {
@@ -50,7 +54,11 @@ void EditSession::updateCommandStates() {
     emit commandStatesChanged(m_states);
 }
 
-void EditSession::setUndoStates(bool CanUndo, bool CanRedo) {
+void EditSession::updateUndoStates() {
+    // Frame edits have a history of their own, taken up once the image's
+    // has nothing left.
+    const bool CanUndo = m_undo.canUndo() || m_floating.has_value() || (m_frames && m_frames->canUndo());
+    const bool CanRedo = m_undo.canRedo() || (m_frames && m_frames->canRedo());
     if (m_states.UndoA == CanUndo && m_states.RedoA == CanRedo) return;
     m_states.UndoA = CanUndo;
     m_states.RedoA = CanRedo;

@@ -10,6 +10,7 @@
 #include "document/file/Transparency.h"
 #include "pixel/TBitmap32.h"
 #include "session/ColourEditing.h"
+#include "session/FrameHost.h"
 #include "session/CommandStates.h"
 #include "session/ImageListEditing.h"
 #include "session/ProgramSettings.h"
@@ -33,6 +34,7 @@ struct NewIconChoice;
 class PalettePrompt;
 class RecentFileList;
 class SessionEffects;
+class SessionFrames;
 class SessionTools;
 
 // The editing state of the one open document for the whole run: the document,
@@ -41,7 +43,7 @@ class SessionTools;
 // captions and enabled states; every question goes through the Prompter.
 class EditSession : public QObject, public StatusSink, public ColourEditing,
                     public ImageListEditing, public RecentOpening, public ToolEditing,
-                    public WorkDisplay {
+                    public WorkDisplay, public FrameHost {
     Q_OBJECT
 public:
     EditSession(Prompter& Prompts, QString ProgramFolder, QObject* Parent = nullptr);
@@ -150,10 +152,12 @@ public:
     // the WorkBitmap, commit, finishEdit, repaint.
     void applyEdit(const std::function<void(TBitmap32&)>& Change, bool SnapToPalette);
     // FitToPalette: snaps the committed image to the palette of a 2-, 16- or
-    // 256-colour image, copies it back into the WorkBitmap and refreshes the
-    // record; nothing for true colour.
+    // 256-colour image and copies it back into the WorkBitmap; nothing for
+    // true colour. The record follows only when the change is recorded.
     void snapToPalette();
     const UndoHistory& undoHistory() const { return m_undo; }
+    // The hot spot tool moved the active image's hot spot.
+    void hotSpotMoved();
 
     // --- the image list (SessionImages.cpp) ---
     // Makes the image at Selected active (a double click on the list, or
@@ -170,6 +174,14 @@ public:
     // Exchange the active image with its neighbour above / below.
     void IUBClick() override;
     void IDBClick() override;
+
+    // --- the frames of an animated cursor (SessionFrames; the host side in
+    // SessionImages.cpp) ---
+    SessionFrames& frames() { return *m_frames; }
+    IconDocument& frameDocument() override { return m_document; }
+    void leaveFrame() override;
+    void showFrame() override;
+    void framesEdited() override;
 
     // --- the colours (SessionColours.cpp) ---
     // The two drawing colours as the colours panel edits them; setColours
@@ -217,13 +229,14 @@ public:
     // effects and palette fitting act on it instead of the image.
     TBitmap32* floatingTarget();
     // An effect changed the floating selection: it is mapped to the palette
-    // of a palette image, its rectangle follows its new size (left and top
-    // kept) and the view repaints. Nothing is recorded.
+    // of a palette image and the view repaints. Its rectangle stays as it is
+    // (a stretched selection stays stretched). Nothing is recorded.
     void finishFloatingEffect();
-    // The floating selection's rectangle moves by Offset; a custom rotation
-    // grows the selection around its centre this way, before
-    // finishFloatingEffect fits the rectangle to the new size.
-    void moveFloatingSelection(QPoint Offset);
+    // The floating selection's rectangle, or an empty one without a
+    // selection; the effects that give it a new size (the turns, Smooth
+    // Contract) place it with placeFloatingSelection.
+    QRect floatingRect() const;
+    void placeFloatingSelection(const QRect& Rect);
     // The floating selection with its rectangle, or nullptr when there is
     // none.
     FloatingSelection* floatingSelection() { return m_floating ? &*m_floating : nullptr; }
@@ -231,9 +244,13 @@ public:
         return m_floating ? &*m_floating : nullptr;
     }
     // Merges the floating selection into the image at its rectangle exactly
-    // as the view shows it, records the result and discards the selection.
-    // Nothing happens without one.
+    // as the view shows it, records the result as one undo step and discards
+    // the selection. Nothing happens without one.
     void DropSelection();
+    // The active image as the view shows it: the committed image with the
+    // floating selection drawn in. A change recorded while a selection
+    // floats writes this into the image record; dropping gives the same.
+    TBitmap32 shownImage() const;
     // A new selection floats over the image (a lift, a paste, a capture);
     // SelTim starts.
     void floatSelection(FloatingSelection Selection);
@@ -312,20 +329,29 @@ private:
     // The active image's record and list thumbnail take the CleanBitmap;
     // the edit transaction and undo call it.
     void RefreshThumbnail();
-    void setUndoStates(bool CanUndo, bool CanRedo);
     PalettePicture readColourChart();
     void loadWorkingCopies(const TBitmap32& Pixels);
     void showOpenedDocument();
     void showUndoNode(const UndoNode& Node);
     void fitColoursToPalette();
     void storeWorkIntoActive();
-    void dropFloatingSelection();
+    // Merges the floating selection into the record without an undo entry,
+    // when the history is about to start over (another image is shown).
+    void dropSelectionUnrecorded();
+    // The first Undo while a selection floats takes back only the selection:
+    // a pasted one goes, a lifted one puts its pixels back where they were.
+    void cancelFloatingSelection();
+    // UndoA follows the history, and a floating selection can always be
+    // taken back.
+    void updateUndoStates();
     // Gives up a curve or polygon still being clicked into place, before its
     // preview could be taken for the image.
     void endPendingShape();
     void discardFloatingSelection();
     void mergeFloatingSelection();
-    void fitFloatingToPalette();
+    // The one palette snap: Pixels takes the nearest colours of a 2-, 16- or
+    // 256-colour active image. It never writes the image record.
+    void fitToActivePalette(TBitmap32& Pixels);
     void placeFloating(TBitmap32 Pixels, const QRect& Rect);
 
     Prompter& m_prompter;
@@ -345,6 +371,7 @@ private:
     PalettePrompt* m_palettePrompt = nullptr;
     std::unique_ptr<SessionTools> m_tools;
     std::unique_ptr<SessionEffects> m_effects;
+    std::unique_ptr<SessionFrames> m_frames;
     std::optional<FloatingSelection> m_floating;
     bool m_selTimEnabled = false;
     int m_selTimInterval = 500;

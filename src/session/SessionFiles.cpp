@@ -1,5 +1,6 @@
 #include "session/EditSession.h"
 
+#include "document/AniFileIO.h"
 #include "document/IconFileReader.h"
 #include "document/IconFileWriter.h"
 #include "document/PaletteOps.h"
@@ -8,29 +9,41 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
 const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
-    "X cursor (no extension)|*");
-const QString SaveFilter = QStringLiteral(
-    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|X cursor (no extension)|*");
+    "All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+    "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
+const QString SaveFilter =
+    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
 
-// The save dialog's filters are numbered like the file types: 1 icon, 2
-// cursor, 3 X cursor.
+// The save dialog's filters are numbered like the file types: 1 icon, 2 cursor,
+// 3 animated cursor, whose frames are cursors, and 4 X cursor.
+constexpr int AniFilter = 3;
+constexpr int XcursorFilter = 4;
 std::uint16_t typeOfFilter(int FilterIndex) {
-    return FilterIndex == 3 ? XcursorFileType : FilterIndex == 2 ? CursorFileType : IconFileType;
+    if (FilterIndex == XcursorFilter) return XcursorFileType;
+    return FilterIndex == 2 || FilterIndex == AniFilter ? CursorFileType : IconFileType;
 }
 
-// Name with its extension replaced by (or given) the one of Type; an X
+// An animated cursor is saved as one by its name.
+bool isAniName(const QString& Name) {
+    return QFileInfo(Name).suffix().compare(QLatin1String("ani"), Qt::CaseInsensitive) == 0;
+}
+
+// Name with its extension replaced by (or given) the one of the filter; an X
 // cursor has none (cursor themes name their files "left_ptr", "text", ...).
-QString withTypeExtension(const QString& Name, std::uint16_t Type) {
+QString withTypeExtension(const QString& Name, int FilterIndex) {
     const QString suffix = QFileInfo(Name).suffix();
     QString base = Name;
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
-    if (Type == XcursorFileType) return base;
-    return base + (Type == CursorFileType ? QStringLiteral(".cur") : QStringLiteral(".ico"));
+    if (FilterIndex == XcursorFilter) return base;
+    if (FilterIndex == AniFilter) return base + QStringLiteral(".ani");
+    return base + (typeOfFilter(FilterIndex) == CursorFileType ? QStringLiteral(".cur")
+                                                               : QStringLiteral(".ico"));
 }
 
 // The file both Open commands read: Path when run from code, otherwise the
@@ -61,10 +74,15 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     // be opened is reported and costs nothing, neither the document with its
     // unsaved changes and undo history nor a question about saving them.
     IconFileContents contents;
+    std::optional<AniFileContents> ani;
     try {
         // Palette images carry their own palette; the colour chart is only
         // read (and its absence reported) when a true-colour image needs it.
-        contents = LoadIconFile(fileName, transparency());
+        const QByteArray bytes = LoadFileBytes(fileName);
+        if (IsAniFileData(bytes))
+            ani = ReadAniFile(bytes, fileName, transparency());
+        else
+            contents = ReadIconFile(bytes, fileName, transparency());
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);
         return;
@@ -73,17 +91,31 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     if (ConfirmSaveChanges()) return;
     emit openingDocument();
 
-    if (hasTrueColour(contents)) {
-        const PalettePicture chart = readColourChart();
-        for (auto& image : contents.Images)
-            if (image->Format >= 24) image->Palette = chart;
+    std::optional<PalettePicture> chart;
+    const auto prepare = [&](std::vector<std::unique_ptr<IconImage>>& Images) {
+        for (auto& image : Images) {
+            if (image->Format >= 24) {
+                if (!chart) chart = readColourChart();
+                image->Palette = *chart;
+            }
+            image->Thumbnail = MakeThumbnail(*image);
+        }
+    };
+    if (ani) {
+        for (IconFrame& frame : ani->Frames)
+            prepare(frame.Images);
+        m_document.replaceFrames(std::move(ani->Frames));
+        m_document.Sequence = std::move(ani->Sequence);
+        m_document.DisplayRate = ani->DisplayRate;
+        m_document.Title = ani->Title;
+        m_document.Author = ani->Author;
+        m_document.FileType = CursorFileType;
+    } else {
+        prepare(contents.Images);
+        m_document.replaceImages(std::move(contents.Images));
+        m_document.FileType = contents.FileType;
     }
-    for (auto& image : contents.Images)
-        image->Thumbnail = MakeThumbnail(*image);
-
-    m_document.replaceImages(std::move(contents.Images));
     m_document.FileName = fileName;
-    m_document.FileType = contents.FileType;
     showOpenedDocument();
     m_document.Modified = false;
     updateCommandStates();
@@ -147,11 +179,30 @@ void EditSession::Open2Click(bool FromCode, const QString& Path) {
 
 SaveResult EditSession::SaveAExecute(bool FromCode) {
     if (m_document.FileName.isEmpty()) return SaveAs1Click();
+    // What is saved is what the user sees: a floating selection lands first,
+    // as one undo step, as a tool change would drop it. Left floating, it
+    // would be missing from the file while the document counted as saved.
+    endPendingShape();
+    DropSelection();
+    const bool ani = isAniName(m_document.FileName);
+    // A cursor or icon file holds one frame: the others would be lost.
+    if (!ani && m_document.FrameCount() > 1 &&
+        m_prompter.message(tr("This animated cursor has %1 frames, but \"%2\" can hold only one. "
+                              "Save only frame %3, the one being edited?")
+                               .arg(m_document.FrameCount())
+                               .arg(QDir::toNativeSeparators(m_document.FileName))
+                               .arg(m_document.activeFrame() + 1),
+                           MessageKind::Warning, mbYes | mbCancel) != MessageAnswer::Yes)
+        return SaveResult::Cancelled;
     const int inverted = m_document.FileType == XcursorFileType
                              ? CountInvertedPixels(m_document.Images(), transparency())
                              : 0;
     try {
-        SaveIconFile(m_document.FileName, m_document.FileType, m_document.Images(), transparency());
+        if (ani)
+            SaveAniFile(m_document.FileName, m_document, transparency());
+        else
+            SaveIconFile(m_document.FileName, m_document.FileType, m_document.Images(),
+                         transparency());
     } catch (const FileError& e) {
         // The old file is replaced only by a complete new one, so it is still
         // there as it was; the changes stay in memory, marked unsaved.
@@ -177,16 +228,19 @@ SaveResult EditSession::SaveAs1Click() {
     request.Filter = SaveFilter;
     request.FileName =
         m_document.FileName.isEmpty() ? QStringLiteral("untitled") : m_document.FileName;
-    request.FilterIndex = m_document.FileType == XcursorFileType  ? 3
+    request.FilterIndex = m_document.FileType == XcursorFileType ? XcursorFilter
+                          : isAniName(m_document.FileName) || m_document.FrameCount() > 1
+                              ? AniFilter
                           : m_document.FileType == CursorFileType ? 2
                                                                   : 1;
     for (;;) {
         const std::optional<FileChoice> choice = m_prompter.saveFile(request);
         if (!choice) return SaveResult::Cancelled;
-        const std::uint16_t type = typeOfFilter(choice->FilterIndex);
-        const QString name = withTypeExtension(choice->FileName, type);
+        const int filter = std::clamp(choice->FilterIndex, 1, XcursorFilter);
+        const std::uint16_t type = typeOfFilter(filter);
+        const QString name = withTypeExtension(choice->FileName, filter);
         request.FileName = name;
-        request.FilterIndex = type;
+        request.FilterIndex = filter;
         if (QFileInfo::exists(name)) {
             const MessageAnswer answer =
                 m_prompter.message(name + tr(" already exists.\nDo you want to replace it?"),

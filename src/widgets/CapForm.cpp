@@ -1,5 +1,7 @@
 #include "widgets/CapForm.h"
 
+#include "widgets/CaptureFrame.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,14 +42,13 @@ void TCapForm::Tim2Timer() {
 }
 
 void TCapForm::TimTimer() {
-    const QPoint p = m_grabber.pointerPosition();
-    m_frame = QPoint(p.x() - width() / 2, p.y() - height() / 2);
+    m_frame = captureFrameAt(m_grabber.pointerPosition(), size() - QSize(2, 2)).topLeft();
     move(m_grabber.screenOrigin() + m_frame);
     update();
 }
 
 QRect TCapForm::inside() const {
-    return QRect(m_frame.x() + 1, m_frame.y() + 1, width() - 2, height() - 2);
+    return captureInside(QRect(m_frame, size()));
 }
 
 void TCapForm::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include "widgets/DrawnGlyph.h"
 
+#include "widgets/Contrast.h"
 #include "widgets/DisabledGlyph.h"
 
 #include <QIconEngine>
@@ -47,7 +48,9 @@ private:
     QPixmap render(QSize Box, qreal Scale, QIcon::Mode Mode) {
         const QSize logical = actualSize(Box, Mode, QIcon::Off);
         const bool disabled = Mode == QIcon::Disabled;
-        const auto key = std::make_tuple(logical.width(), logical.height(), Scale, disabled);
+        // The ink follows the desktop's light or dark scheme.
+        const auto key =
+            std::make_tuple(logical.width(), logical.height(), Scale, disabled, glyphInk().rgb());
         const auto found = m_cache.find(key);
         if (found != m_cache.end()) return found->second;
         const GlyphDrawing& draw = disabled && m_drawDisabled ? m_drawDisabled : m_draw;
@@ -65,7 +68,7 @@ private:
     QSize m_size;
     GlyphDrawing m_draw;
     GlyphDrawing m_drawDisabled;
-    std::map<std::tuple<int, int, qreal, bool>, QPixmap> m_cache;
+    std::map<std::tuple<int, int, qreal, bool, QRgb>, QPixmap> m_cache;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "widgets/TavroMenu.h"
 
+#include "widgets/Contrast.h"
 #include "widgets/TavroMenuPainter.h"
 
 #include <QApplication>
@@ -33,8 +34,11 @@ TTavroMenu* TTavroMenu::installOnMainMenu(QMenuBar* Bar, int ImageListWidth) {
     style->setParent(Bar);
     TavroMenuLook& look = style->look();
     const QPalette palette = QApplication::palette();
-    look.CheckColor = palette.color(QPalette::Active, QPalette::Highlight);
-    look.SelectedCheckColor = palette.color(QPalette::Active, QPalette::HighlightedText);
+    // Marks that must be seen on the glyph column and on the selection box.
+    look.CheckColor = readableOn(palette.color(QPalette::Active, QPalette::Highlight),
+                                 look.ImageBackColor, GlyphContrast);
+    look.SelectedCheckColor = readableOn(palette.color(QPalette::Active, QPalette::HighlightedText),
+                                         look.SelectedBackColor, GlyphContrast);
     // 8 points on the 96-dpi desktop the program was laid out for.
     look.Font = QFont(QStringLiteral("MS Sans Serif"));
     look.Font.setStyleHint(QFont::SansSerif);

@@ -9,7 +9,7 @@ enum class TSelectionShape { ssRect, ssRoundRect };
 // The colours, shapes and font of the owner-drawn menu. The defaults stand
 // in the platform's palette roles for the desktop's system colours.
 struct TavroMenuLook {
-    QColor BackColor = Qt::white; // popup items
+    QColor BackColor = Qt::white; // popup items (a dark desktop's own on one)
     QColor ImageBackColor;        // the glyph column
     QColor LineColor;             // separators
     QColor TextColor;             // enabled captions and shortcuts
@@ -30,5 +30,6 @@ struct TavroMenuLook {
     bool ShowImageShadow = true;
 };
 
-// The defaults, taken from Palette.
+// The defaults, taken from Palette, with the captions kept readable on what
+// they lie on whatever the desktop's scheme.
 TavroMenuLook defaultTavroMenuLook(const QPalette& Palette);

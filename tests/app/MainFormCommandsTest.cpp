@@ -55,7 +55,7 @@ TEST_F(MainFormTest, EachMenuIsBuiltFromTheCommandTable) {
         }
         EXPECT_EQ(k, entries.size());
     }
-    EXPECT_EQ(menus, 11);
+    EXPECT_EQ(menus, 12);
 
     // No recent file yet: the four entries and the separator after them hide.
     for (const QAction* a : c.recentItems())

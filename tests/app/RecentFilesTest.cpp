@@ -1,6 +1,7 @@
 #include "files_support.h"
 
 #include "app/RecentIcon.h"
+#include "document/AniFileIO.h"
 #include "app/XbelRecentDocuments.h"
 
 #include <QDomDocument>
@@ -150,6 +151,32 @@ TEST(RecentIcon, ReadsPngPictures) {
         ASSERT_EQ(icon.size(), QSize(24, 24));
         EXPECT_EQ(icon.pixel(12, 12), qRgb(0x99, 0x66, 0x33));
     }
+}
+
+// An animated cursor is shown by the frame of its first step; one that
+// cannot be read gives no icon.
+TEST(RecentIcon, AnimatedCursorShowsItsFirstStep) {
+    QTemporaryDir dir;
+    const auto colour = [](TColor32 C) {
+        IconFrame frame;
+        frame.Images.push_back(newBlankImage(24, 24, 32, PalettePicture()));
+        std::fill(frame.Images[0]->Pixels.Bits.begin(), frame.Images[0]->Pixels.Bits.end(), C);
+        return frame;
+    };
+    IconDocument doc;
+    std::vector<IconFrame> frames;
+    frames.push_back(colour(0xFF336699u));
+    frames.push_back(colour(0xFF996633u));
+    doc.replaceFrames(std::move(frames));
+    doc.Sequence = {{1, 6}, {0, 6}};
+    const QString file = dir.filePath(QStringLiteral("a.ani"));
+    const QByteArray bytes = WriteAniFile(doc, TransparencySettings());
+    writeFile(file, bytes);
+    const QImage icon = MakeRecentIcon(file, TransparencySettings());
+    ASSERT_EQ(icon.size(), QSize(24, 24));
+    EXPECT_EQ(icon.pixel(12, 12), qRgb(0x33, 0x66, 0x99));
+    writeFile(file, bytes.left(40));
+    EXPECT_TRUE(MakeRecentIcon(file, TransparencySettings()).isNull());
 }
 
 namespace {

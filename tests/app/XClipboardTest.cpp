@@ -3,6 +3,7 @@
 // other program. Skipped where Xvfb or xclip is missing; every wait is
 // bounded, so nothing here can hang.
 
+#include "DesktopTestSupport.h"
 #include "ScriptedPrompter.h"
 #include "app/ui/QtClipboard.h"
 #include "session/EditSession.h"
@@ -23,18 +24,6 @@ namespace {
 bool g_xAvailable = false;
 QString g_skipReason;
 
-// Runs the event loop (the clipboard is served from it) until Done or the
-// deadline.
-bool waitUntil(const std::function<bool()>& Done, int Milliseconds = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > Milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
 // xclip with the given arguments; its output when it ends in time.
 std::optional<QByteArray> runXclip(const QStringList& Arguments) {
     QProcess xclip;
@@ -47,17 +36,6 @@ std::optional<QByteArray> runXclip(const QStringList& Arguments) {
     }
     if (xclip.exitStatus() != QProcess::NormalExit || xclip.exitCode() != 0) return std::nullopt;
     return xclip.readAllStandardOutput();
-}
-
-// Every kind of pixel the clipboard must carry unchanged: opaque, partly and
-// fully transparent ones with colour under them.
-QImage alphaPicture(int W, int H) {
-    QImage p(W, H, QImage::Format_ARGB32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            p.setPixel(
-                x, y, qRgba(x * 9 % 256, y * 13 % 256, (x + y) * 5 % 256, (x * 37 + y * 11) % 256));
-    return p;
 }
 
 class XClipboard : public ::testing::Test {
@@ -139,30 +117,10 @@ public:
             m_problem = QStringLiteral("xclip is not installed");
             return;
         }
-        m_xvfb.start(QStringLiteral("Xvfb"),
-                     {"-displayfd", "1", "-screen", "0", "320x240x24", "-nolisten", "tcp"});
-        QElapsedTimer clock;
-        clock.start();
-        QByteArray number;
-        while (!number.contains('\n') && clock.elapsed() < 10000 &&
-               m_xvfb.state() != QProcess::NotRunning) {
-            m_xvfb.waitForReadyRead(200);
-            number += m_xvfb.readAllStandardOutput();
-        }
-        if (!number.contains('\n')) {
-            m_problem = QStringLiteral("Xvfb did not start");
-            return;
-        }
-        m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        m_display = startXvfb(m_xvfb, QStringLiteral("320x240x24"));
+        if (m_display.isEmpty()) m_problem = QStringLiteral("Xvfb did not start");
     }
-    ~PrivateXServer() {
-        if (m_xvfb.state() == QProcess::NotRunning) return;
-        m_xvfb.terminate();
-        if (!m_xvfb.waitForFinished(3000)) {
-            m_xvfb.kill();
-            m_xvfb.waitForFinished(1000);
-        }
-    }
+    ~PrivateXServer() { endProcess(m_xvfb); }
     bool ready() const { return !m_display.isEmpty(); }
     const QString& display() const { return m_display; }
     const QString& problem() const { return m_problem; }

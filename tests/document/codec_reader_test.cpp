@@ -68,8 +68,9 @@ TEST(CodecReader, DirectoryAndHeaderFields) {
     ASSERT_EQ(c.Images.size(), 1u);
     const IconImage& image = *c.Images[0];
     EXPECT_EQ(image.Format, 24);
-    EXPECT_EQ(image.HotSpotX, 0x05); // low bytes of planes and bit count
-    EXPECT_EQ(image.HotSpotY, 0x07);
+    // Not a cursor: the planes and bit count are no point of the image.
+    EXPECT_EQ(image.HotSpotX, 0);
+    EXPECT_EQ(image.HotSpotY, 0);
     EXPECT_EQ(image.Caption, "2 x 1 (TC)");
     EXPECT_EQ(image.Pixels.Bits, (std::vector<TColor32>{0xFF010203u, 0xFF040506u}));
 }

@@ -57,9 +57,9 @@ TEST_F(SessionFilesTest, XcursorFilesOpenAndSaveBackWithoutAnExtension) {
 
     // Save As an X cursor drops the extension typed; the dialog offers the
     // X cursor filter for an X cursor document.
-    prompts.saveFileAnswer(FileChoice{path(QStringLiteral("pointer.cur")), 3});
+    prompts.saveFileAnswer(FileChoice{path(QStringLiteral("pointer.cur")), 4});
     ASSERT_EQ(session.SaveAs1Click(), SaveResult::Saved);
-    EXPECT_EQ(prompts.fileRequests.back().FilterIndex, 3);
+    EXPECT_EQ(prompts.fileRequests.back().FilterIndex, 4);
     EXPECT_EQ(session.document().FileName, path(QStringLiteral("pointer")));
     EXPECT_EQ(readBack(path(QStringLiteral("pointer"))).Images.size(), 2u);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("pointer.cur"))));

@@ -1,5 +1,8 @@
 #include "app/ui/CommandTable.h"
 
+#include "images/ui/FrameStrip.h"
+#include "session/SessionFrames.h"
+
 #include "app/ui/MainForm.h"
 #include "app/ui/MenuImageList.h"
 #include "session/SessionEffects.h"
@@ -143,6 +146,30 @@ std::vector<CommandRow> makeTable() {
                 [](TMainForm& Form, QAction*) { Form.session().StoredAsPng1Click(); }, -1, 0,
                 Flag::Checkable | Flag::FollowsSession),
         separator("Icon1"),
+        menu("Frames1", "Icon1", "&Frames", "The frames of an animated cursor."),
+        command("AddFrame1", "Frames1", "&Add Frame", "Adds a blank frame after the active one.",
+                "", [](TMainForm& Form, QAction*) {
+                    Form.session().frames().addFrame(FrameEditing::NewFrame::Blank);
+                }),
+        command("DuplicateFrame1", "Frames1", "Add &Copy",
+                "Adds a copy of the active frame after it.", "",
+                [](TMainForm& Form, QAction*) {
+                    Form.session().frames().addFrame(FrameEditing::NewFrame::Copy);
+                }),
+        command("RemoveFrame1", "Frames1", "&Remove Frame", "Removes the active frame.", "",
+                [](TMainForm& Form, QAction*) { Form.session().frames().removeFrame(); }),
+        command("FrameUp1", "Frames1", "Move &Up", "Moves the active frame one place up.", "",
+                [](TMainForm& Form, QAction*) { Form.session().frames().moveFrameUp(); }),
+        command("FrameDown1", "Frames1", "Move &Down", "Moves the active frame one place down.",
+                "", [](TMainForm& Form, QAction*) { Form.session().frames().moveFrameDown(); }),
+        command("FrameRate1", "Frames1", "Ra&te...", "Sets how long the selected frames show.",
+                "", [](TMainForm& Form, QAction*) { Form.frameStrip()->rateClick(); }),
+        command("Sequence1", "Frames1", "&Sequence...",
+                "Sets the order in which the frames play.", "",
+                [](TMainForm& Form, QAction*) { Form.frameStrip()->sequenceClick(); }),
+        command("AniProperties1", "Frames1", "Pr&operties...",
+                "Sets the title and author of the animated cursor.", "",
+                [](TMainForm& Form, QAction*) { Form.frameStrip()->propertiesClick(); }),
         command(
             "PreviewA", "Icon1", "&Preview", "Preview|Previews active image.", "Ctrl+P",
             [](TMainForm& Form, QAction*) { Form.PreviewAExecute(); }, M::Preview, 4),

@@ -1,4 +1,5 @@
 #include "app/ui/MainForm.h"
+#include "images/ui/QtFramePrompt.h"
 
 #include "app/ProgramPicture.h"
 #include "app/SettingsStore.h"
@@ -12,8 +13,12 @@
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
 #include "widgets/CapForm.h"
+#include "widgets/Contrast.h"
+#include "widgets/DBusScreenshotPortal.h"
+#include "widgets/FrozenScreenForm.h"
 #include "widgets/TavroMenu.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -47,6 +52,9 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     setMinimumSize(700, 545);
     move(197, 114);
     resize(712, 550);
+    // Every list, menu and field of the program shows its selection so that
+    // the selected text can be read, whatever the desktop's scheme chose.
+    QApplication::setPalette(withReadableSelection(QApplication::palette()));
 
     buildPanels();
     buildCommands();
@@ -90,6 +98,9 @@ void TMainForm::buildPanels()
     auto* restRow = new QHBoxLayout(rest);
     restRow->setContentsMargins(0, 0, 0, 0);
     restRow->setSpacing(0);
+    // The frames of an animated cursor, right beside the image list.
+    m_framesPanel = makePanel("FramesPanel", rest);
+    m_framesPanel->setFixedWidth(72);
     m_toolsPanel = makePanel("ToolsPanel", rest);
     m_toolsPanel->setFixedWidth(60);
     m_workPanel = makePanel("WorkPanel", rest);
@@ -103,6 +114,7 @@ void TMainForm::buildPanels()
     m_opsPanel = workParts.OpsPanel;
     m_colorsPanel = makePanel("ColorsPanel", rest);
     m_colorsPanel->setFixedWidth(135);
+    restRow->addWidget(m_framesPanel);
     restRow->addWidget(m_toolsPanel);
     restRow->addWidget(m_workPanel, 1);
     restRow->addWidget(m_colorsPanel);

@@ -19,7 +19,12 @@ class ScreenGrabber;
 class TCapForm;
 class CursorThemeEditor;
 class CursorThemeForm;
+class FrameStrip;
+class ScreenshotPortal;
+class DBusScreenshotPortal;
+class FrozenScreenForm;
 class ImageListPanel;
+class QtFramePrompt;
 class QFrame;
 class RecentMenu;
 class QSplitter;
@@ -108,6 +113,7 @@ public:
 
     // --- undo, the image list and the colours (MainFormPanels.cpp) ---
     ImageListPanel* imageList() const { return m_imageList; }
+    FrameStrip* frameStrip() const { return m_frameStrip; }
     ColoursPanel* coloursPanel() const { return m_coloursPanel; }
     NewIconDialogPrompt& newIconDialog() { return m_newIconDialog; }
     PaletteDialogPrompt& paletteDialog() { return m_paletteDialog; }
@@ -131,6 +137,13 @@ public:
     void setScreenGrabber(ScreenGrabber* Grabber);
     // The capture window, once photoClick has made it.
     TCapForm* capForm() const { return m_capForm.get(); }
+    // Who hands out the screen where no program may read it: when set (and
+    // by itself in a Wayland session, the desktop portal) the capture asks
+    // it and shows the answer in the full-screen capture window.
+    void setScreenshotPortal(ScreenshotPortal* Portal);
+    FrozenScreenForm* frozenScreenForm() const { return m_frozenForm.get(); }
+    // The message shown when the screen cannot be had.
+    static const char* const NoCaptureMessage;
 
     // --- cursor themes (MainFormThemes.cpp) ---
     // Shows the "Cursor Theme" window, made when first needed; what was
@@ -164,6 +177,10 @@ private:
     void bindPanelCommands();
     void bindEffects();
     void bindEditCommands();
+    ScreenshotPortal* screenshotPortal();
+    void captureThroughPortal(ScreenshotPortal& Portal);
+    void showFrozenScreen(const QImage& Screen);
+    void cannotCapture();
     void openCommandLineFile();
     void applySettings(const ProgramSettings& S);
     void applyCommandStates(const CommandStates& States);
@@ -182,6 +199,9 @@ private:
     QFrame* m_toolsPanel = nullptr;
     QFrame* m_workPanel = nullptr;
     QFrame* m_colorsPanel = nullptr;
+    QFrame* m_framesPanel = nullptr;
+    FrameStrip* m_frameStrip = nullptr;
+    std::unique_ptr<QtFramePrompt> m_framePrompt;
     WorkView* m_work = nullptr;
     QFrame* m_opsPanel = nullptr;
     TULForm* m_ulForm = nullptr;
@@ -201,6 +221,11 @@ private:
     std::unique_ptr<TCapForm> m_capForm;
     std::unique_ptr<CursorThemeEditor> m_cursorThemeEditor;
     std::unique_ptr<CursorThemeForm> m_cursorThemeForm;
+    std::unique_ptr<DBusScreenshotPortal> m_ownPortal;
+    ScreenshotPortal* m_portal = nullptr;
+    bool m_portalChosen = false;
+    bool m_portalAsked = false;
+    std::unique_ptr<FrozenScreenForm> m_frozenForm;
     bool m_firstActivation = true;
     QString m_commandLineFile;
 };

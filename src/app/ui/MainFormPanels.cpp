@@ -3,7 +3,11 @@
 #include "app/ui/StatusPanels.h"
 #include "canvas/ui/WorkView.h"
 #include "colours/ui/ColoursPanel.h"
+#include "images/ui/FrameListModel.h"
+#include "images/ui/FrameStrip.h"
 #include "images/ui/ImageListPanel.h"
+#include "images/ui/QtFramePrompt.h"
+#include "session/SessionFrames.h"
 
 #include <QAction>
 #include <QFrame>
@@ -18,6 +22,13 @@ void TMainForm::bindPanelCommands() {
                                     m_commands.action(QStringLiteral("Duplicate1")),
                                     m_commands.action(QStringLiteral("RemoveIA")), gap,
                                     m_commands.action(QStringLiteral("StoredAsPng1"))});
+    m_framePrompt = std::make_unique<QtFramePrompt>(this);
+    m_frameStrip = new FrameStrip(s->frames(), *m_framePrompt, m_framesPanel);
+    FrameListModel* frames = m_frameStrip->model();
+    connect(&s->frames(), &SessionFrames::framesChanged, frames, &FrameListModel::rebuild);
+    connect(s, &EditSession::imagesReplaced, frames, &FrameListModel::rebuild);
+    connect(s, &EditSession::imageItemChanged, frames, [frames] { frames->activeChanged(); });
+    connect(s, &EditSession::activeImageChanged, frames, &FrameListModel::activeChanged);
     m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
     connectColoursPanel(m_coloursPanel, *s);
     s->setNewIconPrompt(&m_newIconDialog);

@@ -1,5 +1,6 @@
 #include "app/ui/MenuImageList.h"
 
+#include "widgets/Contrast.h"
 #include "widgets/DisabledGlyph.h"
 #include "widgets/DrawnGlyph.h"
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-const QColor Ink(40, 40, 48);
 const QColor Paper(255, 255, 255);
 
 void page(QPainter& p, const QRectF& r, const QColor& fill = Paper) {
@@ -21,7 +21,7 @@ void page(QPainter& p, const QRectF& r, const QColor& fill = Paper) {
     path.lineTo(r.right(), r.bottom());
     path.lineTo(r.left(), r.bottom());
     path.closeSubpath();
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(glyphInk(), 1));
     p.setBrush(fill);
     p.drawPath(path);
     p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
@@ -36,7 +36,7 @@ void textLines(QPainter& p, qreal x1, qreal x2, qreal y, int n) {
 
 // A small icon picture: a framed square with a few coloured pixels.
 void picture(QPainter& p, const QRectF& r) {
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(glyphInk(), 1));
     p.setBrush(QColor(200, 225, 255));
     p.drawRect(r);
     p.setPen(Qt::NoPen);
@@ -56,13 +56,14 @@ void arrow(QPainter& p, bool Left) {
     arc.moveTo(7, 10);
     arc.cubicTo(12, 4, 21, 6, 20, 14);
     arc.cubicTo(19.5, 17, 17, 19, 14, 20);
-    p.setPen(QPen(QColor(30, 90, 180), 2.6, Qt::SolidLine, Qt::RoundCap));
+    const QColor blue = glyphColour(QColor(30, 90, 180));
+    p.setPen(QPen(blue, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arc);
     QPolygonF head;
     head << QPointF(2, 11) << QPointF(10, 4.5) << QPointF(10.5, 14);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 90, 180));
+    p.setBrush(blue);
     p.drawPolygon(head);
     p.restore();
 }
@@ -105,10 +106,10 @@ void drawMenuGlyph(int Index, QPainter& p) {
         arrow(p, false);
         break;
     case MenuImageList::Cut:
-        p.setPen(QPen(QColor(120, 120, 130), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(glyphColour(QColor(120, 120, 130)), 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(8, 3), QPointF(15, 15));
         p.drawLine(QPointF(16, 3), QPointF(9, 15));
-        p.setPen(QPen(QColor(200, 30, 30), 2));
+        p.setPen(QPen(glyphColour(QColor(200, 30, 30)), 2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(4, 14, 6, 6));
         p.drawEllipse(QRectF(14, 14, 6, 6));
@@ -196,7 +197,7 @@ void drawMenuGlyph(int Index, QPainter& p) {
         tick.moveTo(5, 12);
         tick.lineTo(10, 17);
         tick.lineTo(19, 6);
-        p.setPen(QPen(Ink, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(glyphInk(), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(tick);
         break;
@@ -204,7 +205,7 @@ void drawMenuGlyph(int Index, QPainter& p) {
     case MenuImageList::Preview:
         p.setPen(QPen(QColor(90, 60, 30), 3.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(14, 14), QPointF(20.5, 20.5));
-        p.setPen(QPen(Ink, 1.6));
+        p.setPen(QPen(glyphInk(), 1.6));
         p.setBrush(QColor(200, 230, 255));
         p.drawEllipse(QRectF(3, 3, 12.5, 12.5));
         break;

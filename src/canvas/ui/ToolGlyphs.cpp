@@ -1,6 +1,7 @@
 #include "canvas/ui/ToolGlyphs.h"
 
 #include "canvas/tools/ToolInfo.h"
+#include "widgets/Contrast.h"
 #include "widgets/DrawnGlyph.h"
 
 #include <QPainter>
@@ -13,7 +14,6 @@ namespace {
 using Drawing = std::function<void(QPainter&)>;
 
 constexpr int Grid = 20;
-const QColor Ink(32, 32, 40);
 
 // Drawn afresh at each screen density, so scaled screens get their own
 // drawing instead of a blurred enlargement.
@@ -22,7 +22,7 @@ QIcon makeIcon(const Drawing& Draw) {
 }
 
 QPen inkPen(qreal Width = 1.4) {
-    return QPen(Ink, Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(glyphInk(), Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // A body lying along the diagonal from the lower left to the upper right:
@@ -36,7 +36,7 @@ void diagonal(QPainter& p, const Drawing& Upright) {
 }
 
 void drawSelect(QPainter& p) {
-    QPen pen(Ink, 1.2, Qt::CustomDashLine);
+    QPen pen(glyphInk(), 1.2, Qt::CustomDashLine);
     pen.setDashPattern({2, 2});
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
@@ -65,7 +65,7 @@ void drawPencil(QPainter& p) {
         lead.lineTo(1, 8);
         lead.lineTo(0, 10);
         lead.closeSubpath();
-        q.setBrush(Ink);
+        q.setBrush(glyphInk());
         q.drawPath(lead);
     });
 }
@@ -122,7 +122,7 @@ void drawSpray(QPainter& p) {
     p.drawRoundedRect(QRectF(3.5, 8.5, 7, 10), 1.5, 1.5);
     p.setBrush(QColor(190, 190, 200));
     p.drawRect(QRectF(4.5, 6, 5, 2.5));
-    p.setBrush(Ink);
+    p.setBrush(glyphInk());
     p.drawRect(QRectF(6, 3.5, 2, 2.5));
     p.setPen(Qt::NoPen);
     const QPointF dots[] = {{11, 3}, {13, 2},   {12, 5}, {15, 4},   {14, 6.5},

@@ -1,5 +1,6 @@
 #include "colours/ui/ColourGlyphs.h"
 
+#include "widgets/Contrast.h"
 #include "widgets/DrawnGlyph.h"
 
 #include <QPainter>
@@ -10,7 +11,7 @@ namespace {
 constexpr int Size = 20;
 
 void swatch(QPainter& P, const QRectF& R, const QColor& Fill) {
-    P.setPen(QPen(Qt::black, 1));
+    P.setPen(QPen(glyphInk(), 1));
     P.setBrush(Fill);
     P.drawRect(R);
 }
@@ -18,11 +19,11 @@ void swatch(QPainter& P, const QRectF& R, const QColor& Fill) {
 // An arrow along Path ending at its last point, pointing in the direction of
 // its last segment (Dir).
 void arrow(QPainter& P, const QPainterPath& Path, QPointF Tip, QPointF Dir) {
-    P.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    P.setPen(QPen(glyphInk(), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     P.setBrush(Qt::NoBrush);
     P.drawPath(Path);
     const QPointF n(-Dir.y(), Dir.x());
-    P.setBrush(Qt::black);
+    P.setBrush(glyphInk());
     P.drawPolygon(QPolygonF{Tip, Tip - Dir * 3 + n * 2, Tip - Dir * 3 - n * 2});
 }
 

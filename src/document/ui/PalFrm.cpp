@@ -1,7 +1,9 @@
 #include "document/ui/PalFrm.h"
 
-#include "document/ui/PaletteGridBox.h"
+#include "widgets/Contrast.h"
+
 #include "document/ui/ColourPickBox.h"
+#include "document/ui/PaletteGridBox.h"
 #include "session/Hint.h"
 
 #include <QLabel>
@@ -106,9 +108,15 @@ void TPalFrm::refresh() {
 }
 
 void TPalFrm::TimTimer() {
+    // Red and the dialog's own text colour by turns. The red phase only has
+    // to catch the eye (the text reads in the other), so red stays red
+    // unless a background makes it hard to see.
+    m_lblRed = !m_lblRed;
+    const QPalette own = palette();
+    const QColor back = own.color(QPalette::Window);
     QPalette p = m_lbl->palette();
-    const bool red = p.color(QPalette::WindowText) == QColor(Qt::red);
-    p.setColor(QPalette::WindowText, red ? QColor(Qt::black) : QColor(Qt::red));
+    p.setColor(QPalette::WindowText, m_lblRed ? readableOn(QColor(Qt::red), back, GlyphContrast)
+                                              : readableOn(own.color(QPalette::WindowText), back));
     m_lbl->setPalette(p);
 }
 

@@ -52,4 +52,5 @@ private:
     ColourPickBox* m_bitmapo = nullptr;
     QLabel* m_lbl = nullptr;
     QTimer m_tim;
+    bool m_lblRed = false; // the pick-mode label shows red now
 };

@@ -9,9 +9,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
+
+const QSize DesignSize(275, 307);
+constexpr int ListTop = 279;
 
 QIcon swatch(TColor C) {
     QPixmap pixmap(16, 12);
@@ -28,7 +33,7 @@ TPrvFrm::TPrvFrm(Prompter& Prompts, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_prompter(Prompts) {
     setObjectName(QStringLiteral("PrvFrm"));
     setWindowTitle(tr("Preview Icon"));
-    setFixedSize(275, 307);
+    setFixedSize(DesignSize);
     setAutoFillBackground(true);
     setMouseTracking(true);
     m_pb = new PreviewBox(this);
@@ -42,11 +47,52 @@ TPrvFrm::TPrvFrm(Prompter& Prompts, QWidget* Parent)
     // The list starts at 105 unless the desktop font makes the caption wider;
     // its right edge stays where it was meant to be either way.
     const int listLeft = std::max(105, m_lbl->x() + m_lbl->width() + 6);
-    m_colBox->setGeometry(listLeft, 279, 257 - listLeft, 22);
+    m_colBox->setGeometry(listLeft, ListTop, 257 - listLeft, 22);
     m_lbl->move(12, m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
     applyHint(m_colBox, tr("Changes background color."));
+    m_play = new QPushButton(tr("&Play"), this);
+    m_play->setObjectName(QStringLiteral("PlayB"));
+    m_play->setGeometry(10, 309, 75, 24);
+    m_play->hide();
+    applyHint(m_play, tr("Plays the animation at its rates, or stops it."));
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &TPrvFrm::nextStep);
+    connect(m_play, &QPushButton::clicked, this, &TPrvFrm::PlayClick);
     FormCreate();
     connect(m_colBox, &QComboBox::activated, this, &TPrvFrm::ColBoxChange);
+}
+
+void TPrvFrm::setAnimation(std::vector<PreviewStep> Steps) {
+    m_steps = std::move(Steps);
+    const bool animated = !m_steps.empty();
+    m_play->setVisible(animated);
+    setFixedSize(275, animated ? 341 : 307);
+}
+
+bool TPrvFrm::playing() const {
+    return m_timer->isActive();
+}
+
+void TPrvFrm::PlayClick() {
+    if (m_stepPictures.empty()) return;
+    if (playing()) {
+        m_timer->stop();
+        m_play->setText(tr("&Play"));
+        m_picture = m_still;
+        showFrame();
+        return;
+    }
+    m_play->setText(tr("&Stop"));
+    m_step = -1;
+    nextStep();
+}
+
+void TPrvFrm::nextStep() {
+    m_step = (m_step + 1) % int(m_stepPictures.size());
+    m_picture = m_stepPictures[std::size_t(m_step)];
+    showFrame();
+    m_timer->start(std::max(1, m_steps[std::size_t(m_step)].Milliseconds));
 }
 
 TPrvFrm::~TPrvFrm() = default;
@@ -76,13 +122,21 @@ void TPrvFrm::FormShow(const TBitmap32& Clean, ColourFormat Format,
     m_lender = &Custom;
     m_custom = Custom;
     m_picture = makePreviewPicture(Clean, Format, Transparency);
+    m_still = m_picture;
+    m_stepPictures.clear();
+    for (const PreviewStep& step : m_steps)
+        m_stepPictures.push_back(makePreviewPicture(step.Picture, step.Format, Transparency));
+    m_play->setText(tr("&Play"));
     showFrame();
 }
 
 void TPrvFrm::FormHide() {
     if (m_lender) *m_lender = m_custom;
     m_lender = nullptr;
+    m_timer->stop();
     m_picture = TBitmap32();
+    m_still = TBitmap32();
+    m_stepPictures.clear();
     m_pb->clearFrame();
 }
 
@@ -118,6 +172,15 @@ void TPrvFrm::showFrame() {
     m_pb->setFrame(makePreviewFrame(m_picture, m_background),
                    previewOrigin(m_picture.Width, m_picture.Height), m_picture.Width,
                    m_picture.Height, m_background);
+    fitToBox();
+}
+
+void TPrvFrm::fitToBox() {
+    // The window grows with the paint box; the colour list stays below it.
+    const QSize grown = m_pb->size() - QSize(PreviewBoxSize, PreviewBoxSize);
+    setFixedSize(DesignSize + grown);
+    m_colBox->move(m_colBox->x(), ListTop + grown.height());
+    m_lbl->move(m_lbl->x(), m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
 }
 
 void TPrvFrm::mouseMoveEvent(QMouseEvent* Event) {

@@ -13,6 +13,15 @@ class Prompter;
 class PreviewBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
+class QTimer;
+
+// One step of an animation the preview plays: its picture and for how long.
+struct PreviewStep {
+    TBitmap32 Picture;
+    ColourFormat Format = 32;
+    int Milliseconds = 100;
+};
 
 // The preview window: the active image at one screen pixel per image pixel
 // over a background colour of the user's choice. It only reads what it is
@@ -29,6 +38,15 @@ public:
     void execute(const TBitmap32& Clean, ColourFormat Format,
                  const TransparencySettings& Transparency, CustomColours& Custom);
     void setMagnifierCursor(const QCursor& Cursor);
+    // An animation to offer with Play/Stop at the next showing (a document of
+    // several frames); empty for none. The window plays it step by step at
+    // the steps' times, over the chosen background.
+    void setAnimation(std::vector<PreviewStep> Steps);
+    // Play and Stop in turn.
+    void PlayClick();
+    bool playing() const;
+    int playedStep() const { return m_step; }
+    QPushButton* playButton() const { return m_play; }
 
     // The two halves of execute(), for callers that show the window
     // themselves.
@@ -50,6 +68,7 @@ private:
     void FormCreate();
     void setBackground(TColor Colour);
     void showFrame();
+    void fitToBox();
 
     Prompter& m_prompter;
     std::vector<PreviewColourEntry> m_entries;
@@ -60,4 +79,11 @@ private:
     PreviewBox* m_pb = nullptr;
     QLabel* m_lbl = nullptr;
     QComboBox* m_colBox = nullptr;
+    QPushButton* m_play = nullptr;
+    QTimer* m_timer = nullptr;
+    std::vector<PreviewStep> m_steps;
+    std::vector<TBitmap32> m_stepPictures; // as shown, while the window is
+    TBitmap32 m_still;                     // the picture when not playing
+    int m_step = 0;
+    void nextStep();
 };

@@ -1,0 +1,378 @@
+// Brisel as a native Wayland client under a real compositor: a private weston
+// (its X11 back end inside a private Xvfb, so that xdotool can give it real
+// pointer input), a private session bus with a stand-in screenshot portal,
+// and wl-clipboard as the other program on the clipboard. Skipped, saying
+// why, where any of them is missing; every wait is bounded.
+
+#include "DesktopTestSupport.h"
+#include "MainFormTestSupport.h"
+#include "canvas/tools/ToolInfo.h"
+#include "session/SessionTools.h"
+#include "widgets/CaptureFrame.h"
+#include "widgets/DBusScreenshotPortal.h"
+#include "widgets/FrozenScreenForm.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+#include <optional>
+
+namespace {
+
+QString g_skipReason;
+QString g_display; // the X server weston draws into
+QString g_standIn; // the stand-in portal program
+QString g_scratch; // files the tests hand to other programs
+
+// A helper program that is ended, however the test ends.
+class Child {
+public:
+    ~Child() { stop(); }
+    QProcess& process() { return m_p; }
+    void stop() { endProcess(m_p); }
+    // Reads its standard output until a line holding Text, or the deadline.
+    bool waitForLine(const QByteArray& Text, int Milliseconds = 10000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!m_output.contains(Text)) {
+            if (clock.elapsed() > Milliseconds || m_p.state() == QProcess::NotRunning) return false;
+            m_p.waitForReadyRead(100);
+            m_output += m_p.readAllStandardOutput();
+        }
+        return true;
+    }
+    QByteArray output() {
+        m_output += m_p.readAllStandardOutput();
+        return m_output;
+    }
+
+private:
+    QProcess m_p;
+    QByteArray m_output;
+};
+
+// Runs a program to its end, serving the event loop meanwhile (the
+// clipboard is served from it); its output when it ended well in time.
+std::optional<QByteArray> run(const QString& Program, const QStringList& Arguments,
+                              const QByteArray& Input = QByteArray(), bool InBackground = false) {
+    QProcess p;
+    p.start(Program, Arguments);
+    if (!p.waitForStarted(5000)) return std::nullopt;
+    if (!Input.isEmpty()) p.write(Input);
+    p.closeWriteChannel();
+    if (InBackground) {
+        // wl-copy stays behind to serve the clipboard; it is ended when the
+        // compositor goes.
+        p.waitForFinished(5000);
+        return p.exitStatus() == QProcess::NormalExit ? std::optional<QByteArray>(QByteArray())
+                                                      : std::nullopt;
+    }
+    if (!waitUntil([&] { return p.state() == QProcess::NotRunning; })) {
+        p.kill();
+        p.waitForFinished(1000);
+        return std::nullopt;
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return std::nullopt;
+    return p.readAllStandardOutput();
+}
+
+// A real click on the compositor's window, so that Brisel gets keyboard
+// focus and an input serial from weston, as after a person's click.
+void clickOnScreen(QPoint At) {
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QString::number(At.x()),
+                       QString::number(At.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+QImage knownScreen(QSize Size) {
+    QImage p(Size, QImage::Format_RGB32);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            p.setPixel(x, y,
+                       qRgb(x & 255, y & 255, (x / 256 * 64 + y / 256 * 16 + x * 3 + y) & 255));
+    return p;
+}
+
+bool portalOnBus() {
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+        QLatin1String(DBusScreenshotPortal::ServiceName));
+}
+
+class WaylandSession : public MainFormTest {
+protected:
+    void SetUp() override {
+        if (!g_skipReason.isEmpty()) GTEST_SKIP() << g_skipReason.toStdString();
+        MainFormTest::SetUp();
+    }
+    // The main window, maximized so a click low in the middle of the screen
+    // lands on its status bar, and exposed by the compositor.
+    TMainForm& shownForm() {
+        TMainForm& f = form();
+        f.showMaximized();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&f, 10000));
+        return f;
+    }
+    // Starts the stand-in portal; false when it did not take the name.
+    bool startPortal(Child& Portal, const QStringList& Arguments) {
+        Portal.process().start(g_standIn, Arguments);
+        return Portal.waitForLine("ready", 10000);
+    }
+};
+
+} // namespace
+
+TEST_F(WaylandSession, TheWindowIsANativeWaylandClient) {
+    EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    TMainForm& f = shownForm();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(DBusScreenshotPortal::isWaylandSession());
+}
+
+TEST_F(WaylandSession, WithoutAPortalTheWindowStaysAndSaysSo) {
+    ASSERT_TRUE(waitUntil([] { return !portalOnBus(); }, 5000));
+    TMainForm& f = shownForm();
+    prompts.answer(MessageAnswer::OK);
+    f.photoClick();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].Text, QStringLiteral("The screen cannot be captured here."));
+    EXPECT_TRUE(f.isVisible());
+    QTest::qWait(300);
+    EXPECT_TRUE(f.isVisible()) << "never hidden afterwards either";
+}
+
+TEST_F(WaylandSession, ThePortalsPictureIsCapturedUnderTheFrame) {
+    ASSERT_TRUE(waitUntil([] { return !portalOnBus(); }, 5000));
+    TMainForm& f = shownForm();
+    const QSize screen = f.screen()->geometry().size();
+    const QImage picture = knownScreen(screen);
+    const QString file = QDir(g_scratch).filePath(QStringLiteral("screen.png"));
+    ASSERT_TRUE(picture.save(file, "PNG"));
+    Child portal;
+    ASSERT_TRUE(startPortal(portal, {QStringLiteral("picture"), file}));
+
+    f.photoClick();
+    EXPECT_FALSE(f.isVisible()) << "hidden while the desktop takes its picture";
+    ASSERT_TRUE(waitUntil([&] {
+        return f.frozenScreenForm() && f.frozenScreenForm()->isVisible();
+    })) << "no frozen screen came";
+    EXPECT_TRUE(portal.output().contains("asked interactive=false"));
+    FrozenScreenForm* frozen = f.frozenScreenForm();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(frozen, 10000));
+    EXPECT_TRUE(frozen->windowState() & Qt::WindowFullScreen);
+    ASSERT_EQ(frozen->screenPicture().size(), screen);
+    EXPECT_EQ(frozen->screenPicture().convertToFormat(QImage::Format_RGB32), picture);
+
+    const QPoint pointer(200, 150);
+    QMouseEvent move(QEvent::MouseMove, pointer, frozen->mapToGlobal(pointer), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frozen, &move);
+    QTest::mouseClick(frozen, Qt::LeftButton, Qt::NoModifier, pointer);
+    EXPECT_TRUE(waitUntil([&] { return f.isVisible() && !frozen->isVisible(); }));
+    const FloatingSelection* taken = f.session().floatingSelection();
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(f.session().tools().CurrentTool(), SelectTag);
+    const QPoint inside = captureInside(captureFrameAt(pointer, QSize(32, 32))).topLeft();
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = picture.pixel(inside + QPoint(x, y));
+            ASSERT_EQ(taken->Pixels.GetPixel(x, y), Color32(255, qRed(p), qGreen(p), qBlue(p)))
+                << x << "," << y;
+        }
+}
+
+// A refusal, and a portal that never answers, both end with the message and
+// the window back.
+TEST_F(WaylandSession, ARefusedOrUnansweredRequestBringsTheWindowBack) {
+    struct Case {
+        const char* mode;
+        int timeout;
+    };
+    for (const Case& c : {Case{"refuse", 8000}, Case{"silent", 1500}}) {
+        SCOPED_TRACE(c.mode);
+        ASSERT_TRUE(waitUntil([] { return !portalOnBus(); }, 5000));
+        m_form.reset();
+        prompts.messages.clear();
+        TMainForm& f = shownForm();
+        DBusScreenshotPortal dbus(c.timeout);
+        f.setScreenshotPortal(&dbus);
+        Child portal;
+        ASSERT_TRUE(startPortal(portal, {QLatin1String(c.mode)}));
+        prompts.answer(MessageAnswer::OK);
+        f.photoClick();
+        EXPECT_FALSE(f.isVisible());
+        ASSERT_TRUE(waitUntil([&] { return !prompts.messages.empty(); }, c.timeout + 5000));
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(prompts.messages[0].Text, QStringLiteral("The screen cannot be captured here."));
+        EXPECT_EQ(f.session().floatingSelection(), nullptr);
+        f.setScreenshotPortal(nullptr);
+    }
+}
+
+TEST_F(WaylandSession, AnotherProgramReadsTheCopiedPictureAsPngWithAlpha) {
+    TMainForm& f = shownForm();
+    clickOnScreen(QPoint(f.screen()->geometry().width() / 2, f.screen()->geometry().height() - 8));
+    const QImage picture = alphaPicture(32, 32);
+    f.session().WorkBitmap().LoadFromBitmap(picture, 255);
+    f.session().commit();
+    f.commands().action(QStringLiteral("CopyA"))->trigger();
+
+    const std::optional<QByteArray> types = run(QStringLiteral("wl-paste"), {"--list-types"});
+    ASSERT_TRUE(types) << "wl-paste could not list the clipboard's types";
+    EXPECT_TRUE(types->contains("image/png")) << types->constData();
+    const std::optional<QByteArray> png =
+        run(QStringLiteral("wl-paste"), {"--no-newline", "--type", "image/png"});
+    ASSERT_TRUE(png) << "wl-paste could not read the picture";
+    const QImage read = QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(read.size(), picture.size());
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            ASSERT_EQ(read.pixel(x, y), picture.pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(WaylandSession, APngFromAnotherProgramPastesExactly) {
+    TMainForm& f = shownForm();
+    const QImage picture = alphaPicture(20, 12);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.save(&buffer, "PNG"));
+    }
+    QAction* paste = f.commands().action(QStringLiteral("PasteA"));
+    ASSERT_TRUE(run(QStringLiteral("wl-copy"), {"--type", "image/png"}, png, true));
+    // The clipboard's offer reaches the program with the keyboard focus.
+    clickOnScreen(QPoint(f.screen()->geometry().width() / 2, f.screen()->geometry().height() - 8));
+    // What another program offers replaces what this one copied before.
+    ASSERT_TRUE(waitUntil([&] {
+        return QGuiApplication::clipboard()->image().size() == picture.size();
+    })) << "the other program's picture did not arrive";
+    ASSERT_TRUE(paste->isEnabled());
+    paste->trigger();
+    const FloatingSelection* pasted = f.session().floatingSelection();
+    ASSERT_NE(pasted, nullptr);
+    ASSERT_EQ(pasted->Pixels.Width, 20);
+    ASSERT_EQ(pasted->Pixels.Height, 12);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            ASSERT_EQ(pasted->Pixels.GetPixel(x, y),
+                      Color32(qAlpha(p), qRed(p), qGreen(p), qBlue(p)))
+                << x << "," << y;
+        }
+}
+
+namespace {
+
+// Weston inside Xvfb and a session bus of its own, for the whole run.
+class PrivateDesktop {
+public:
+    PrivateDesktop() { m_problem = start(); }
+    ~PrivateDesktop() {
+        m_bus.stop();
+        m_weston.stop();
+        m_xvfb.stop();
+    }
+    const QString& problem() const { return m_problem; }
+    QString runtimeDir() const { return m_runtime.path(); }
+
+private:
+    QString start() {
+        for (const char* tool : {"Xvfb", "weston", "dbus-daemon", "wl-copy", "wl-paste", "xdotool"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                return QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
+        const QString plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
+        if (!QFile::exists(plugins + QStringLiteral("/platforms/libqwayland-generic.so")))
+            return QStringLiteral("Qt's Wayland platform (qt6-wayland) is not installed");
+        if (!m_runtime.isValid()) return QStringLiteral("no temporary folder");
+        QFile::setPermissions(m_runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const QString display = startXvfb(m_xvfb.process(), QStringLiteral("1280x1024x24"));
+        if (display.isEmpty()) return QStringLiteral("Xvfb did not start");
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_runtime.filePath(QStringLiteral("config")));
+        m_weston.process().setProcessEnvironment(env);
+        m_weston.process().setProcessChannelMode(QProcess::MergedChannels);
+        m_weston.process().start(QStringLiteral("weston"),
+                                 {"--backend=x11-backend.so", "--socket=wayland-brisel",
+                                  "--width=1024", "--height=768", "--use-pixman", "--idle-time=0",
+                                  "--no-config"});
+        const QString socket = m_runtime.filePath(QStringLiteral("wayland-brisel"));
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFile::exists(socket)) {
+            if (clock.elapsed() > 15000 || m_weston.process().state() == QProcess::NotRunning)
+                return QStringLiteral("weston did not start: ") +
+                       QString::fromLocal8Bit(m_weston.output().right(300));
+            QThread::msleep(50);
+        }
+
+        // A bus with no service folders: nothing on it but what a test starts.
+        const QString config = m_runtime.filePath(QStringLiteral("bus.conf"));
+        QFile conf(config);
+        if (!conf.open(QIODevice::WriteOnly)) return QStringLiteral("cannot write the bus setup");
+        conf.write(
+            QStringLiteral(
+                "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
+                "1.0//EN\" \"http://www.freedesktop.org/standards/dbus/1.0/"
+                "busconfig.dtd\">\n<busconfig><type>session</type>"
+                "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
+                "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n")
+                .arg(m_runtime.path())
+                .toUtf8());
+        conf.close();
+        m_bus.process().start(QStringLiteral("dbus-daemon"),
+                              {"--nofork", "--print-address=1", "--config-file=" + config});
+        if (!m_bus.waitForLine("\n")) return QStringLiteral("dbus-daemon did not start");
+        const QByteArray address = m_bus.output().trimmed();
+
+        qputenv("DISPLAY", display.toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+        qputenv("WAYLAND_DISPLAY", "wayland-brisel");
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        g_display = display;
+        return QString();
+    }
+
+    QTemporaryDir m_runtime;
+    Child m_xvfb;
+    Child m_weston;
+    Child m_bus;
+    QString m_problem;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    PrivateDesktop desktop;
+    g_skipReason = desktop.problem();
+    if (!g_skipReason.isEmpty()) return RUN_ALL_TESTS();
+    g_scratch = desktop.runtimeDir();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        g_standIn =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/brisel_portal_standin");
+        if (QGuiApplication::platformName() != QLatin1String("wayland"))
+            g_skipReason = QStringLiteral("Qt did not connect to weston");
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// What the tests that run Brisel beside other programs on a private desktop
+// share: bounded waits that keep the event loop going (the clipboard is
+// served from it), a picture with every kind of alpha, and the private X
+// server.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <functional>
+
+// Runs the event loop until Done or the deadline.
+inline bool waitUntil(const std::function<bool()>& Done, int Milliseconds = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!Done()) {
+        if (clock.elapsed() > Milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// Every kind of pixel the clipboard must carry unchanged: opaque, partly and
+// fully transparent ones with colour under them.
+inline QImage alphaPicture(int W, int H) {
+    QImage p(W, H, QImage::Format_ARGB32);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            p.setPixel(
+                x, y, qRgba(x * 9 % 256, y * 13 % 256, (x + y) * 5 % 256, (x * 37 + y * 11) % 256));
+    return p;
+}
+
+// Ends a helper program, politely first.
+inline void endProcess(QProcess& P) {
+    if (P.state() == QProcess::NotRunning) return;
+    P.terminate();
+    if (!P.waitForFinished(3000)) {
+        P.kill();
+        P.waitForFinished(1000);
+    }
+}
+
+// Starts a private Xvfb with one screen of Screen ("WxHxDepth"); its display
+// (":N"), or empty when it did not start in time.
+inline QString startXvfb(QProcess& Xvfb, const QString& Screen) {
+    Xvfb.start(QStringLiteral("Xvfb"),
+               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                QStringLiteral("0"), Screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray number;
+    while (!number.contains('\n') && clock.elapsed() < 10000 &&
+           Xvfb.state() != QProcess::NotRunning) {
+        Xvfb.waitForReadyRead(200);
+        number += Xvfb.readAllStandardOutput();
+    }
+    return number.contains('\n') ? QStringLiteral(":") + QString::fromLatin1(number.trimmed())
+                                 : QString();
+}
