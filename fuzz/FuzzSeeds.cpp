@@ -8,11 +8,13 @@
 #include "document/file/AniWriter.h"
 #include "document/file/IconReader.h"
 #include "document/PaletteFile.h"
+#include "document/file/XcursorWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -78,9 +80,9 @@ bool writeAniSeeds(const QString& folder, const TransparencySettings& settings) 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4 && argc != 5) {
+    if (argc < 4 || argc > 6) {
         std::fprintf(stderr, "usage: fuzz_seeds <icon folder> <palette folder> <png folder> "
-                             "[<ani folder>]\n");
+                             "[<ani folder> [<X cursor folder>]]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -136,5 +138,26 @@ int main(int argc, char** argv) {
             f.write(paletteFileBytes(PalettePicture::fromEntries(colours))) < 0)
             return 1;
     }
-    return argc == 5 && !writeAniSeeds(QString::fromLocal8Bit(argv[4]), settings) ? 1 : 0;
+    if (argc >= 5 && !writeAniSeeds(QString::fromLocal8Bit(argv[4]), settings)) return 1;
+    if (argc == 6) {
+        // Two sizes, one of them animated with its own sizes and hot spots,
+        // and a comment.
+        const QDir cursors(QString::fromLocal8Bit(argv[5]));
+        if (!QDir().mkpath(cursors.path())) return 1;
+        XcursorContents c;
+        for (const auto& [nominal, w, h, delay] :
+             {std::array<int, 4>{4, 4, 4, 0}, {8, 8, 7, 40}, {8, 9, 8, 60}}) {
+            XcursorImage i{std::uint32_t(nominal), w, h, w / 2, h - 1, std::uint32_t(delay), {}};
+            for (int p = 0; p < w * h; ++p)
+                i.Pixels.push_back(p % 4 == 0 ? 0 : std::uint32_t(p * 0x2F1D07) | 0xFF000000);
+            c.Images.push_back(i);
+        }
+        c.Comments.push_back({1, "seed"});
+        const std::vector<std::uint8_t> bytes = EncodeXcursorFile(c);
+        QFile f(cursors.filePath(QStringLiteral("seed-cursor")));
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) < 0)
+            return 1;
+    }
+    return 0;
 }

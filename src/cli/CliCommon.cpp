@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,7 +37,37 @@ CliError systemError(const std::string& Path) {
 // Largest input taken in: no icon or picture comes near it.
 constexpr std::int64_t MaxFileSize = std::int64_t(1) << 30;
 
+std::string trimmed(const std::string& Text) {
+    const std::size_t first = Text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return Text.substr(first, Text.find_last_not_of(" \t") - first + 1);
+}
+
 } // namespace
+
+int parseNumber(const std::string& Command, const std::string& Text, int Low, int High,
+                const std::string& What) {
+    const std::string t = trimmed(Text);
+    char* end = nullptr;
+    errno = 0;
+    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
+        throw CliError(Command + ": " + What + " must be a number from " + std::to_string(Low) +
+                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
+    return int(v);
+}
+
+std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max) {
+    std::vector<int> sizes;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = List.find(',', from);
+        const int side = parseNumber(Command, List.substr(from, comma - from), 1, Max, "each size");
+        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
+        if (comma == std::string::npos) return sizes;
+        from = comma + 1;
+    }
+}
 
 void printError(const std::string& Message) {
     // One line, whatever the reason's text holds.

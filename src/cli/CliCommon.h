@@ -50,6 +50,13 @@ void writeFileReplacing(const std::string& Path,
 void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
              std::uint64_t Offset);
 
+// A whole number from Low to High in Text (spaces around it allowed); throws
+// CliError "<Command>: <What> must be a number from Low to High, ...".
+int parseNumber(const std::string& Command, const std::string& Text, int Low, int High,
+                const std::string& What);
+// A comma-separated list of sizes from 1 to Max, each kept once, in order.
+std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max);
+
 // Makes the folder Path and the folders above it that are missing.
 void makeFolders(const std::string& Path);
 

@@ -8,6 +8,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/CliInfo.h"
+#include "cli/CliTheme.h"
 
 #include <cstdio>
 #include <malloc.h>
@@ -57,19 +58,40 @@ const char* const Usage =
     "      are in jiffies (1/60 s; default 6), one for all steps or one per\n"
     "      step; --sequence gives the frame (from 1) each step shows, else\n"
     "      the frames play in order.\n"
-    "  convert IN OUT\n"
-    "      Rewrites the icon or cursor file IN as OUT, an icon when OUT ends in\n"
-    "      .ico, a cursor when it ends in .cur (hot spots of an icon start at 0,0).\n"
-    "      Each image keeps its own hot spot and its storage (PNG or bitmap of\n"
-    "      its bit count); images are written back byte for byte. Between\n"
-    "      .ani, .cur and .ico: a cursor or icon becomes a one-frame animation;\n"
-    "      an animation becomes its first frame (said on standard error when\n"
-    "      it has more).\n"
+    "  convert IN OUT [--to ico|cur|xcursor] [--sizes 24,32,48]\n"
+    "      Rewrites IN (an icon, a cursor or an X cursor file, recognised by\n"
+    "      its content) as OUT: of the kind --to names, else by OUT's extension\n"
+    "      (.ico, .cur; none makes an X cursor file, as cursor themes hold).\n"
+    "      Between icons and cursors each image keeps its own hot spot and\n"
+    "      storage and is written back byte for byte (hot spots of an icon\n"
+    "      start at 0,0). --sizes makes exactly those sizes: a size IN has is\n"
+    "      kept as drawn, the others are scaled from the nearest larger one\n"
+    "      with the hot spot on the same point of the picture. An X cursor\n"
+    "      keeps every frame, delay and comment; an icon or cursor file takes\n"
+    "      the first frame of each size up to 256 pixels. Screen-inverting\n"
+    "      pixels become dark pixels with a light outline in an X cursor.\n"
+    "      With .ani on either side (and neither --to nor --sizes): a cursor\n"
+    "      or icon becomes a one-frame animation; an animation becomes its\n"
+    "      first frame (said on standard error when it has more).\n"
     "  thumbnail IN OUT SIZE\n"
     "      Writes OUT, an RGBA PNG picture of the icon or cursor file IN whose\n"
     "      longer side is SIZE pixels (1 to 4096), for file managers: made from\n"
     "      the image whose longer side is nearest SIZE, scaled smoothly, with\n"
     "      transparent and screen-inverting pixels at alpha 0.\n"
+    "  theme OUTDIR --name NAME [--comment TEXT] [--inherits THEME]\n"
+    "        [--sizes 24,32,48,64,96] ROLE=FILE... | --inf install.inf\n"
+    "      Writes the cursor theme OUTDIR/NAME for the Linux desktop: index.theme\n"
+    "      and cursors/, one X cursor file per role under its main name and\n"
+    "      every other name desktops look the role up by as a link to it. ROLE\n"
+    "      is any name of the role (default, pointer, text, wait, progress,\n"
+    "      help, crosshair, not-allowed, ns-resize, ...); FILE a .ico, .cur or\n"
+    "      X cursor file. --inf takes the files of a Windows scheme in its\n"
+    "      slot order (NAME defaults to the scheme's). Sizes default to\n"
+    "      24,32,48,64,96; sizes not drawn are scaled as for convert. Roles not\n"
+    "      given link to the nearest given role, or are left to --inherits.\n"
+    "  theme-import THEMEDIR OUTDIR\n"
+    "      Writes one cursor file per role found in the theme, OUTDIR/NAME.cur\n"
+    "      (NAME the role's main name), with every size of up to 256 pixels.\n"
     "\n"
     "Examples:\n"
     "  brisel-cli info app.ico\n"
@@ -79,7 +101,11 @@ const char* const Usage =
     "  brisel-cli create app.ico --sizes 16,24,32,48,64,256 logo.png\n"
     "  brisel-cli convert pointer.cur pointer.ico\n"
     "  brisel-cli create busy.ani --rate 8 --hotspot 15,15 busy-1.png busy-2.png\n"
+    "  brisel-cli convert pointer.cur left_ptr --sizes 24,32,48,64,96\n"
     "  brisel-cli thumbnail pointer.cur pointer.png 128\n"
+    "  brisel-cli theme ~/.icons --name Mine default=arrow.cur text=beam.cur\n"
+    "  brisel-cli theme ~/.icons --inf scheme/install.inf\n"
+    "  brisel-cli theme-import ~/.icons/Mine cursors\n"
     "\n"
     "Files are replaced only once they are completely written. The status is 0\n"
     "on success; on failure a one-line message on standard error names the file\n"
@@ -109,6 +135,8 @@ int main(int argc, char** argv) {
         if (command == "create") return runCreate(args);
         if (command == "convert") return runConvert(args);
         if (command == "thumbnail") return runThumbnail(args);
+        if (command == "theme") return runTheme(args);
+        if (command == "theme-import") return runThemeImport(args);
         throw CliError("unknown command \"" + command + "\"; see brisel-cli --help");
     } catch (const std::exception& e) {
         printError(e.what());

@@ -13,16 +13,19 @@
 
 namespace {
 
-const QString OpenFilter =
-    QStringLiteral("All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|"
-                   "Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
-const QString SaveFilter = QStringLiteral(
-    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
+const QString OpenFilter = QStringLiteral(
+    "All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+    "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
+const QString SaveFilter =
+    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
 
 // The save dialog's filters are numbered like the file types: 1 icon, 2 cursor,
-// and 3 animated cursor, whose frames are cursors.
+// 3 animated cursor, whose frames are cursors, and 4 X cursor.
 constexpr int AniFilter = 3;
+constexpr int XcursorFilter = 4;
 std::uint16_t typeOfFilter(int FilterIndex) {
+    if (FilterIndex == XcursorFilter) return XcursorFileType;
     return FilterIndex == 2 || FilterIndex == AniFilter ? CursorFileType : IconFileType;
 }
 
@@ -31,11 +34,13 @@ bool isAniName(const QString& Name) {
     return QFileInfo(Name).suffix().compare(QLatin1String("ani"), Qt::CaseInsensitive) == 0;
 }
 
-// Name with its extension replaced by (or given) the one of the filter.
+// Name with its extension replaced by (or given) the one of the filter; an X
+// cursor has none (cursor themes name their files "left_ptr", "text", ...).
 QString withTypeExtension(const QString& Name, int FilterIndex) {
     const QString suffix = QFileInfo(Name).suffix();
     QString base = Name;
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
+    if (FilterIndex == XcursorFilter) return base;
     if (FilterIndex == AniFilter) return base + QStringLiteral(".ani");
     return base + (typeOfFilter(FilterIndex) == CursorFileType ? QStringLiteral(".cur")
                                                                : QStringLiteral(".ico"));
@@ -116,6 +121,8 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     updateCommandStates();
     emit captionChanged(windowCaption());
     AddRecentFile();
+    if (!contents.Notice.isEmpty())
+        m_prompter.message(contents.Notice, MessageKind::Information, mbOK);
 }
 
 void EditSession::showOpenedDocument() {
@@ -187,6 +194,9 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
                                .arg(m_document.activeFrame() + 1),
                            MessageKind::Warning, mbYes | mbCancel) != MessageAnswer::Yes)
         return SaveResult::Cancelled;
+    const int inverted = m_document.FileType == XcursorFileType
+                             ? CountInvertedPixels(m_document.Images(), transparency())
+                             : 0;
     try {
         if (ani)
             SaveAniFile(m_document.FileName, m_document, transparency());
@@ -203,6 +213,12 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
     // A Save the user chose leaves the recent files alone; a save from code
     // (Save As, the "Save changes?" question) puts the file at the top.
     if (FromCode) AddRecentFile();
+    if (inverted > 0)
+        m_prompter.message(
+            tr("An X cursor cannot invert the screen: its %1 screen-inverting pixels were saved "
+               "as dark pixels with a light outline.")
+                .arg(inverted),
+            MessageKind::Information, mbOK);
     return SaveResult::Saved;
 }
 
@@ -212,14 +228,15 @@ SaveResult EditSession::SaveAs1Click() {
     request.Filter = SaveFilter;
     request.FileName =
         m_document.FileName.isEmpty() ? QStringLiteral("untitled") : m_document.FileName;
-    request.FilterIndex = isAniName(m_document.FileName) || m_document.FrameCount() > 1
+    request.FilterIndex = m_document.FileType == XcursorFileType ? XcursorFilter
+                          : isAniName(m_document.FileName) || m_document.FrameCount() > 1
                               ? AniFilter
                           : m_document.FileType == CursorFileType ? 2
                                                                   : 1;
     for (;;) {
         const std::optional<FileChoice> choice = m_prompter.saveFile(request);
         if (!choice) return SaveResult::Cancelled;
-        const int filter = std::clamp(choice->FilterIndex, 1, AniFilter);
+        const int filter = std::clamp(choice->FilterIndex, 1, XcursorFilter);
         const std::uint16_t type = typeOfFilter(filter);
         const QString name = withTypeExtension(choice->FileName, filter);
         request.FileName = name;
