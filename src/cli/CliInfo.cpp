@@ -4,9 +4,11 @@
 #include "cli/CliInfo.h"
 
 #include "cli/CliCommon.h"
+#include "cli/CliPrograms.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconFilePlan.h"
 #include "document/file/IconFileLayout.h"
+#include "document/file/ProgramResources.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -64,6 +66,9 @@ private:
 void listFile(const char* Path, std::string& Out) {
     FileSource file(Path);
     if (!file.open()) throw CliError(std::string(Path) + ": " + std::strerror(errno));
+    std::uint8_t head[2];
+    if (file.read(0, head, 2) && LooksLikeProgram(head, 2))
+        return listProgram(Path, readWholeFile(Path), Out);
     IconFilePlan plan;
     try {
         plan = PlanIconFile(file, Path);

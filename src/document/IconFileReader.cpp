@@ -82,6 +82,10 @@ IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
 
 IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& Settings,
                               const PalettePicture& ColourChart) {
+    return ReadIconFile(LoadFileBytes(Path), Path, Settings, ColourChart);
+}
+
+QByteArray LoadFileBytes(const QString& Path) {
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly))
         throw IconFileError(QStringLiteral("Cannot open file \"%1\". %2")
@@ -90,5 +94,5 @@ IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& S
     if (file.error() != QFileDevice::NoError)
         throw IconFileError(QStringLiteral("Cannot read file \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(Path), file.errorString()));
-    return ReadIconFile(bytes, Path, Settings, ColourChart);
+    return bytes;
 }

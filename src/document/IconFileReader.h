@@ -39,3 +39,6 @@ IconFileContents ReadIconFile(QIODevice& Device, const QString& FileName,
 // throws IconFileError with the system's text.
 IconFileContents LoadIconFile(const QString& Path, const TransparencySettings& Settings,
                               const PalettePicture& ColourChart = PalettePicture());
+// The bytes of the file at Path, read and checked as LoadIconFile reads
+// them; throws IconFileError.
+QByteArray LoadFileBytes(const QString& Path);

@@ -3,6 +3,7 @@
 #include "document/IconFileReader.h"
 #include "document/IconFileWriter.h"
 #include "document/PaletteOps.h"
+#include "document/ProgramIcons.h"
 #include "document/Thumbnail.h"
 #include "session/RecentFileList.h"
 
@@ -11,8 +12,10 @@
 
 namespace {
 
-const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
+const QString OpenFilter =
+    QStringLiteral("All supported files|*.ico;*.cur;%1|Windows icon (*.ico)|*.ico|"
+                   "Windows cursor (*.cur)|*.cur|Windows programs and libraries|%1")
+        .arg(QLatin1String(ProgramFilePatterns));
 const QString SaveFilter =
     QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
 
@@ -41,6 +44,25 @@ std::optional<QString> fileToOpen(Prompter& Prompts, bool FromCode, const QStrin
     return choice->FileName;
 }
 
+// What both Open commands read from FileName: an icon or cursor file, or the
+// group of a program that the user chooses (FromProgram then says so);
+// nothing when the chooser is cancelled. Throws FileError.
+std::optional<IconFileContents> readOpenable(Prompter& Prompts, const QString& FileName,
+                                             const TransparencySettings& Settings,
+                                             bool& FromProgram) {
+    const QByteArray bytes = LoadFileBytes(FileName);
+    FromProgram = IsProgramFile(bytes);
+    if (!FromProgram) return ReadIconFile(bytes, FileName, Settings);
+    const std::vector<ProgramGroup> groups = ReadProgramGroups(bytes, FileName, Settings);
+    const std::optional<int> chosen = Prompts.chooseProgramGroup(FileName, groups);
+    if (!chosen || *chosen < 0 || *chosen >= int(groups.size())) return std::nullopt;
+    const ProgramGroup& group = groups[std::size_t(*chosen)];
+    return ReadIconFile(
+        group.File,
+        EditSession::tr("%1, group %2").arg(QDir::toNativeSeparators(FileName), group.Label),
+        Settings);
+}
+
 bool hasTrueColour(const IconFileContents& Contents) {
     for (const auto& image : Contents.Images)
         if (image->Format >= 24) return true;
@@ -57,10 +79,14 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     // be opened is reported and costs nothing, neither the document with its
     // unsaved changes and undo history nor a question about saving them.
     IconFileContents contents;
+    bool fromProgram = false;
     try {
         // Palette images carry their own palette; the colour chart is only
         // read (and its absence reported) when a true-colour image needs it.
-        contents = LoadIconFile(fileName, transparency());
+        std::optional<IconFileContents> read =
+            readOpenable(m_prompter, fileName, transparency(), fromProgram);
+        if (!read) return;
+        contents = std::move(*read);
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);
         return;
@@ -78,13 +104,15 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         image->Thumbnail = MakeThumbnail(*image);
 
     m_document.replaceImages(std::move(contents.Images));
-    m_document.FileName = fileName;
+    // A group taken from a program is a new document: it has no file of its
+    // own yet, and closing it asks to save it.
+    m_document.FileName = fromProgram ? QString() : fileName;
     m_document.FileType = contents.FileType;
     showOpenedDocument();
-    m_document.Modified = false;
+    m_document.Modified = fromProgram;
     updateCommandStates();
     emit captionChanged(windowCaption());
-    AddRecentFile();
+    if (!fromProgram) AddRecentFile();
 }
 
 void EditSession::showOpenedDocument() {
@@ -115,7 +143,11 @@ void EditSession::Open2Click(bool FromCode, const QString& Path) {
 
     IconFileContents contents;
     try {
-        contents = LoadIconFile(fileName, transparency());
+        bool fromProgram = false;
+        std::optional<IconFileContents> read =
+            readOpenable(m_prompter, fileName, transparency(), fromProgram);
+        if (!read) return;
+        contents = std::move(*read);
         if (m_document.ImageCount() + int(contents.Images.size()) > IconFile::MaxImageCount)
             throw IconFileError(
                 tr("The images of \"%1\" cannot be added: a file holds at most %2 images.")

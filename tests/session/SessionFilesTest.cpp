@@ -9,8 +9,10 @@
 
 namespace {
 
-const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
+const QString OpenFilter =
+    QStringLiteral("All supported files|*.ico;*.cur;*.exe;*.dll;*.mun;*.cpl;*.scr;*.ocx;*.icl|"
+                   "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Windows programs and libraries|*.exe;*.dll;*.mun;*.cpl;*.scr;*.ocx;*.icl");
 const QString SaveFilter =
     QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur");
 
