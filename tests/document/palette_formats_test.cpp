@@ -205,7 +205,9 @@ TEST(PaletteFormats, RefusesMalformedFiles) {
         } catch (const PaletteFormatError& e) {
             const std::string what = e.what();
             EXPECT_EQ(what.rfind("dir/" + c.File + " is not a palette file: ", 0), 0u) << what;
-            if (c.Reason) EXPECT_NE(what.find(c.Reason), std::string::npos) << what;
+            if (c.Reason) {
+                EXPECT_NE(what.find(c.Reason), std::string::npos) << what;
+            }
             EXPECT_EQ(what.find('\n'), std::string::npos) << what;
         }
     }

@@ -263,10 +263,14 @@ std::vector<TestResource> ResourcesOfFile(const Bytes& Ico, int FirstId, int Gro
     std::vector<int> ids;
     for (const FileImage& image : ImagesOfFile(Ico)) {
         TestResource r{cursor ? 1 : 3, FirstId + int(ids.size()), {}, {}};
-        if (cursor)
-            r.Data = {std::uint8_t(image.X), std::uint8_t(image.X >> 8), std::uint8_t(image.Y),
-                      std::uint8_t(image.Y >> 8)};
-        r.Data.insert(r.Data.end(), image.Bytes.begin(), image.Bytes.end());
+        // A cursor's image starts with its hot spot.
+        const std::size_t spot = cursor ? 4 : 0;
+        r.Data.assign(spot + image.Bytes.size(), 0);
+        if (cursor) {
+            put16(r.Data, 0, unsigned(image.X));
+            put16(r.Data, 2, unsigned(image.Y));
+        }
+        std::copy(image.Bytes.begin(), image.Bytes.end(), r.Data.begin() + long(spot));
         ids.push_back(r.Id);
         out.push_back(std::move(r));
     }
