@@ -16,7 +16,7 @@ struct Section {
 class PeImage {
 public:
     PeImage(const std::uint8_t* Data, std::size_t Size, std::uint32_t PeAt)
-        : m_data(Data), m_size(std::int64_t(Size)) {
+        : m_size(std::int64_t(Size)) {
         IconByteCursor in(Data, m_size);
         in.seek(std::int64_t(PeAt) + 6);
         const int sections = in.u16();
@@ -70,7 +70,6 @@ public:
     }
 
 private:
-    const std::uint8_t* m_data;
     std::int64_t m_size;
     std::uint32_t m_resourceAddress = 0;
     std::uint32_t m_resourceSize = 0;

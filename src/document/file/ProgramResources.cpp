@@ -10,7 +10,7 @@
 namespace {
 
 // The entries of an icon or cursor group, each found among the images.
-ResourceGroup groupOf(const std::uint8_t* Data, std::size_t Size, const ProgramResource& R,
+ResourceGroup groupOf(const std::uint8_t* Data, const ProgramResource& R,
                       const std::vector<ProgramResource>& All) {
     ResourceGroup g;
     const bool cursor = R.Type == ResourceType::CursorGroup;
@@ -75,7 +75,6 @@ ResourceGroup groupOf(const std::uint8_t* Data, std::size_t Size, const ProgramR
             throw ProgramFileError(which + ": image " + std::to_string(id) + " is empty");
         g.Images.push_back(image);
     }
-    (void)Size;
     return g;
 }
 
@@ -120,7 +119,7 @@ std::vector<ResourceGroup> ReadProgramGroups(const std::uint8_t* Data, std::size
         for (int type : {ResourceType::IconGroup, ResourceType::CursorGroup})
             for (const ProgramResource& r : resources) {
                 if (r.Type != type) continue;
-                groups.push_back(groupOf(Data, Size, r, resources));
+                groups.push_back(groupOf(Data, r, resources));
                 for (const GroupImage& i : groups.back().Images)
                     bytes += i.Size + IconFile::EntrySize;
                 if (bytes > mostBytes)
