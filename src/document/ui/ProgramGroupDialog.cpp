@@ -37,20 +37,18 @@ ProgramGroupDialog::ProgramGroupDialog(const QString& Program,
     m_list = new QListWidget(this);
     m_list->setViewMode(QListView::IconMode);
     m_list->setIconSize(QSize(ProgramGroupPictureSide, ProgramGroupPictureSide));
-    m_list->setGridSize(QSize(ProgramGroupPictureSide + 56, ProgramGroupPictureSide + 44));
+    m_list->setGridSize(QSize(ProgramGroupPictureSide + 76, ProgramGroupPictureSide + 44));
     m_list->setResizeMode(QListView::Adjust);
     m_list->setMovement(QListView::Static);
     m_list->setUniformItemSizes(true);
     m_list->setWordWrap(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const ProgramGroup& g : Groups) {
-        const bool cursor = g.FileType == IconFile::TypeCursor;
-        const QString count = g.ImageCount == 1 ? tr("1 image") : tr("%1 images").arg(g.ImageCount);
+        // Two short lines fit the grid: the name, then the kind and count.
+        QString count = g.ImageCount == 1 ? tr("1 image") : tr("%1 images").arg(g.ImageCount);
+        if (g.FileType == IconFile::TypeCursor) count = tr("cursor, %1").arg(count);
         auto* item =
-            new QListWidgetItem(iconOf(g.Picture),
-                                (cursor ? tr("%1 (cursor)") : QStringLiteral("%1")).arg(g.Label) +
-                                    QLatin1Char('\n') + count,
-                                m_list);
+            new QListWidgetItem(iconOf(g.Picture), g.Label + QLatin1Char('\n') + count, m_list);
         item->setToolTip(g.Sizes);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -68,7 +66,7 @@ ProgramGroupDialog::ProgramGroupDialog(const QString& Program,
             [this] { m_ok->setEnabled(chosen() >= 0); });
     if (m_list->count() > 0) m_list->setCurrentRow(0);
     m_ok->setEnabled(chosen() >= 0);
-    resize(560, 420);
+    resize(680, 480);
 }
 
 int ProgramGroupDialog::chosen() const {
