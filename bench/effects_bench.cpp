@@ -8,7 +8,7 @@
 #include "effects/NoiseEffects.h"
 #include "effects/Orientation.h"
 #include "effects/Resize.h"
-#include "effects/RotatedPicture.h"
+#include "widgets/RotatedPicture.h"
 #include "effects/Shadow.h"
 #include "effects/SmoothContract.h"
 #include "EffectInputs.h"

@@ -23,6 +23,11 @@ UndoNode UndoHistory::makeNode(const TBitmap32& WorkBitmap, const PalettePicture
     return node;
 }
 
+void UndoHistory::keepHotSpot(UndoNode& Node, const IconImage& Image) {
+    Node.SavedHotSpotX = Image.HotSpotX;
+    Node.SavedHotSpotY = Image.HotSpotY;
+}
+
 void UndoHistory::renumber() {
     for (std::size_t i = 0; i < m_nodes.size(); ++i)
         m_nodes[i].Position = int(i);
@@ -30,6 +35,7 @@ void UndoHistory::renumber() {
 
 void UndoHistory::ResetUndo(const TBitmap32& WorkBitmap, const IconImage& Image) {
     ResetUndo(WorkBitmap, Image.Palette, Image.Format, Image.StoredAsPng);
+    keepHotSpot(m_nodes.back(), Image);
 }
 
 void UndoHistory::ResetUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
@@ -42,6 +48,21 @@ void UndoHistory::ResetUndo(const TBitmap32& WorkBitmap, const PalettePicture& P
 
 void UndoHistory::PushUndo(const TBitmap32& WorkBitmap, const IconImage& Image) {
     PushUndo(WorkBitmap, Image.Palette, Image.Format, Image.StoredAsPng);
+    keepHotSpot(m_nodes[std::size_t(m_current)], Image);
+}
+
+void UndoHistory::amendCurrent(const TBitmap32& WorkBitmap, const IconImage& Image) {
+    if (m_current < 0) return;
+    UndoNode node = makeNode(WorkBitmap, Image.Palette, Image.Format, Image.StoredAsPng);
+    keepHotSpot(node, Image);
+    node.Position = m_current;
+    m_nodes[std::size_t(m_current)] = std::move(node);
+}
+
+void UndoHistory::amendCurrentHotSpot(std::uint8_t X, std::uint8_t Y) {
+    if (m_current < 0) return;
+    m_nodes[std::size_t(m_current)].SavedHotSpotX = X;
+    m_nodes[std::size_t(m_current)].SavedHotSpotY = Y;
 }
 
 void UndoHistory::PushUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
@@ -106,6 +127,8 @@ UndoRestore restoreUndoNode(const UndoNode& Node, TBitmap32& WorkBitmap, TBitmap
     Image.Palette = Node.SavedPalette;
     Image.Format = Node.SavedFormat;
     Image.StoredAsPng = Node.SavedStoredAsPng;
+    Image.HotSpotX = Node.SavedHotSpotX;
+    Image.HotSpotY = Node.SavedHotSpotY;
     result.SizeChanged =
         WorkBitmap.Width != CleanBitmap.Width || WorkBitmap.Height != CleanBitmap.Height;
     assignKeepingSwitches(CleanBitmap, WorkBitmap);

@@ -7,13 +7,17 @@
 #include <vector>
 
 // One recorded state of the active image: what undo and redo put back.
-// The hot spot, the caption and the image's place in the list are not part of
-// it; they are document structure, which the history does not record.
+// The caption and the image's place in the list are not part of it; they are
+// document structure, which the history does not record. The hot spot is:
+// a stretch moves it with the pixels, and undoing the stretch must bring
+// back the one that belonged to the smaller picture.
 struct UndoNode {
     TBitmap32 Snapshot;          // size and pixels of the WorkBitmap
     PalettePicture SavedPalette; // the image's palette (or colour chart)
     ColourFormat SavedFormat = 32;
     bool SavedStoredAsPng = false; // how the image is kept in the file
+    std::uint8_t SavedHotSpotX = 0;
+    std::uint8_t SavedHotSpotY = 0;
     int Position = 0; // 0-based, counted from the oldest entry
 };
 
@@ -36,10 +40,10 @@ struct UndoNode {
 //    canUndo()/canRedo().
 //
 //  * UndoAExecute()/RedoAExecute() only while UndoA/RedoA are enabled (both
-//    return null otherwise and change nothing). Before undoing, a floating
-//    selection is discarded unmerged (PastedSelection false, SelTim stopped):
-//    the entry restored is then the one before the last recorded state, so a
-//    lifted and moved selection goes away together with the change before it.
+//    return null otherwise and change nothing). A floating selection is no
+//    entry: while one floats, the session's first Undo takes back only the
+//    selection (a paste goes, a lift puts its pixels back) and does not call
+//    the history; Redo discards it unmerged before stepping forward.
 //    The session then calls restoreUndoNode() and, from its result:
 //      - if the size changed or the format differs: the list caption becomes
 //        ImageCaption ("%d x %d  %s", two blanks), ZoomToFit and a repaint;
@@ -75,6 +79,12 @@ public:
     void PushUndo(const TBitmap32& WorkBitmap, const PalettePicture& Palette, ColourFormat Format,
                   bool StoredAsPng = false);
 
+    // The entry being shown takes the state now shown instead: a change
+    // that is not a step of its own (the hot spot tool, a cancelled lift)
+    // is then what undo and redo come back to. Nothing for an empty history.
+    void amendCurrent(const TBitmap32& WorkBitmap, const IconImage& Image);
+    void amendCurrentHotSpot(std::uint8_t X, std::uint8_t Y);
+
     // Steps back / forward and returns the entry to show, or null when there
     // is nowhere to go. The pointer stays valid until the next PushUndo,
     // ResetUndo or clear().
@@ -95,6 +105,7 @@ public:
 private:
     UndoNode makeNode(const TBitmap32& WorkBitmap, const PalettePicture& Palette,
                       ColourFormat Format, bool StoredAsPng) const;
+    static void keepHotSpot(UndoNode& Node, const IconImage& Image);
     void renumber();
 
     std::vector<UndoNode> m_nodes; // oldest first
@@ -109,8 +120,8 @@ struct UndoRestore {
 };
 
 // Puts Node back into the working copies and the image: WorkBitmap and
-// CleanBitmap take its size and pixels, the image its palette, format and
-// storage.
+// CleanBitmap take its size and pixels, the image its palette, format,
+// storage and hot spot.
 // The working copies keep their own drawing state (pen, brush, font, clip
 // region, Blend and InvertClip), so the "Blend Colors" setting and any clip
 // in use survive an undo whatever they were when the entry was made. The

@@ -40,8 +40,8 @@ std::vector<int> parseSizes(const std::string& List) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t comma = List.find(',', from);
-        const int side = parseNumber(List.substr(from, comma - from), 1, IconFile::MaxSide,
-                                     "each size");
+        const int side =
+            parseNumber(List.substr(from, comma - from), 1, IconFile::MaxSide, "each size");
         if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
         if (comma == std::string::npos) return sizes;
         from = comma + 1;
@@ -153,8 +153,8 @@ bool writtenAsPng(const IconImageView& V) {
 }
 
 IconImageView viewOf(const IconRaster& R) {
-    IconImageView v{R.Width, R.Height, R.Format, R.HotSpotX, R.HotSpotY, R.Pixels.data(),
-                    &R.Palette};
+    IconImageView v{R.Width,    R.Height,        R.Format,  R.HotSpotX,
+                    R.HotSpotY, R.Pixels.data(), &R.Palette};
     v.StoredAsPng = R.StoredAsPng;
     return v;
 }
@@ -235,8 +235,8 @@ int runCreate(const Arguments& Args) {
     });
     std::vector<std::uint32_t> sizes(n);
     for (std::size_t i = 0; i < n; ++i)
-        sizes[i] = writtenAsPng(views[i]) ? std::uint32_t(pngs[i].size())
-                       : BitmapImageSize(views[i]);
+        sizes[i] =
+            writtenAsPng(views[i]) ? std::uint32_t(pngs[i].size()) : BitmapImageSize(views[i]);
     std::vector<std::uint8_t> directory;
     try {
         directory = EncodeIconDirectory(o.Type, views, sizes);
@@ -253,7 +253,8 @@ int runCreate(const Arguments& Args) {
         writeAt(fd, o.Out, directory.data(), directory.size(), 0);
         forEachParallel(int(n), pixels - pngPixels, [&](int i) {
             const std::size_t k = std::size_t(i);
-            const std::vector<std::uint8_t> bytes = pngs[k].empty() ? encoded(k) : std::move(pngs[k]);
+            const std::vector<std::uint8_t> bytes =
+                pngs[k].empty() ? encoded(k) : std::move(pngs[k]);
             writeAt(fd, o.Out, bytes.data(), bytes.size(), offsets[k]);
         });
     });
@@ -283,11 +284,6 @@ int runConvert(const Arguments& Args) {
     } catch (const IconCodecError& e) {
         throw CliError(e.what());
     }
-    // An icon's directory holds planes and bit count where a cursor keeps its
-    // hot spot; a cursor made from an icon starts at the top-left corner.
-    if (type == IconFile::TypeCursor && contents.FileType != IconFile::TypeCursor)
-        for (IconRaster& image : contents.Images)
-            image.HotSpotX = image.HotSpotY = 0;
     saveImages(out, type, contents.Images, &bytes);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "effects/ColourEffects.h"
 
 #include "effects/EffectPixels.h"
-#include "effects/EffectRounding.h"
+#include "pixel/ExtendedRounding.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ int GrayValue(int R, int G, int B) {
     // The weights are sums of products in 80-bit precision: 255 * 0.3 lands on
     // 76.5 exactly there and so rounds to the even 76.
     const long double v = R * 0.3L + G * 0.59L + B * 0.11L;
-    return roundHalfEvenExtended(v);
+    return RoundHalfEvenExtended(v);
 }
 
 void Grayscale(TBitmap32& Target) {

@@ -7,6 +7,11 @@
 // Rotation by a whole number of degrees, counterclockwise on screen, with
 // nearest-pixel sampling.
 
+// The largest side a floating selection may reach by turning. Each turn grows
+// it by about the square root of two; unbounded, a few dozen turns would ask
+// for gigabytes. This is well past anything an icon needs.
+constexpr int MaxRotatedSelectionSide = 1024;
+
 // The side of the square that holds a W x H picture at any angle: its
 // diagonal, rounded.
 int RotationSquareSide(int Width, int Height);

@@ -83,14 +83,23 @@ void EffectFrame::opLeft1Click(int Tag) {
     }
 }
 
-// The quarter turns give a selection its new size with the same left and
-// top; finishing the effect fits its rectangle to that size.
+// A quarter turn gives a selection the turned size of its pixels with the
+// same left and top, whatever it was stretched to.
+void EffectFrame::runQuarterTurn(void (*Turn)(TBitmap32&)) {
+    runEffect([this, Turn](TBitmap32& T) {
+        Turn(T);
+        if (onSelection())
+            m_context.placeFloatingSelection(
+                ResizedSelectionRect(m_context.floatingRect(), T.Width, T.Height));
+    });
+}
+
 void EffectFrame::Cloclwise1Click() {
-    runEffect(RotateClockwise);
+    runQuarterTurn(RotateClockwise);
 }
 
 void EffectFrame::CounterClockwise1Click() {
-    runEffect(RotateCounterclockwise);
+    runQuarterTurn(RotateCounterclockwise);
 }
 
 void EffectFrame::FlipHorizentall1Click() {
@@ -117,6 +126,17 @@ void EffectFrame::Spray1Click() {
 }
 
 void EffectFrame::Custom1Click() {
+    // A turned selection becomes the square around it, whatever the angle,
+    // so each turn grows it; past the bound it stays as it is.
+    if (const TBitmap32* selection = m_context.floatingTarget();
+        selection &&
+        RotationSquareSide(selection->Width, selection->Height) > MaxRotatedSelectionSide) {
+        m_context.showStatus(
+            QStringLiteral("The selection is too large to rotate: turned, it would be "
+                           "larger than %1 x %1 pixels.")
+                .arg(MaxRotatedSelectionSide));
+        return;
+    }
     runDialogEffect([this](const TBitmap32& T) { return m_prompt->askRotation(T); },
                     [this](TBitmap32& T, int Angle) {
                         if (!onSelection()) {
@@ -125,9 +145,9 @@ void EffectFrame::Custom1Click() {
                         }
                         // The selection becomes the whole turned square and
                         // grows around its centre.
-                        QRect r = TRect(0, 0, T.Width, T.Height);
+                        QRect r = m_context.floatingRect();
                         RotateSelection(T, r, Angle);
-                        m_context.moveFloatingSelection(r.topLeft());
+                        m_context.placeFloatingSelection(r);
                     });
 }
 
@@ -146,8 +166,9 @@ void EffectFrame::SmoothStretch1Click() {
     runDialogEffect([this](const TBitmap32& T) { return m_prompt->askSmoothContract(T); },
                     [this](TBitmap32& T, QSize Size) {
                         if (onSelection()) {
-                            QRect r = TRect(0, 0, T.Width, T.Height);
+                            QRect r = m_context.floatingRect();
                             SmoothContractSelection(T, r, Size.width(), Size.height());
+                            m_context.placeFloatingSelection(r);
                         } else {
                             SmoothContractImage(T, Size.width(), Size.height());
                         }

@@ -56,6 +56,7 @@ private:
     // BeginEffect, then Ask on the target; with an answer, Apply and
     // FinishEffect.
     template <class Ask, class Apply> void runDialogEffect(Ask ask, Apply apply);
+    void runQuarterTurn(void (*Turn)(TBitmap32&));
 
     EffectContext& m_context;
     EffectPrompt* m_prompt = nullptr;

@@ -11,7 +11,7 @@ public:
     explicit AtomicFile(std::filesystem::path path);
 
     // True on success; otherwise `error` holds the reason.
-    bool write(const std::string &text, std::string &error) const;
+    bool write(const std::string& text, std::string& error) const;
 
 private:
     std::filesystem::path m_path;

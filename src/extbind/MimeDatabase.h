@@ -11,14 +11,21 @@ public:
     // relative (such a value is to be ignored). Empty when neither is known.
     static std::filesystem::path userFolder();
 
-    explicit MimeDatabase(std::filesystem::path folder);
+    explicit MimeDatabase(std::filesystem::path Folder);
 
     std::filesystem::path packagesFolder() const { return m_folder / "packages"; }
 
-    // Runs update-mime-database on the folder when the program is on PATH.
-    // True when it ran and succeeded or is not installed; otherwise `error`
-    // says how it failed.
-    bool refresh(std::string &error) const;
+    // Whether update-mime-database is on PATH; without it the packages are
+    // compiled whenever something next runs it.
+    static bool canRefresh();
+
+    // Runs update-mime-database on the folder, its messages kept from the
+    // user. True when it succeeded; otherwise `Error` says how it failed.
+    bool refresh(std::string& Error) const;
+
+    // Whether the compiled glob list maps Glob to Type, as it does once a
+    // package holding them was compiled.
+    bool mapsGlob(const std::string& Glob, const std::string& Type) const;
 
 private:
     std::filesystem::path m_folder;

@@ -8,25 +8,30 @@
 // a glob and an XML document.
 class MimePackage {
 public:
-    // The package, or nothing with `error` saying what was wrong.
-    static std::optional<MimePackage> make(const std::string &extension, const std::string &value,
-                                           std::string &error);
+    // The package for EXTENSION (a leading dot dropped) and VALUE, or nothing
+    // with `Error` saying in one line what was wrong. A VALUE naming a type is
+    // that type, in lower case; any other VALUE describes a type of its own.
+    // Either way the VALUE is the description.
+    static std::optional<MimePackage> make(const std::string& Extension, const std::string& Value,
+                                           std::string& Error);
 
-    // The type a value names: the value itself when it holds "/", otherwise
-    // "application/x-" and the value in lower case, each run of blanks a "-".
-    static std::string typeForValue(const std::string &value);
+    // The same glob for Type, which the database already describes: the
+    // package then adds the glob and nothing else, so the type's description
+    // and its other globs stay as they were.
+    MimePackage onlyGlobFor(const std::string& Type) const;
 
     // The package's file name inside mime/packages. Extensions differing only
     // in case share one file, since the database matches globs regardless of
     // case: the last run wins, as it would for the same extension.
     std::string fileName() const;
     std::string xml() const;
-    const std::string &type() const { return m_type; }
+    const std::string& type() const { return m_type; }
+    std::string glob() const { return "*." + m_extension; }
 
 private:
-    MimePackage(std::string extension, std::string type, std::string comment);
+    MimePackage(std::string Extension, std::string Type, std::optional<std::string> Comment);
 
     std::string m_extension;
     std::string m_type;
-    std::string m_comment;
+    std::optional<std::string> m_comment;
 };

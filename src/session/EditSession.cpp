@@ -1,7 +1,7 @@
 #include "session/EditSession.h"
 
-#include "session/SessionEffects.h"
 #include "session/DesktopClipboard.h"
+#include "session/SessionEffects.h"
 #include "session/SessionTools.h"
 
 #include <QFileInfo>
@@ -50,7 +50,9 @@ void EditSession::updateCommandStates() {
     emit commandStatesChanged(m_states);
 }
 
-void EditSession::setUndoStates(bool CanUndo, bool CanRedo) {
+void EditSession::updateUndoStates() {
+    const bool CanUndo = m_undo.canUndo() || m_floating.has_value();
+    const bool CanRedo = m_undo.canRedo();
     if (m_states.UndoA == CanUndo && m_states.RedoA == CanRedo) return;
     m_states.UndoA = CanUndo;
     m_states.RedoA = CanRedo;

@@ -39,8 +39,12 @@ class SessionTools;
 // the two working copies of the active image, the program-wide settings and
 // the colours. The window shows it and turns its signals into repaints,
 // captions and enabled states; every question goes through the Prompter.
-class EditSession : public QObject, public StatusSink, public ColourEditing,
-                    public ImageListEditing, public RecentOpening, public ToolEditing,
+class EditSession : public QObject,
+                    public StatusSink,
+                    public ColourEditing,
+                    public ImageListEditing,
+                    public RecentOpening,
+                    public ToolEditing,
                     public WorkDisplay {
     Q_OBJECT
 public:
@@ -150,10 +154,12 @@ public:
     // the WorkBitmap, commit, finishEdit, repaint.
     void applyEdit(const std::function<void(TBitmap32&)>& Change, bool SnapToPalette);
     // FitToPalette: snaps the committed image to the palette of a 2-, 16- or
-    // 256-colour image, copies it back into the WorkBitmap and refreshes the
-    // record; nothing for true colour.
+    // 256-colour image and copies it back into the WorkBitmap; nothing for
+    // true colour. The record follows only when the change is recorded.
     void snapToPalette();
     const UndoHistory& undoHistory() const { return m_undo; }
+    // The hot spot tool moved the active image's hot spot.
+    void hotSpotMoved();
 
     // --- the image list (SessionImages.cpp) ---
     // Makes the image at Selected active (a double click on the list, or
@@ -217,13 +223,14 @@ public:
     // effects and palette fitting act on it instead of the image.
     TBitmap32* floatingTarget();
     // An effect changed the floating selection: it is mapped to the palette
-    // of a palette image, its rectangle follows its new size (left and top
-    // kept) and the view repaints. Nothing is recorded.
+    // of a palette image and the view repaints. Its rectangle stays as it is
+    // (a stretched selection stays stretched). Nothing is recorded.
     void finishFloatingEffect();
-    // The floating selection's rectangle moves by Offset; a custom rotation
-    // grows the selection around its centre this way, before
-    // finishFloatingEffect fits the rectangle to the new size.
-    void moveFloatingSelection(QPoint Offset);
+    // The floating selection's rectangle, or an empty one without a
+    // selection; the effects that give it a new size (the turns, Smooth
+    // Contract) place it with placeFloatingSelection.
+    QRect floatingRect() const;
+    void placeFloatingSelection(const QRect& Rect);
     // The floating selection with its rectangle, or nullptr when there is
     // none.
     FloatingSelection* floatingSelection() { return m_floating ? &*m_floating : nullptr; }
@@ -231,9 +238,13 @@ public:
         return m_floating ? &*m_floating : nullptr;
     }
     // Merges the floating selection into the image at its rectangle exactly
-    // as the view shows it, records the result and discards the selection.
-    // Nothing happens without one.
+    // as the view shows it, records the result as one undo step and discards
+    // the selection. Nothing happens without one.
     void DropSelection();
+    // The active image as the view shows it: the committed image with the
+    // floating selection drawn in. A change recorded while a selection
+    // floats writes this into the image record; dropping gives the same.
+    TBitmap32 shownImage() const;
     // A new selection floats over the image (a lift, a paste, a capture);
     // SelTim starts.
     void floatSelection(FloatingSelection Selection);
@@ -312,20 +323,29 @@ private:
     // The active image's record and list thumbnail take the CleanBitmap;
     // the edit transaction and undo call it.
     void RefreshThumbnail();
-    void setUndoStates(bool CanUndo, bool CanRedo);
     PalettePicture readColourChart();
     void loadWorkingCopies(const TBitmap32& Pixels);
     void showOpenedDocument();
     void showUndoNode(const UndoNode& Node);
     void fitColoursToPalette();
     void storeWorkIntoActive();
-    void dropFloatingSelection();
+    // Merges the floating selection into the record without an undo entry,
+    // when the history is about to start over (another image is shown).
+    void dropSelectionUnrecorded();
+    // The first Undo while a selection floats takes back only the selection:
+    // a pasted one goes, a lifted one puts its pixels back where they were.
+    void cancelFloatingSelection();
+    // UndoA follows the history, and a floating selection can always be
+    // taken back.
+    void updateUndoStates();
     // Gives up a curve or polygon still being clicked into place, before its
     // preview could be taken for the image.
     void endPendingShape();
     void discardFloatingSelection();
     void mergeFloatingSelection();
-    void fitFloatingToPalette();
+    // The one palette snap: Pixels takes the nearest colours of a 2-, 16- or
+    // 256-colour active image. It never writes the image record.
+    void fitToActivePalette(TBitmap32& Pixels);
     void placeFloating(TBitmap32 Pixels, const QRect& Rect);
 
     Prompter& m_prompter;

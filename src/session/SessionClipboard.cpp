@@ -19,8 +19,11 @@ void EditSession::setClipboard(DesktopClipboard* Clipboard) {
 void EditSession::CopyAExecute() {
     if (!m_clipboard) return;
     // The committed image, not the WorkBitmap: that may hold a tool's hover
-    // preview (a brush footprint) that is not part of the image.
-    const TBitmap32& source = m_floating ? m_floating->Pixels : m_cleanBitmap;
+    // preview (a brush footprint) that is not part of the image. A
+    // selection goes as it is shown, stretched or squeezed into its
+    // rectangle.
+    const TBitmap32 source = m_floating ? m_floating->shownPixels() : m_cleanBitmap;
+    if (source.Empty()) return;
     m_clipboard->putPicture(
         ClipboardPicture(source, m_document.ActiveImage().Format, m_settings.TraRange));
 }
@@ -34,7 +37,7 @@ void EditSession::CutAExecute() {
 
 void EditSession::Clear2Click() {
     endPendingShape();
-    const bool pasted = m_floating && m_floating->PastedSelection;
+    const bool pasted = m_floating && m_floating->PastedSelection();
     if (m_floating) {
         // A lifted selection leaves its hole; a pasted one leaves the image
         // as it was before the paste.

@@ -18,9 +18,13 @@ void EditSession::applyEdit(const std::function<void(TBitmap32&)>& Change, bool 
 }
 
 void EditSession::snapToPalette() {
-    IconImage& image = m_document.ActiveImage();
-    if (image.Format > 8) return;
-    FitToPalette(m_cleanBitmap, image.Format, image.Palette, this);
+    if (m_document.ActiveImage().Format > 8) return;
+    fitToActivePalette(m_cleanBitmap);
     m_workBitmap.Assign(m_cleanBitmap);
-    RefreshThumbnail();
+}
+
+void EditSession::fitToActivePalette(TBitmap32& Pixels) {
+    const IconImage& image = m_document.ActiveImage();
+    if (image.Format > 8) return;
+    FitToPalette(Pixels, image.Format, image.Palette, this);
 }

@@ -16,8 +16,16 @@ TBitmap32* SessionEffects::floatingTarget() {
     return m_session.floatingTarget();
 }
 
-void SessionEffects::moveFloatingSelection(QPoint Offset) {
-    m_session.moveFloatingSelection(Offset);
+QRect SessionEffects::floatingRect() const {
+    return m_session.floatingRect();
+}
+
+void SessionEffects::placeFloatingSelection(const QRect& Rect) {
+    m_session.placeFloatingSelection(Rect);
+}
+
+void SessionEffects::showStatus(const QString& Text) {
+    m_session.showStatus(Text);
 }
 
 void SessionEffects::commitEffect() {

@@ -29,12 +29,14 @@ public:
     // --- EffectContext ---
     TBitmap32& workBitmap(bool Reset) override;
     TBitmap32* floatingTarget() override;
-    void moveFloatingSelection(QPoint Offset) override;
+    QRect floatingRect() const override;
+    void placeFloatingSelection(const QRect& Rect) override;
     void commitEffect() override;
     void finishFloatingEffect() override;
     void showEffect() override;
     TColor32 foregroundColor32() const override;
     int traRange() const override;
+    void showStatus(const QString& Text) override;
 
 signals:
     // An effect has been shown: the view repaints once more shortly after

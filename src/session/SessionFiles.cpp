@@ -173,6 +173,11 @@ void EditSession::Open2Click(bool FromCode, const QString& Path) {
 
 SaveResult EditSession::SaveAExecute(bool FromCode) {
     if (m_document.FileName.isEmpty()) return SaveAs1Click();
+    // What is saved is what the user sees: a floating selection lands first,
+    // as one undo step, as a tool change would drop it. Left floating, it
+    // would be missing from the file while the document counted as saved.
+    endPendingShape();
+    DropSelection();
     try {
         SaveIconFile(m_document.FileName, m_document.FileType, m_document.Images(), transparency());
     } catch (const FileError& e) {

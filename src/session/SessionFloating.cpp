@@ -1,70 +1,95 @@
 #include "session/EditSession.h"
 
 #include "canvas/tools/ToolInfo.h"
-#include "document/PaletteOps.h"
 #include "session/SessionTools.h"
 
 #include <algorithm>
 #include <utility>
 
 // The floating selection never reaches the image records while it floats:
-// only a drop merges it, so a file saved meanwhile does not hold it.
+// only a drop merges it. A change recorded meanwhile (a resize) writes the
+// record as the view shows it, selection included, never the hole a lift
+// leaves under it.
 
 TBitmap32* EditSession::floatingTarget() {
     return m_floating ? &m_floating->Pixels : nullptr;
 }
 
-void EditSession::moveFloatingSelection(QPoint Offset) {
-    if (m_floating) m_floating->SelectionRect.translate(Offset);
+QRect EditSession::floatingRect() const {
+    return m_floating ? m_floating->SelectionRect() : QRect();
+}
+
+void EditSession::placeFloatingSelection(const QRect& Rect) {
+    if (m_floating) m_floating->place(Rect);
 }
 
 void EditSession::finishFloatingEffect() {
     if (!m_floating) return;
-    fitFloatingToPalette();
-    // An effect may have changed the selection's size (a rotation): the
-    // rectangle keeps its left and top and takes the new size.
-    QRect& r = m_floating->SelectionRect;
-    r = TRect(r.left(), r.top(), r.left() + m_floating->Pixels.Width,
-              r.top() + m_floating->Pixels.Height);
+    fitToActivePalette(m_floating->Pixels);
     emit workChanged();
 }
 
-void EditSession::fitFloatingToPalette() {
-    const IconImage& image = m_document.ActiveImage();
-    if (!m_floating || image.Format > 8) return;
-    FitToPalette(m_floating->Pixels, image.Format, image.Palette, this);
+TBitmap32 EditSession::shownImage() const {
+    TBitmap32 shown = m_cleanBitmap;
+    if (m_floating) {
+        // Drawn once, onto the committed image, exactly as the view draws
+        // it: the WorkBitmap already shows the selection, and drawing it
+        // there again would blend its partly transparent pixels twice.
+        shown.Blend = m_workBitmap.Blend;
+        shown.StretchDraw(m_floating->SelectionRect(), m_floating->Pixels);
+        shown.Blend = m_cleanBitmap.Blend;
+    }
+    return shown;
 }
 
 void EditSession::mergeFloatingSelection() {
-    // Drawn once, onto the committed image, exactly as the view draws it: the
-    // WorkBitmap already shows the selection, and drawing it there again
-    // would blend its partly transparent pixels twice. The image dropped is
-    // the picture that was last shown.
+    m_cleanBitmap.Assign(shownImage());
     m_workBitmap.Assign(m_cleanBitmap);
-    m_workBitmap.StretchDraw(m_floating->SelectionRect, m_floating->Pixels);
-    m_cleanBitmap.Assign(m_workBitmap);
+    m_floating.reset();
+    stopSelTim();
+    updateUndoStates();
 }
 
 void EditSession::DropSelection() {
     if (!m_floating) return;
     mergeFloatingSelection();
-    discardFloatingSelection();
     PushUndo();
 }
 
 // Before another image becomes active or an image is added: the history is
 // about to start over, so the merge is written into the record without an
 // undo entry.
-void EditSession::dropFloatingSelection() {
+void EditSession::dropSelectionUnrecorded() {
     if (!m_floating) return;
     mergeFloatingSelection();
     RefreshThumbnail();
-    discardFloatingSelection();
 }
 
 void EditSession::discardFloatingSelection() {
     m_floating.reset();
     stopSelTim();
+    updateUndoStates();
+}
+
+void EditSession::cancelFloatingSelection() {
+    if (!m_floating) return;
+    if (const auto& origin = m_floating->origin()) {
+        // The lifted pixels go back exactly as they came, whatever the
+        // "Blend Colors" switch says.
+        const bool blend = m_cleanBitmap.Blend;
+        m_cleanBitmap.Blend = false;
+        m_cleanBitmap.CopyRect(origin->Rect, origin->Pixels,
+                               TRect(0, 0, origin->Pixels.Width, origin->Pixels.Height));
+        m_cleanBitmap.Blend = blend;
+        // Normally this is the recorded state again. Had a change been
+        // recorded over the hole meanwhile (a resize), that entry now holds
+        // the pixels put back, so no later step brings the hole back.
+        m_undo.amendCurrent(m_cleanBitmap, m_document.ActiveImage());
+    }
+    discardFloatingSelection();
+    reset();
+    RefreshThumbnail();
+    emit workChanged();
 }
 
 void EditSession::floatSelection(FloatingSelection Selection) {
@@ -72,6 +97,7 @@ void EditSession::floatSelection(FloatingSelection Selection) {
     m_selTimEnabled = true;
     m_selTimInterval = 500;
     emit selTimChanged();
+    updateUndoStates();
 }
 
 void EditSession::setSelTimInterval(int Milliseconds) {
@@ -88,13 +114,9 @@ void EditSession::stopSelTim() {
 }
 
 void EditSession::placeFloating(TBitmap32 Pixels, const QRect& Rect) {
-    FloatingSelection placed;
-    placed.Pixels = std::move(Pixels);
-    placed.SelectionRect = Rect;
     // Nothing of it is recorded until it is dropped.
-    placed.PastedSelection = true;
-    floatSelection(std::move(placed));
-    fitFloatingToPalette();
+    floatSelection(FloatingSelection::pasted(std::move(Pixels), Rect));
+    fitToActivePalette(m_floating->Pixels);
     emit workChanged();
 }
 

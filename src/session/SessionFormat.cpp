@@ -35,10 +35,7 @@ bool EditSession::rueColorwithAplpha1Click(ColourFormat F) {
 
     // A floating selection lands where it is, as its own step, so that the
     // question below and the new palette see the whole picture.
-    if (floatingTarget()) {
-        dropFloatingSelection();
-        PushUndo();
-    }
+    DropSelection();
     endPendingShape();
     if (m_tools->controller().currentDrawsHoverPreview()) reset();
 
@@ -92,10 +89,7 @@ bool EditSession::paletteConfigured(const PalettePicture& Palette) {
     RebuildColoursBox();
     // A floating selection must hold only colours of the new palette too,
     // or dropping it would bring the old ones back.
-    if (TBitmap32* floating = floatingTarget()) {
-        FitToPalette(*floating, image.Format, image.Palette, this);
-        finishFloatingEffect();
-    }
+    finishFloatingEffect();
     finishEdit(true);
     fitColoursToPalette();
     emit workChanged();

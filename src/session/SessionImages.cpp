@@ -11,8 +11,10 @@
 
 void EditSession::RefreshThumbnail() {
     IconImage& image = m_document.ActiveImage();
-    image.Thumbnail = MakeThumbnail(m_cleanBitmap);
-    image.Pixels.Assign(m_cleanBitmap);
+    // While a selection floats the committed image has the lifted hole in
+    // it; the record takes what the view shows instead.
+    image.Pixels.Assign(m_floating ? shownImage() : m_cleanBitmap);
+    image.Thumbnail = MakeThumbnail(image.Pixels);
     // A clip region is lent to the working copy for one operation; the
     // record must not keep pointing at it.
     image.Pixels.ClipRegion = nullptr;
@@ -38,7 +40,7 @@ void EditSession::ActivateImage(int Selected, bool Forced) {
     if (!Forced && Selected == m_document.activeIndex()) return;
 
     endPendingShape();
-    dropFloatingSelection();
+    dropSelectionUnrecorded();
     if (m_tools->controller().currentDrawsHoverPreview()) reset();
     // After a list change (Forced) the image being left was already stored,
     // or was removed and must not be written anywhere.
@@ -98,7 +100,7 @@ void EditSession::appendNewImage(const NewIconChoice& Choice) {
     const int width = std::clamp(Choice.Width, NewIconOptions::MinSide, NewIconOptions::MaxSide);
     const int height = std::clamp(Choice.Height, NewIconOptions::MinSide, NewIconOptions::MaxSide);
 
-    dropFloatingSelection();
+    dropSelectionUnrecorded();
     m_document.appendImage(newBlankImage(width, height, Choice.Format, std::move(palette)));
     setModified(true);
     emit imagesReplaced();
@@ -123,7 +125,7 @@ void EditSession::Duplicate1Click() {
         return;
     }
     endPendingShape();
-    dropFloatingSelection();
+    dropSelectionUnrecorded();
     if (m_tools->controller().currentDrawsHoverPreview()) reset();
     storeWorkIntoActive();
 

@@ -3,7 +3,8 @@
 #include "document/DefaultPalette.h"
 
 bool EditSession::ConfirmSaveChanges() {
-    if (!m_document.Modified) return false;
+    // A floating selection is a change of its own: it is in no file yet.
+    if (!m_document.Modified && !m_floating) return false;
     switch (m_prompter.message(tr("Save changes?"), MessageKind::Confirmation, mbYesNoCancel)) {
     case MessageAnswer::No:
         return false;

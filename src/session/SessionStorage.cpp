@@ -14,10 +14,11 @@ void EditSession::StoredAsPng1Click() {
     IconImage& image = m_document.ActiveImage();
     if (!storageChoosable(image)) return;
     endPendingShape();
-    dropFloatingSelection();
+    // The selection lands as its own step, as before any other change.
+    DropSelection();
     if (m_tools->controller().currentDrawsHoverPreview()) reset();
     image.StoredAsPng = !IconFile::WrittenAsPng(image.Pixels.Width, image.Pixels.Height,
-                                                 image.Format, image.StoredAsPng);
+                                                image.Format, image.StoredAsPng);
     PushUndo();
     emit workChanged();
 }
@@ -38,10 +39,10 @@ void EditSession::NewFromPicture1Click() {
     QImageReader reader(choice->FileName);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        m_prompter.message(tr("Cannot read picture \"%1\". %2")
-                               .arg(QDir::toNativeSeparators(choice->FileName),
-                                    reader.errorString()),
-                           MessageKind::Error, mbOK);
+        m_prompter.message(
+            tr("Cannot read picture \"%1\". %2")
+                .arg(QDir::toNativeSeparators(choice->FileName), reader.errorString()),
+            MessageKind::Error, mbOK);
         return;
     }
     if (ConfirmSaveChanges()) return;

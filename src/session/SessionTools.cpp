@@ -89,6 +89,9 @@ void SessionTools::setHotSpot(QPoint Pixel) {
     if (image.HotSpotX == x && image.HotSpotY == y) return;
     image.HotSpotX = x;
     image.HotSpotY = y;
+    // Not a step of its own: the state being shown keeps it, so undoing a
+    // later stroke does not take it away.
+    m_session.hotSpotMoved();
     // The hot spot is written into the file: a moved one is a change that
     // closing the document must not silently drop.
     m_session.setModified(true);

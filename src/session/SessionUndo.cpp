@@ -1,14 +1,13 @@
 #include "session/EditSession.h"
 
 #include "document/ImageCaption.h"
-#include "session/HotSpot.h"
 
 // The history belongs to one activation of one image: it starts over, with
 // the state being shown, whenever another image is shown.
 void EditSession::ResetUndo() {
     m_undo.setUndoMax(m_settings.UndoMax);
     m_undo.ResetUndo(m_workBitmap, m_document.ActiveImage());
-    setUndoStates(false, false);
+    updateUndoStates();
 }
 
 void EditSession::commit() {
@@ -25,18 +24,26 @@ void EditSession::PushUndo() {
     // A level lowered since the last change trims the history only now.
     m_undo.setUndoMax(m_settings.UndoMax);
     m_undo.PushUndo(m_workBitmap, m_document.ActiveImage());
-    setUndoStates(m_undo.canUndo(), false);
+    updateUndoStates();
     setModified(true);
     // A change of size or format may decide how the image is stored.
     updateCommandStates();
 }
 
+void EditSession::hotSpotMoved() {
+    const IconImage& image = m_document.ActiveImage();
+    m_undo.amendCurrentHotSpot(image.HotSpotX, image.HotSpotY);
+}
+
 void EditSession::UndoAExecute() {
-    if (!m_undo.canUndo()) return;
+    if (!m_floating && !m_undo.canUndo()) return;
     endPendingShape();
-    // A floating selection is not part of any entry: it goes away unmerged,
-    // so a lifted and moved selection is undone with the change before it.
-    discardFloatingSelection();
+    // A floating selection is not part of any entry: the first Undo takes
+    // back only the selection, the next one the history.
+    if (m_floating) {
+        cancelFloatingSelection();
+        return;
+    }
     if (const UndoNode* node = m_undo.UndoAExecute()) showUndoNode(*node);
 }
 
@@ -50,12 +57,9 @@ void EditSession::RedoAExecute() {
 void EditSession::showUndoNode(const UndoNode& Node) {
     IconImage& image = m_document.ActiveImage();
     const UndoRestore restored = restoreUndoNode(Node, m_workBitmap, m_cleanBitmap, image);
-    setUndoStates(m_undo.canUndo(), m_undo.canRedo());
+    updateUndoStates();
     if (restored.SizeChanged || !restored.SameFormat) {
         image.Caption = ImageCaption(m_workBitmap.Width, m_workBitmap.Height, image.Format);
-        // The hot spot is not part of the history; a smaller picture coming
-        // back must not leave it outside.
-        keepHotSpotInside(image, m_workBitmap.Width, m_workBitmap.Height);
         emit workResized();
     }
     setModified(true);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 PictureBox::PictureBox(QWidget* Parent) : QWidget(Parent) {}
 
 void PictureBox::setPicture(const QImage& Picture) {
@@ -13,10 +15,18 @@ void PictureBox::showPicture(const QImage& Picture) {
     update();
 }
 
+void PictureBox::setEnlarging(bool Enlarge) {
+    m_enlarge = Enlarge;
+    update();
+}
+
 QRect PictureBox::pictureRect() const {
     if (m_shown.isNull()) return QRect();
     QSize s = m_shown.size();
-    if (s.width() > width() || s.height() > height()) s.scale(size(), Qt::KeepAspectRatio);
+    if (s.width() > width() || s.height() > height())
+        s.scale(size(), Qt::KeepAspectRatio);
+    else if (m_enlarge)
+        s *= std::max(1, std::min(width() / s.width(), height() / s.height()));
     return QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
 }
 

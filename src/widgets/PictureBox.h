@@ -4,11 +4,16 @@
 #include <QWidget>
 
 // A picture control: shows its picture centred, scaled down proportionally
-// only when it is larger than the control, never enlarged.
+// when it is larger than the control. A smaller picture is shown at its own
+// size, or, once enlarging is allowed, at the largest whole-number zoom that
+// fits, every pixel a square block.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* Parent = nullptr);
+
+    void setEnlarging(bool Enlarge);
+    bool enlarging() const { return m_enlarge; }
 
     // A null picture empties the control.
     virtual void setPicture(const QImage& Picture);
@@ -23,4 +28,5 @@ protected:
 
 private:
     QImage m_shown;
+    bool m_enlarge = false;
 };

@@ -1,5 +1,7 @@
 #include "widgets/TavroMenuLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 // (left, top, right, bottom) with right and bottom left out.
@@ -45,8 +47,12 @@ TavroItemLayout layoutTavroItem(const QRect& R, const TavroItemKind& Kind) {
     // Mirrored exactly, so the right-to-left box stays inside the item.
     out.CheckBox = rtl ? box(right - checkW + 1, top + 1, right - 1, bottom - 1)
                        : box(left + 1, top + 1, left + checkW - 1, bottom - 1);
-    out.FilledCheckBox = rtl ? box(right - 8 + 1, top + 1, right - 1, bottom - 1)
-                             : box(left + 1, top + 1, left + 8 - 1, bottom - 1);
+    // As large as a check box of the desktop, yet inside the column with
+    // room to spare: a box as tall as the item would read as a bar.
+    const int column = images ? imgW : 12;
+    const int side = std::max(1, std::min({14, column - 2, R.height() - 6}));
+    const int markLeft = rtl ? right - column + (column - side) / 2 : left + (column - side) / 2;
+    out.CheckMark = QRect(markLeft, top + (R.height() - side) / 2, side, side);
     const int y = top / 2 + bottom / 2;
     out.Separator = rtl ? QLine(tl - 12, y, tr, y) : QLine(tl, y, tr + 12, y);
     return out;

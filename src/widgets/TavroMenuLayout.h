@@ -18,9 +18,10 @@ struct TavroItemLayout {
     QRect GlyphColumn; // empty when there is none
     QPoint GlyphPos;
     QRect CheckBox;
-    // An item with no glyph of its own gets a small filled box instead, so
-    // that checked and unchecked differ in a menu that has an image list.
-    QRect FilledCheckBox;
+    // An item with no glyph of its own shows its check as a filled square
+    // box with a tick, in the middle of the glyph column (or of the margin
+    // when the menu has no image list).
+    QRect CheckMark;
     QLine Separator;
 };
 

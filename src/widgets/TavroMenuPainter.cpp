@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 namespace {
 
@@ -15,6 +16,26 @@ void drawBox(QPainter& P, const QRect& R, const TavroMenuLook& Look) {
         P.drawRoundedRect(inner, Look.CurvatureX / 2.0, Look.CurvatureY / 2.0);
     else
         P.drawRect(inner);
+}
+
+// A filled square box in Box colour with a tick in Tick colour across it.
+void drawCheckMark(QPainter& P, const QRect& R, const QColor& Box, const QColor& Tick,
+                   const TavroMenuLook& Look) {
+    P.setPen(Box);
+    P.setBrush(Box);
+    drawBox(P, R, Look);
+    P.save();
+    P.setRenderHint(QPainter::Antialiasing, true);
+    const qreal s = R.width();
+    QPen pen(Tick, std::max(1.5, s / 7.0));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    P.setPen(pen);
+    P.setBrush(Qt::NoBrush);
+    const QPointF o = R.topLeft();
+    P.drawPolyline(QPolygonF({o + QPointF(0.22 * s, 0.52 * s), o + QPointF(0.42 * s, 0.72 * s),
+                              o + QPointF(0.78 * s, 0.30 * s)}));
+    P.restore();
 }
 
 void drawSubMenuArrow(QPainter& P, const QRect& R, bool RightToLeft, const QColor& Colour) {
@@ -88,10 +109,18 @@ void drawTavroItem(QPainter& P, const QRect& R, const TavroItemFacts& Item,
     }
     if (Item.Checked && !kind.Bar) {
         const QColor colour = Item.Selected ? Look.SelectedCheckColor : Look.CheckColor;
-        P.setPen(colour);
-        const bool framesGlyph = images && !Item.Glyph.isNull();
-        P.setBrush(framesGlyph ? QBrush(Qt::NoBrush) : QBrush(colour));
-        drawBox(P, framesGlyph ? layout.CheckBox : layout.FilledCheckBox, Look);
+        if (images && !Item.Glyph.isNull()) {
+            P.setPen(colour);
+            P.setBrush(Qt::NoBrush);
+            drawBox(P, layout.CheckBox, Look);
+        } else {
+            // The tick takes the colour the box stands on, so it stands out
+            // from the box as much as the box does from the item.
+            const QColor ground = Item.Selected ? Look.SelectedBackColor
+                                  : images      ? Look.ImageBackColor
+                                                : Look.BackColor;
+            drawCheckMark(P, layout.CheckMark, colour, ground, Look);
+        }
     }
     if (Item.Separator) {
         P.setPen(Look.LineColor);

@@ -1,6 +1,6 @@
 #include "widgets/TavroRotatableImage.h"
 
-#include "effects/RotatedPicture.h"
+#include "widgets/RotatedPicture.h"
 
 TRotatableImage::TRotatableImage(QWidget* Parent) : PictureBox(Parent) {}
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -31,7 +32,21 @@ TEST_F(MainFormTest, SettingPromptsKeepTheirRanges) {
         withModal<TULForm>([&] { p.Command->trigger(); },
                            [&](TULForm& d) {
                                EXPECT_EQ(d.windowTitle(), QLatin1String(p.Caption));
-                               EXPECT_EQ(d.size(), QSize(225, 42));
+                               // The question stands in the dialog, above
+                               // the edit and the buttons, all inside.
+                               EXPECT_TRUE(d.Question->isVisible());
+                               EXPECT_EQ(d.Question->text(), QStringLiteral("%1 (1 to %2):")
+                                                                 .arg(QLatin1String(p.Caption))
+                                                                 .arg(p.Maximum));
+                               const QRect asked = d.Question->geometry();
+                               EXPECT_GE(asked.width(), d.Question->sizeHint().width());
+                               for (QWidget* w :
+                                    {static_cast<QWidget*>(d.Ed), static_cast<QWidget*>(d.OK),
+                                     static_cast<QWidget*>(d.Cancel)}) {
+                                   EXPECT_GT(w->y(), asked.bottom());
+                                   EXPECT_TRUE(d.rect().contains(w->geometry()));
+                               }
+                               EXPECT_TRUE(d.rect().contains(asked));
                                EXPECT_EQ(d.Ed->value(), before);
                                EXPECT_EQ(d.Ed->statusTip(), QLatin1String(p.Hint));
                                d.Ed->setValue(5);

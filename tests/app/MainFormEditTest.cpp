@@ -116,8 +116,8 @@ TEST_F(MainFormTest, ScreenCaptureTakesTheFramedArea) {
     EXPECT_FALSE(cap->timRunning());
     const FloatingSelection* taken = f.session().floatingSelection();
     ASSERT_NE(taken, nullptr);
-    EXPECT_EQ(taken->SelectionRect, TRect(0, 0, 32, 32));
-    EXPECT_TRUE(taken->PastedSelection);
+    EXPECT_EQ(taken->SelectionRect(), TRect(0, 0, 32, 32));
+    EXPECT_TRUE(taken->PastedSelection());
     EXPECT_EQ(f.session().tools().CurrentTool(), SelectTag);
     for (QPoint p : {QPoint(0, 0), QPoint(31, 0), QPoint(5, 17), QPoint(31, 31)})
         EXPECT_EQ(taken->Pixels.GetPixel(p.x(), p.y()),

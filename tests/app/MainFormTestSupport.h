@@ -18,13 +18,13 @@ struct RecordingShell : ShellOpener {
     QStringList files;
     QStringList urls;
     bool succeed = true;
-    bool openFile(const QString& Path) override {
+    void openFile(const QString& Path, Outcome Done) override {
         files << Path;
-        return succeed;
+        Done(succeed);
     }
-    bool openUrl(const QString& Url) override {
+    void openUrl(const QString& Url, Outcome Done) override {
         urls << Url;
-        return succeed;
+        Done(succeed);
     }
 };
 

@@ -31,7 +31,7 @@ TEST_F(ToolsUiFixture, SelectionFrameMarchesAndIsHeldWhileDragged) {
     EXPECT_EQ(work->selectionFrameInterval(), 0);
     release(QPoint(6, 5));
     EXPECT_TRUE(work->selectionFrameRunning());
-    EXPECT_EQ(session.floatingSelection()->SelectionRect, TRect(4, 3, 12, 8));
+    EXPECT_EQ(session.floatingSelection()->SelectionRect(), TRect(4, 3, 12, 8));
 
     choose(PenTag);
     EXPECT_EQ(session.floatingSelection(), nullptr);

@@ -87,6 +87,122 @@ TEST_F(ToolsUiFixture, SwitchesDriveTheBlendFlags) {
     EXPECT_TRUE(session.CleanBitmap().Blend);
 }
 
+namespace {
+
+int lightness(QRgb C) {
+    return (qRed(C) * 299 + qGreen(C) * 587 + qBlue(C) * 114) / 1000;
+}
+int distance(QRgb A, QRgb B) {
+    return std::max({std::abs(qRed(A) - qRed(B)), std::abs(qGreen(A) - qGreen(B)),
+                     std::abs(qBlue(A) - qBlue(B))});
+}
+QRgb meanOf(const QImage& Img, const QRect& R) {
+    long r = 0, g = 0, b = 0, n = 0;
+    for (int y = R.top(); y <= R.bottom(); ++y)
+        for (int x = R.left(); x <= R.right(); ++x, ++n) {
+            const QRgb c = Img.pixel(x, y);
+            r += qRed(c), g += qGreen(c), b += qBlue(c);
+        }
+    return n ? qRgb(int(r / n), int(g / n), int(b / n)) : 0;
+}
+
+// A mode switch as it stands on its panel, in device pixels.
+QImage switchShot(QToolButton* B, qreal Ratio) {
+    QImage img(B->size() * Ratio, QImage::Format_RGB32);
+    img.setDevicePixelRatio(Ratio);
+    img.fill(B->parentWidget()->palette().color(QPalette::Window));
+    B->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    img.setDevicePixelRatio(1);
+    return img;
+}
+
+// How much of the switch's edge stands out from the panel: the share of
+// positions along it where the outer few pixels show something.
+double framedShare(const QImage& Img, QRgb Ground, int Band) {
+    int framed = 0, all = 0;
+    const auto edge = [&](int Length, auto PixelAt) {
+        for (int i = Band; i < Length - Band; ++i, ++all)
+            for (int d = 0; d < Band; ++d)
+                if (distance(PixelAt(i, d), Ground) >= 24) {
+                    ++framed;
+                    break;
+                }
+    };
+    const int w = Img.width(), h = Img.height();
+    edge(w, [&](int i, int d) { return Img.pixel(i, d); });
+    edge(w, [&](int i, int d) { return Img.pixel(i, h - 1 - d); });
+    edge(h, [&](int i, int d) { return Img.pixel(d, i); });
+    edge(h, [&](int i, int d) { return Img.pixel(w - 1 - d, i); });
+    return all ? double(framed) / all : 0;
+}
+
+QPalette darkPalette() {
+    QPalette p(QColor(53, 53, 53), QColor(45, 45, 45));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::BrightText})
+        p.setColor(role, QColor(235, 235, 235));
+    p.setColor(QPalette::Base, QColor(30, 30, 30));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    return p;
+}
+
+} // namespace
+
+// Whether a paste is blended is decided by these switches alone, so their
+// state must be plain at a glance: both states are buttons, and down is
+// sunken with a face of its own, on light and dark desktops, at every scale.
+TEST_F(ToolsUiFixture, SwitchesShowDownAsPressed) {
+    struct Case {
+        const char* name;
+        QPalette palette;
+        qreal ratio;
+    };
+    const Case cases[] = {{"light", QApplication::palette(), 1},
+                          {"light, scale 2", QApplication::palette(), 2},
+                          {"dark", darkPalette(), 1},
+                          {"dark, scale 1.5", darkPalette(), 1.5}};
+    for (const Case& c : cases) {
+        toolsFrame->setPalette(c.palette);
+        for (QToolButton* b : {ui->tools().Anti(), ui->tools().Blen()}) {
+            SCOPED_TRACE(std::string(c.name) + ", " + b->objectName().toStdString());
+            const QRgb ground = c.palette.color(QPalette::Window).rgb();
+            const int band = int(3 * c.ratio);
+            b->setChecked(false);
+            const QImage up = switchShot(b, c.ratio);
+            b->setChecked(true);
+            const QImage down = switchShot(b, c.ratio);
+
+            EXPECT_GE(framedShare(up, ground, band), 0.8) << "up reads as bare text";
+            EXPECT_GE(framedShare(down, ground, band), 0.8);
+
+            // The strip left of the caption is face only.
+            const int w = up.width(), h = up.height();
+            const QRect face(band + int(c.ratio), band + int(c.ratio), int(3 * c.ratio),
+                             h - 2 * band - 2 * int(c.ratio));
+            EXPECT_GE(distance(meanOf(up, face), meanOf(down, face)), 30)
+                << "down and up share one face";
+            // Sunken: the shade falls on the top edge, the light on the bottom
+            // (the device row in the middle of the second logical row from
+            // either end).
+            const auto row = [&](double Logical) { return int((Logical + 0.5) * c.ratio); };
+            const QRect top(band, row(1), w - 2 * band, 1);
+            const QRect bottom(band, row(b->height() - 2), w - 2 * band, 1);
+            EXPECT_LT(lightness(meanOf(down, top)), lightness(meanOf(down, bottom)));
+            EXPECT_GE(lightness(meanOf(up, top)), lightness(meanOf(up, bottom)));
+            // The caption stays readable on the down face.
+            const QRgb downFace = meanOf(down, face);
+            int contrast = 0;
+            for (int y = h / 4; y < 3 * h / 4; ++y)
+                for (int x = w / 4; x < 3 * w / 4; ++x)
+                    contrast = std::max(
+                        contrast, std::abs(lightness(down.pixel(x, y)) - lightness(downFace)));
+            EXPECT_GE(contrast, 110);
+        }
+    }
+    toolsFrame->setPalette(QPalette());
+}
+
 TEST_F(ToolsUiFixture, SprayTimerRunsWhileTheButtonIsDown) {
     choose(SprayTag);
     setForeground(0xFF00FF00);

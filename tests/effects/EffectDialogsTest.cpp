@@ -2,7 +2,7 @@
 #include "EffectsTestSupport.h"
 #include "ModalSupport.h"
 #include "effects/EffectPreview.h"
-#include "effects/RotatedPicture.h"
+#include "widgets/RotatedPicture.h"
 #include "effects/ui/BalanceForm.h"
 #include "effects/ui/ColorLevelsForm.h"
 #include "effects/ui/ResizeForm.h"
@@ -75,6 +75,134 @@ TEST(EffectDialogs, FormsHaveTheirCaptionsSizesAndButtons) {
     EXPECT_EQ(d.rotFrm().RTr()->toolTip(), QStringLiteral("Specifies image rotation angle."));
     EXPECT_EQ(d.shadform().shaAe()->toolTip(), QStringLiteral("Specifies shadow alpha"));
     EXPECT_EQ(d.shadform().Smo()->toolTip(), QStringLiteral("Draws soft shadow."));
+}
+
+// Every slider row: the caption, the track and the value label, each label
+// wide enough for its text, the caption clear of the track's left end and the
+// value clear of its right end and inside the dialog, at the extreme values
+// and with the desktop's font grown half again and twice.
+TEST(EffectDialogs, SliderLabelsFitAtTheirLongestValues) {
+    QWidget owner;
+    EffectDialogs d(&owner);
+    const qreal base = QApplication::font().pointSizeF();
+    for (EffectForm* f :
+         {static_cast<EffectForm*>(&d.colLevFrm()), static_cast<EffectForm*>(&d.balFrm()),
+          static_cast<EffectForm*>(&d.spatFrm()), static_cast<EffectForm*>(&d.rotFrm())}) {
+        for (const qreal grow : {1.0, 1.5, 2.0}) {
+            SCOPED_TRACE(f->windowTitle().toStdString() + " at " + std::to_string(grow));
+            QFont font = QApplication::font();
+            font.setPointSizeF(base * grow);
+            f->setFont(font);
+            const QFontMetrics fm(font);
+            const QList<QSlider*> sliders = f->findChildren<QSlider*>();
+            ASSERT_FALSE(sliders.isEmpty());
+            for (QSlider* s : sliders) {
+                SCOPED_TRACE(s->objectName().toStdString());
+                QLabel* caption = nullptr;
+                QLabel* value = nullptr;
+                for (QLabel* l : f->findChildren<QLabel*>()) {
+                    const QRect g = l->geometry();
+                    if (g.bottom() < s->y() || g.top() > s->geometry().bottom()) continue;
+                    (g.left() < s->x() ? caption : value) = l;
+                }
+                ASSERT_TRUE(caption && value);
+                EXPECT_LE(caption->geometry().right() + 4, s->x()) << "caption touches the track";
+                EXPECT_GE(fm.horizontalAdvance(caption->text()), 1);
+                EXPECT_LE(fm.horizontalAdvance(caption->text()), caption->width());
+                EXPECT_LE(s->geometry().right() + 2, value->x()) << "value touches the track";
+                EXPECT_LE(value->geometry().right(), f->width() - 1);
+                EXPECT_GE(s->width(), 64) << "hardly any track left";
+                for (const int v : {s->minimum(), s->maximum()}) {
+                    s->setValue(v);
+                    EXPECT_EQ(value->text(), QString::number(v));
+                    EXPECT_LE(fm.horizontalAdvance(value->text()), value->width()) << v;
+                    EXPECT_LE(fm.height(), value->height());
+                }
+            }
+            f->setFont(QFont());
+        }
+    }
+}
+
+// A small picture is shown at the largest whole-number zoom that fits the
+// preview, every pixel a square block; a large one is still scaled down.
+TEST(EffectDialogs, PreviewsShowSmallPicturesEnlarged) {
+    QWidget owner;
+    EffectDialogs d(&owner);
+    struct Case {
+        const char* name;
+        EffectForm* form;
+        std::function<void(const TBitmap32&)> show;
+        QSize target;
+        QSize shown; // of the picture the preview was given, drawn
+        int zoom;    // 0: scaled down to fit
+    };
+    const Case cases[] = {
+        {"levels 32",
+         &d.colLevFrm(),
+         [&](const TBitmap32& T) { d.colLevFrm().FormShow(T); },
+         {32, 32},
+         {32, 32},
+         5},
+        {"levels 20 x 12",
+         &d.colLevFrm(),
+         [&](const TBitmap32& T) { d.colLevFrm().FormShow(T); },
+         {20, 12},
+         {20, 12},
+         13},
+        {"balance 255",
+         &d.balFrm(),
+         [&](const TBitmap32& T) { d.balFrm().FormShow(T); },
+         {255, 255},
+         {255, 255},
+         0},
+        {"spatter 1",
+         &d.spatFrm(),
+         [&](const TBitmap32& T) { d.spatFrm().FormShow(T); },
+         {1, 1},
+         {1, 1},
+         169},
+        {"rotation 32",
+         &d.rotFrm(),
+         [&](const TBitmap32& T) { d.rotFrm().FormShow(T); },
+         {32, 32},
+         {45, 45},
+         3},
+        {"shadow 16",
+         &d.shadform(),
+         [&](const TBitmap32& T) { d.shadform().FormShow(T, 0x0000FF, 100); },
+         {16, 16},
+         {16, 16},
+         9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.show(numbered(c.target.width(), c.target.height()));
+        PictureBox* box = c.form->Img();
+        const QImage& picture = box->picture();
+        ASSERT_EQ(picture.size(), c.shown);
+        const QRect r = box->pictureRect();
+        if (c.zoom == 0) {
+            EXPECT_EQ(r.size(), picture.size().scaled(box->size(), Qt::KeepAspectRatio));
+        } else {
+            EXPECT_EQ(r.size(), picture.size() * c.zoom);
+            EXPECT_TRUE((c.zoom + 1) * picture.width() > box->width() ||
+                        (c.zoom + 1) * picture.height() > box->height())
+                << "a larger zoom fits";
+        }
+        EXPECT_LE((r.center() - QRect(QPoint(), box->size()).center()).manhattanLength(), 2)
+            << "not centred";
+        // Drawn: each picture pixel a block of the zoom's size.
+        const QImage drawn = box->grab().toImage();
+        const int z = std::max(1, c.zoom);
+        for (const QPoint p : {QPoint(0, 0), QPoint(picture.width() - 1, picture.height() - 1)}) {
+            if (c.zoom == 0) break;
+            const QPoint at = r.topLeft() + p * z;
+            EXPECT_EQ(drawn.pixel(at), picture.pixel(p));
+            EXPECT_EQ(drawn.pixel(at + QPoint(z - 1, z - 1)), picture.pixel(p));
+        }
+        c.form->hide();
+    }
 }
 
 // Each slider move redraws the preview with the very function OK applies.

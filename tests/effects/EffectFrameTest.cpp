@@ -24,7 +24,9 @@ struct FakeSession : EffectContext {
     TBitmap32 clean = work;
     std::optional<TBitmap32> selection;
     int resets = 0, commits = 0, floatingFinishes = 0, shows = 0;
-    QPoint moved;
+    // Stretched: the selection's pixels are drawn into another size.
+    QRect rect = TRect(3, 4, 23, 54);
+    QString status;
     TColor32 foreground = 0xFF0000FFu;
     int range = 0;
 
@@ -36,7 +38,9 @@ struct FakeSession : EffectContext {
         return work;
     }
     TBitmap32* floatingTarget() override { return selection ? &*selection : nullptr; }
-    void moveFloatingSelection(QPoint Offset) override { moved += Offset; }
+    QRect floatingRect() const override { return rect; }
+    void placeFloatingSelection(const QRect& Rect) override { rect = Rect; }
+    void showStatus(const QString& Text) override { status = Text; }
     void commitEffect() override {
         ++commits;
         clean.Assign(work);
@@ -148,17 +152,71 @@ TEST_F(EffectFrameTest, CancelledDialogsChangeNothingButDropTheToolPreview) {
 
 TEST_F(EffectFrameTest, CustomRotationGrowsASelectionAroundItsCentreAndKeepsTheImageSize) {
     session.selection = numbered(32, 32);
+    session.rect = TRect(10, 20, 42, 52);
     answers.rotation = 0;
     frame.Custom1Click();
     EXPECT_EQ(session.selection->Width, 45);
     EXPECT_EQ(session.selection->Height, 45);
-    EXPECT_EQ(session.moved, QPoint(-6, -6));
+    EXPECT_EQ(session.rect, TRect(4, 14, 49, 59));
     EXPECT_EQ(session.selection->GetPixel(6, 6), numbered(32, 32).GetPixel(0, 0));
 
     session.selection.reset();
     session.work = session.clean = numbered(32, 32);
     frame.Custom1Click();
     EXPECT_EQ(session.clean.Bits, numbered(32, 32).Bits) << "0 degrees gives the image back";
+}
+
+// A selection whose turn would pass the bound stays as it is; the status bar
+// says why, and no dialog is shown.
+TEST_F(EffectFrameTest, CustomRotationRefusesASelectionThatWouldGrowPastTheBound) {
+    const struct {
+        int W, H;
+        bool Turns;
+    } cases[] = {{724, 724, true},
+                 {725, 725, false},
+                 {1024, 1, true},
+                 {1025, 1, false},
+                 {4000, 4000, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.W << " x " << c.H);
+        session = FakeSession();
+        answers = answeringEverything();
+        session.selection = TBitmap32(c.W, c.H);
+        const QRect rect = session.rect;
+        frame.Custom1Click();
+        EXPECT_EQ(answers.asked, c.Turns ? 1 : 0);
+        EXPECT_EQ(session.status.isEmpty(), c.Turns);
+        if (c.Turns) continue;
+        EXPECT_TRUE(session.status.contains(QStringLiteral("1024")))
+            << session.status.toStdString();
+        EXPECT_EQ(QSize(session.selection->Width, session.selection->Height), QSize(c.W, c.H));
+        EXPECT_EQ(session.rect, rect);
+        EXPECT_EQ(session.floatingFinishes + session.shows, 0);
+    }
+}
+
+// Effects keep the rectangle of a stretched selection; only the turns and
+// Smooth Contract place it anew, at the size of their result.
+TEST_F(EffectFrameTest, EffectsKeepTheSelectionsRectangleUnlessTheyResizeIt) {
+    const QRect stretched = TRect(3, 4, 23, 54);
+    for (const Effect& e : everyEffect()) {
+        SCOPED_TRACE(e.name);
+        session = FakeSession();
+        session.selection = picture(16, 32);
+        e.run(frame);
+        const std::string name = e.name;
+        QRect expected = stretched;
+        if (name == "Clockwise" || name == "Counterclockwise")
+            expected = TRect(3, 4, 35, 20);
+        else if (name == "CustomRotation")
+            expected = TRect(-7, 2, 29, 38); // 36 x 36, grown around the centre
+        else if (name == "SmoothContract")
+            expected = TRect(3, 4, 11, 20);
+        EXPECT_EQ(session.rect, expected);
+        EXPECT_EQ(session.rect.size(), expected == stretched ? stretched.size()
+                                                             : QSize(session.selection->Width,
+                                                                     session.selection->Height));
+    }
 }
 
 TEST_F(EffectFrameTest, QuarterTurnsAndContractGiveTheSelectionItsNewSize) {
@@ -168,7 +226,7 @@ TEST_F(EffectFrameTest, QuarterTurnsAndContractGiveTheSelectionItsNewSize) {
     answers.contract = QSize(8, 4);
     frame.SmoothStretch1Click();
     EXPECT_EQ(QSize(session.selection->Width, session.selection->Height), QSize(8, 4));
-    EXPECT_EQ(session.moved, QPoint());
+    EXPECT_EQ(session.rect, TRect(3, 4, 11, 8));
 
     // The image keeps its size; the contracted picture sits at its top left.
     session.selection.reset();

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
@@ -114,6 +115,90 @@ TEST_F(ImageListWidgets, WideCaptionsWrapInsteadOfScrollingSideways) {
     const QRect shown = view()->visualRect(active);
     if (bold.horizontalAdvance(active.data().toString()) > shown.width())
         EXPECT_GT(shown.height(), view()->visualRect(other).height()) << "not wrapped";
+}
+
+// What the screen holds of the list after the pending repaints, against the
+// list painted afresh: an item that changed must leave nothing of its old
+// look behind.
+struct ListPixels {
+    QImage shown, fresh;
+    // Pixels that differ by more than the odd step of a shaded selection.
+    int stale() const {
+        if (shown.size() != fresh.size()) return -1;
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = fresh.pixel(x, y);
+                n += std::abs(qRed(a) - qRed(b)) > 8 || std::abs(qGreen(a) - qGreen(b)) > 8 ||
+                     std::abs(qBlue(a) - qBlue(b)) > 8;
+            }
+        return n;
+    }
+};
+ListPixels listPixels(QListView* View) {
+    // Whatever the list has scheduled (a new layout, then its repaint) runs.
+    QTest::qWait(50);
+    QWidget* port = View->viewport();
+    QWidget* window = port->window();
+    const QPoint at = port->mapTo(window, QPoint(0, 0));
+    ListPixels p;
+    p.shown = window->screen()
+                  ->grabWindow(window->winId(), at.x(), at.y(), port->width(), port->height())
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32);
+    p.fresh = port->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return p;
+}
+
+// Format changes narrow and widen the caption ("(256)", "(16)", "(2)",
+// "(TCA)") and remake the thumbnail.
+TEST_F(ImageListWidgets, FormatChangesLeaveNoStalePixels) {
+    s.appendNewImage({48, 48, 8});
+    paintAll(s, 0xFF2040C0u);
+    const QImage before = listPixels(view()).shown;
+    ASSERT_FALSE(before.isNull()) << "the screen cannot be read back";
+    struct Step {
+        ColourFormat format;
+        bool asks;
+        const char* caption;
+    };
+    for (const Step step : {Step{4, true, "48 x 48  (16)"}, Step{1, true, "48 x 48  (2)"},
+                            Step{32, false, "48 x 48  (TCA)"}, Step{24, false, "48 x 48  (TC)"},
+                            Step{8, true, "48 x 48  (256)"}}) {
+        SCOPED_TRACE(step.caption);
+        if (step.asks) prompts.answer(MessageAnswer::Yes);
+        ASSERT_TRUE(s.rueColorwithAplpha1Click(step.format));
+        ASSERT_EQ(list->model()->index(3).data().toString(), QLatin1String(step.caption));
+        EXPECT_EQ(listPixels(view()).stale(), 0) << "stale pixels on screen";
+    }
+}
+
+// Each item is as tall as its caption: the active one's bold caption may wrap
+// onto a second line, and the item under it moves down rather than covering
+// it.
+TEST_F(ImageListWidgets, ItemsNeverOverlapWhenTheActiveCaptionWraps) {
+    for (int i = 0; i < 10; ++i)
+        s.appendNewImage({255, 255, 32});
+    QCoreApplication::processEvents();
+    for (const int row : {4, 0, 12, 7}) {
+        SCOPED_TRACE(row);
+        s.ActivateImage(row, false);
+        EXPECT_EQ(listPixels(view()).stale(), 0) << "stale pixels on screen";
+        QRect previous;
+        for (int i = 0; i < list->model()->rowCount(); ++i) {
+            const QRect r = view()->visualRect(list->model()->index(i));
+            EXPECT_FALSE(r.intersects(previous)) << "item " << i << " covers item " << i - 1;
+            previous = r;
+        }
+        // The case is only worth something when the bold caption does wrap:
+        // its item is then a text line taller than the others.
+        const QModelIndex active = list->model()->index(row);
+        const QFontMetrics bold(active.data(Qt::FontRole).value<QFont>().resolve(view()->font()));
+        const QRect shown = view()->visualRect(active);
+        ASSERT_GT(bold.horizontalAdvance(active.data().toString()), shown.width());
+        const QRect other = view()->visualRect(list->model()->index(row == 0 ? 1 : 0));
+        EXPECT_GE(shown.height(), other.height() + bold.height() - 2);
+    }
 }
 
 TEST(NewIconForm, CustomSizeAndFormatAreKeptForTheNextUse) {

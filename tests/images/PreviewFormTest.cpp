@@ -11,6 +11,8 @@ namespace {
 
 constexpr TColor White = 0xFFFFFF;
 constexpr TColor32 OpaqueRed = 0xFF0000FFu;
+constexpr TColor Lime = 0x00FF00;
+constexpr int LimeEntry = 10;
 
 TBitmap32 filled(int W, int H, TColor32 C) {
     TBitmap32 b(W, H);
@@ -63,29 +65,68 @@ protected:
     TPrvFrm form{prompts};
 };
 
+// Lime rather than black: a paint box that draws nothing reads as black too.
+// The window is then given a colour of its own, so that what the box draws
+// (the image and its margin) stands apart from what only shows through.
 TEST_F(PreviewFormTest, ImageSitsCentredInsideItsMarginOfBackground) {
-    form.ColBoxChange(0); // Black, so the margin stands out from the window
-    const Shot s = show(filled(32, 32, OpaqueRed), 32);
+    form.ColBoxChange(LimeEntry);
+    ASSERT_EQ(form.backgroundColour(), Lime);
+    show(filled(32, 32, OpaqueRed), 32);
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0, 255, 0));
+    QPalette window = form.palette();
+    window.setColor(QPalette::Window, Qt::magenta);
+    form.setPalette(window);
+    const Shot s = grab();
     EXPECT_EQ(previewOrigin(32, 32), QPoint(111, 111));
     EXPECT_EQ(s.at(111, 111), 0x0000FFu);
     EXPECT_EQ(s.at(142, 142), 0x0000FFu);
     for (const QPoint margin : {QPoint(110, 111), QPoint(111, 110), QPoint(143, 142),
                                 QPoint(107, 107), QPoint(146, 146)}) {
         SCOPED_TRACE(margin.x());
-        EXPECT_EQ(s.at(margin.x(), margin.y()), 0u);
+        EXPECT_EQ(s.at(margin.x(), margin.y()), Lime);
     }
-    // Outside the 40 x 40 frame from (107, 107) the window shows through.
-    EXPECT_EQ(s.at(106, 106), 0u); // the window colour is the background too
+    // Outside the 40 x 40 frame from (107, 107) the box leaves the window to
+    // show (in the background colour, on screen).
+    for (const QPoint outside : {QPoint(106, 106), QPoint(147, 147), QPoint(0, 0)}) {
+        SCOPED_TRACE(outside.x());
+        EXPECT_EQ(s.at(outside.x(), outside.y()), 0xFF00FFu);
+    }
     EXPECT_EQ(makePreviewFrame(makePreviewPicture(filled(32, 32, OpaqueRed), 32, {}), 0).size(),
               QSize(40, 40));
 }
 
-TEST_F(PreviewFormTest, LargestImageFillsTheBoxAndLosesItsMargin) {
-    const TBitmap32 big = filled(255, 255, OpaqueRed);
-    const Shot s = show(big, 32);
+// Up to 255 pixels the box is 255 square and the image loses its margin; a
+// 256-pixel image (which the file format allows) gets a box and a window
+// large enough to show its last column and row.
+TEST_F(PreviewFormTest, LargestImagesShowEveryPixel) {
+    const QSize designBox(255, 255);
+    const QSize designWindow = form.size();
+    struct Case {
+        int w, h;
+        QSize box;
+    };
+    for (const Case c : {Case{255, 255, designBox}, Case{256, 256, QSize(256, 256)},
+                         Case{256, 40, QSize(256, 255)}, Case{32, 32, designBox}}) {
+        SCOPED_TRACE(std::to_string(c.w) + " x " + std::to_string(c.h));
+        TBitmap32 big = filled(c.w, c.h, OpaqueRed);
+        for (int y = 0; y < c.h; ++y)
+            big.SetPixel(c.w - 1, y, 0xFF00FF00u);
+        for (int x = 0; x < c.w; ++x)
+            big.SetPixel(x, c.h - 1, 0xFFFF0000u);
+        const Shot s = show(big, 32);
+        EXPECT_EQ(form.pb()->size(), c.box);
+        const QPoint o = previewOrigin(c.w, c.h);
+        EXPECT_EQ(s.at(o.x(), o.y()), 0x0000FFu);
+        EXPECT_EQ(s.at(o.x() + c.w - 1, o.y()), 0x00FF00u) << "last column";
+        EXPECT_EQ(s.at(o.x(), o.y() + c.h - 1), 0xFF0000u) << "last row";
+        // The window grows with the box; the colour list stays below it.
+        EXPECT_EQ(form.width(), designWindow.width() + c.box.width() - designBox.width());
+        EXPECT_EQ(form.height(), designWindow.height() + c.box.height() - designBox.height());
+        EXPECT_GT(form.colBox()->y(), form.pb()->geometry().bottom());
+        EXPECT_LE(form.colBox()->geometry().right(), form.width());
+        form.FormHide();
+    }
     EXPECT_EQ(previewOrigin(255, 255), QPoint(0, 0));
-    EXPECT_EQ(s.at(0, 0), 0x0000FFu);
-    EXPECT_EQ(s.at(254, 254), 0x0000FFu);
 }
 
 TEST_F(PreviewFormTest, PaletteImageCutsAlphaAtTheRangeTrueColourMixes) {
@@ -139,7 +180,7 @@ TEST_F(PreviewFormTest, CustomColoursAreLentWhileShownAndHandedBack) {
 }
 
 TEST_F(PreviewFormTest, MagnifierShowsSixFramePixelsThirteenWideAndLeavesWithTheMouse) {
-    TBitmap32 dot = filled(32, 32, 0xFF000000u); // black
+    TBitmap32 dot = filled(32, 32, 0xFF00FF00u); // green
     dot.SetPixel(10, 10, OpaqueRed);
     show(dot, 32);
     const QPoint o = previewOrigin(32, 32);
@@ -149,7 +190,7 @@ TEST_F(PreviewFormTest, MagnifierShowsSixFramePixelsThirteenWideAndLeavesWithThe
     // The red pixel grows to a block around the mouse.
     EXPECT_EQ(s.at(mouse.x(), mouse.y()), 0x0000FFu);
     EXPECT_EQ(s.at(mouse.x() + 1, mouse.y() + 1), 0x0000FFu);
-    EXPECT_EQ(s.at(mouse.x() - 3, mouse.y() - 3), 0u);
+    EXPECT_EQ(s.at(mouse.x() - 3, mouse.y() - 3), 0x00FF00u);
 
     // Near the right edge the glass reaches past the frame and shows the
     // background there, not stray memory.
@@ -162,7 +203,7 @@ TEST_F(PreviewFormTest, MagnifierShowsSixFramePixelsThirteenWideAndLeavesWithThe
     EXPECT_FALSE(magnifierAt(o - QPoint(1, 0), o, 32, 32));
 
     form.pb()->hideMagnifier();
-    EXPECT_EQ(grab().at(mouse.x() + 1, mouse.y() + 1), 0u);
+    EXPECT_EQ(grab().at(mouse.x() + 1, mouse.y() + 1), 0x00FF00u);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
 #include "document/PaletteOps.h"
+#include "session/SessionTools.h"
 
 #include <QSignalSpy>
 #include <functional>
@@ -150,22 +151,80 @@ TEST_F(SessionEffectsTest, ResizeStretchesCropsOrClearsAndMovesTheHotSpotAlong) 
     }
 }
 
-TEST_F(SessionEffectsTest, ResizeReachesTwoHundredFiftySixAndUndoKeepsTheHotSpotInside) {
+TEST_F(SessionEffectsTest, ResizeReachesTwoHundredFiftySixAndUndoBringsBackTheHotSpot) {
     show(16, 16);
-    s.ActiveImage().HotSpotX = 5;
-    s.ActiveImage().HotSpotY = 15;
+    s.tools().setHotSpot(QPoint(5, 15));
     answers.resize = ResizeChoice{256, 256, ResizeChange::StretchIcon};
     s.effects().Resize1Click();
     EXPECT_EQ(workSize(), QSize(256, 256));
     EXPECT_EQ(QPoint(s.ActiveImage().HotSpotX, s.ActiveImage().HotSpotY), QPoint(80, 240));
     s.UndoAExecute();
     EXPECT_EQ(workSize(), QSize(16, 16));
-    EXPECT_EQ(QPoint(s.ActiveImage().HotSpotX, s.ActiveImage().HotSpotY), QPoint(15, 15));
+    EXPECT_EQ(QPoint(s.ActiveImage().HotSpotX, s.ActiveImage().HotSpotY), QPoint(5, 15));
 
     answers.resize.reset(); // Cancel
     s.effects().Resize1Click();
     EXPECT_EQ(workSize(), QSize(16, 16));
     EXPECT_EQ(s.undoHistory().UndoCount(), 2);
+}
+
+QPoint hotSpot(EditSession& S) {
+    return QPoint(S.ActiveImage().HotSpotX, S.ActiveImage().HotSpotY);
+}
+
+// Each recorded state keeps its image's hot spot: undo and redo put it back
+// with the pixels, whatever the change did to it.
+TEST_F(SessionEffectsTest, UndoAndRedoPutTheHotSpotBackWithThePixels) {
+    const struct {
+        const char* name;
+        QSize size;
+        QPoint hot;
+        std::function<void()> change;
+        QPoint after;
+    } cases[] = {
+        {"stretched to 256",
+         {32, 32},
+         {5, 15},
+         [&] {
+             s.effects().resizeImage({256, 256, ResizeChange::StretchIcon});
+         },
+         {40, 120}},
+        {"cut down to 16",
+         {32, 32},
+         {20, 20},
+         [&] {
+             s.effects().resizeImage({16, 16, ResizeChange::NoChanges});
+         },
+         {15, 15}},
+        {"turned on its side", {16, 32}, {15, 31}, [&] { fx().Cloclwise1Click(); }, {15, 15}},
+        {"painted", {32, 32}, {3, 4}, [&] { paintAll(s, 0xFF00FF00u); }, {3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        show(c.size.width(), c.size.height());
+        s.tools().setHotSpot(c.hot);
+        c.change();
+        EXPECT_EQ(hotSpot(s), c.after);
+        s.UndoAExecute();
+        EXPECT_EQ(hotSpot(s), c.hot);
+        s.RedoAExecute();
+        EXPECT_EQ(hotSpot(s), c.after);
+    }
+}
+
+// Moving the hot spot is no step of its own: undoing a stroke made after it
+// keeps it, undoing past the state it was set in brings back the older one.
+TEST_F(SessionEffectsTest, AMovedHotSpotBelongsToTheStateItWasMovedIn) {
+    show(32, 32);
+    paintAll(s, 0xFF0000FFu);
+    s.tools().setHotSpot(QPoint(5, 6));
+    paintAll(s, 0xFF00FF00u);
+    s.UndoAExecute();
+    EXPECT_EQ(hotSpot(s), QPoint(5, 6));
+    s.UndoAExecute();
+    EXPECT_EQ(hotSpot(s), QPoint(0, 0));
+    s.RedoAExecute();
+    EXPECT_EQ(hotSpot(s), QPoint(5, 6));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "files_support.h"
 
 #include "document/IconFileReader.h"
+#include "session/SessionTools.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -342,4 +343,33 @@ TEST_F(SessionFilesTest, PlainSaveLeavesTheRecentOrderAloneSaveAsChangesIt) {
     prompts.answer(MessageAnswer::Yes);
     EXPECT_FALSE(session.ConfirmSaveChanges());
     EXPECT_EQ(recentList(), (QStringList{b, c, a}));
+}
+
+// An icon has no hot spot of its own (its directory holds planes and bit
+// count there): it shows at the top-left corner, as a new image's does, and
+// saved as a cursor the icon gets the hot spot that was shown.
+TEST_F(SessionFilesTest, AnIconsHotSpotIsTheTopLeftCornerUntilOneIsSet) {
+    const QString file = writeTwoImageIcon(QStringLiteral("two.ico"));
+    const QByteArray original = readFile(file);
+    session.OpenAExecute(true, file);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const IconImage& image = session.document().image(i);
+        EXPECT_EQ(QPoint(image.HotSpotX, image.HotSpotY), QPoint(0, 0));
+    }
+    ASSERT_EQ(session.SaveAExecute(false), SaveResult::Saved);
+    EXPECT_EQ(readFile(file), original) << "an unedited icon is written as it was";
+
+    const QString cursor = path(QStringLiteral("two.cur"));
+    prompts.saveFileAnswer(choose(cursor, 2));
+    ASSERT_EQ(session.SaveAs1Click(), SaveResult::Saved);
+    IconFileContents asCursor = LoadIconFile(cursor, session.transparency());
+    EXPECT_EQ(asCursor.FileType, 2);
+    for (const auto& image : asCursor.Images)
+        EXPECT_EQ(QPoint(image->HotSpotX, image->HotSpotY), QPoint(0, 0));
+
+    session.tools().setHotSpot(QPoint(5, 7));
+    ASSERT_EQ(session.SaveAExecute(false), SaveResult::Saved);
+    asCursor = LoadIconFile(cursor, session.transparency());
+    EXPECT_EQ(QPoint(asCursor.Images[0]->HotSpotX, asCursor.Images[0]->HotSpotY), QPoint(5, 7));
 }

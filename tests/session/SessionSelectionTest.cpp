@@ -1,4 +1,5 @@
 #include "FakeClipboard.h"
+#include "ScriptedEffects.h"
 #include "ScriptedPrompter.h"
 #include "SessionTestSupport.h"
 #include "canvas/RenderWorkView.h"
@@ -8,7 +9,9 @@
 #include "session/SessionTools.h"
 
 #include <QImage>
+#include <QSignalSpy>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -33,6 +36,7 @@ class SessionSelection : public ::testing::Test {
 protected:
     void SetUp() override {
         s.setClipboard(&clip);
+        s.effects().setPrompt(&answers);
         s.NewAExecute(true);
         connect();
     }
@@ -79,7 +83,7 @@ protected:
         scene.CleanBitmap = &s.CleanBitmap();
         if (floating())
             scene.Selection =
-                FloatingSelectionOverlay{&floating()->Pixels, floating()->SelectionRect};
+                FloatingSelectionOverlay{&floating()->Pixels, floating()->SelectionRect()};
         QImage buffer;
         RenderWorkView(scene, ZoomToFit(64, 64, work.Width, work.Height), buffer);
         return work;
@@ -87,6 +91,7 @@ protected:
 
     FakeClipboard clip;
     ScriptedPrompter prompts;
+    ScriptedEffects answers;
     EditSession s{prompts, testDataDir()};
     int cursor = 22;
     QString extent;
@@ -119,8 +124,8 @@ TEST_F(SessionSelection, ADragLiftsTheRectangleBetweenItsCorners) {
             continue;
         }
         ASSERT_NE(floating(), nullptr);
-        EXPECT_EQ(floating()->SelectionRect, *c.Rect);
-        EXPECT_FALSE(floating()->PastedSelection);
+        EXPECT_EQ(floating()->SelectionRect(), *c.Rect);
+        EXPECT_FALSE(floating()->PastedSelection());
         EXPECT_TRUE(s.selTimEnabled());
         EXPECT_EQ(s.selTimInterval(), 500);
         const TBitmap32& p = floating()->Pixels;
@@ -189,7 +194,7 @@ TEST_F(SessionSelection, MoveThenToolChangeMergesOnceAndUndoesToBeforeTheLift) {
     EXPECT_TRUE(s.selTimEnabled());
     release({13, 8});
     EXPECT_EQ(s.selTimInterval(), 500);
-    EXPECT_EQ(floating()->SelectionRect, TRect(12, 7, 16, 11));
+    EXPECT_EQ(floating()->SelectionRect(), TRect(12, 7, 16, 11));
     EXPECT_EQ(undoCount(), 1);
 
     tools().freeClick(PenTag);
@@ -241,7 +246,7 @@ TEST_F(SessionSelection, StretchingScalesTheSelection) {
     move({7, 7});
     EXPECT_EQ(extent, QStringLiteral("8,8"));
     release({7, 7});
-    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 8, 8));
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 8, 8));
     EXPECT_EQ(floating()->Pixels.Width, 4) << "the pixels keep their own size";
 
     hover({7, 3});
@@ -252,7 +257,7 @@ TEST_F(SessionSelection, StretchingScalesTheSelection) {
     press({3, 7});
     move({3, 6});
     release({3, 6});
-    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 10, 7));
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 10, 7));
     EXPECT_EQ(extent, QStringLiteral("10,7"));
 
     hover({9, 6});
@@ -316,20 +321,173 @@ TEST_F(SessionSelection, CopyPutsThePictureWithItsAlpha) {
         EXPECT_EQ(clip.held.pixel(1, 2), c.Expected);
     }
     s.ActiveImage().Format = 32;
+}
 
-    // A floating selection is copied at its own size, not as stretched.
+// A floating selection is copied as it is shown: an 8 x 6 selection
+// stretched to 12 x 10 gives a 12 x 10 picture.
+TEST_F(SessionSelection, CopyOfAStretchedSelectionCopiesWhatIsShown) {
     paintPattern();
     chooseSelect();
-    dragSelect({1, 2}, {3, 3});
-    hover({1, 2});
-    press({1, 2});
-    move({2, 2});
-    release({2, 2});
+    dragSelect({1, 2}, {8, 7});
+    ASSERT_EQ(floating()->Pixels.Width, 8);
+    hover({8, 7});
+    press({8, 7});
+    move({12, 11});
+    release({12, 11});
+    ASSERT_EQ(floating()->SelectionRect(), TRect(1, 2, 13, 12));
     s.CopyAExecute();
-    ASSERT_EQ(clip.held.size(), QSize(3, 2));
-    const TColor32 corner = patternAt(1, 2);
-    EXPECT_EQ(clip.held.pixel(0, 0),
-              qRgba(RedOf(corner), GreenOf(corner), BlueOf(corner), AlphaOf(corner)));
+    ASSERT_EQ(clip.held.size(), QSize(12, 10));
+    const TBitmap32 view = shown();
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 12; ++x) {
+            const TColor32 p = view.GetPixel(x + 1, y + 2);
+            ASSERT_EQ(clip.held.pixel(x, y), qRgba(RedOf(p), GreenOf(p), BlueOf(p), AlphaOf(p)))
+                << x << "," << y;
+        }
+    EXPECT_EQ(floating()->Pixels.Width, 8) << "the selection keeps its own pixels";
+}
+
+// With a selection floating, the first Undo takes back only the selection: a
+// paste disappears, a lift puts its pixels back where they were. The next
+// Undo undoes the history as before.
+TEST_F(SessionSelection, TheFirstUndoTakesBackOnlyTheFloatingSelection) {
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } cases[] = {
+        {"paste",
+         [&] {
+             clip.offer(solidPicture(4, 4, qRgba(200, 0, 0, 255)));
+             s.PasteAExecute();
+         }},
+        {"lift",
+         [&] {
+             dragSelect({2, 2}, {5, 5});
+         }},
+        {"lift and move",
+         [&] {
+             dragSelect({2, 2}, {5, 5});
+             dragSelect({3, 3}, {9, 12});
+         }},
+        {"lift and stretch",
+         [&] {
+             dragSelect({2, 2}, {5, 5});
+             dragSelect({5, 5}, {10, 7});
+         }},
+        {"lift and an effect",
+         [&] {
+             dragSelect({2, 2}, {5, 5});
+             s.effects().frame().Invert1Click();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        s.NewAExecute(true);
+        paintPattern();
+        chooseSelect();
+        // One recorded change to go back to afterwards.
+        s.WorkBitmap().SetPixel(20, 20, 0xFF0000FFu);
+        s.commit();
+        s.PushUndo();
+        const TBitmap32 before = s.CleanBitmap();
+        c.make();
+        ASSERT_NE(floating(), nullptr);
+        EXPECT_TRUE(s.commandStates().UndoA);
+
+        s.UndoAExecute();
+        EXPECT_EQ(floating(), nullptr);
+        EXPECT_FALSE(s.selTimEnabled());
+        EXPECT_TRUE(s.WorkBitmap().samePixels(before));
+        EXPECT_TRUE(s.CleanBitmap().samePixels(before));
+        EXPECT_TRUE(s.ActiveImage().Pixels.samePixels(before));
+        EXPECT_EQ(undoCount(), 2) << "nothing of the history went";
+        EXPECT_FALSE(s.commandStates().RedoA);
+        EXPECT_TRUE(s.commandStates().UndoA);
+
+        s.UndoAExecute();
+        EXPECT_EQ(s.WorkBitmap().GetPixel(20, 20), patternAt(20, 20));
+        EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), patternAt(3, 3));
+        EXPECT_FALSE(s.commandStates().UndoA);
+    }
+}
+
+// A lift on a fresh history can be taken back too; Undo is enabled for it
+// and disabled again once it is gone.
+TEST_F(SessionSelection, ALiftWithNothingRecordedCanBeTakenBack) {
+    paintPattern();
+    chooseSelect();
+    EXPECT_FALSE(s.commandStates().UndoA);
+    dragSelect({2, 2}, {5, 5});
+    EXPECT_TRUE(s.commandStates().UndoA);
+    s.UndoAExecute();
+    EXPECT_EQ(floating(), nullptr);
+    EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), patternAt(3, 3));
+    EXPECT_FALSE(s.commandStates().UndoA);
+    EXPECT_EQ(undoCount(), 1);
+}
+
+// A resize recorded while a lifted selection floats: taking the selection
+// back puts its pixels into the resized image, and that is what redo
+// comes back to, so no step of the history shows the hole.
+TEST_F(SessionSelection, ALiftTakenBackAfterAResizeKeepsItsPixels) {
+    paintPattern();
+    chooseSelect();
+    dragSelect({2, 2}, {5, 5});
+    s.effects().resizeImage(ResizeChoice{40, 40, ResizeChange::NoChanges});
+    EXPECT_EQ(s.ActiveImage().Pixels.GetPixel(3, 3), patternAt(3, 3)) << "no hole in the record";
+    s.UndoAExecute();
+    EXPECT_EQ(floating(), nullptr);
+    ASSERT_EQ(s.WorkBitmap().Width, 40);
+    EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), patternAt(3, 3));
+    EXPECT_EQ(s.ActiveImage().Pixels.GetPixel(3, 3), patternAt(3, 3));
+    s.UndoAExecute();
+    EXPECT_EQ(s.WorkBitmap().Width, 32);
+    s.RedoAExecute();
+    EXPECT_EQ(s.WorkBitmap().Width, 40);
+    EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), patternAt(3, 3));
+}
+
+// An effect keeps the rectangle of a squeezed selection: a 64 x 40 picture
+// pasted into a 32 x 32 image stays 64 x 40 pixels drawn into 32 x 32.
+TEST_F(SessionSelection, EffectsKeepASqueezedSelectionsRectangle) {
+    paintPattern();
+    QImage picture(64, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 64; ++x)
+            picture.setPixel(x, y, qRgba(x * 4, y * 6, 9, 255));
+    clip.offer(picture);
+    s.PasteAExecute();
+    s.effects().frame().GrayScale1Click();
+    ASSERT_NE(floating(), nullptr);
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 32, 32));
+    EXPECT_EQ(floating()->Pixels.Width, 64);
+    EXPECT_EQ(floating()->Pixels.Height, 40);
+    tools().freeClick(PenTag);
+    const TColor32 corner = s.CleanBitmap().GetPixel(31, 31);
+    EXPECT_EQ(RedOf(corner), GreenOf(corner));
+    const TColor32 source = Color32(255, 62 * 4, (31 * 40 / 32) * 6, 9);
+    const int grey = qRound(RedOf(source) * 0.3 + GreenOf(source) * 0.59 + 9 * 0.11);
+    EXPECT_NEAR(RedOf(corner), grey, 1) << "the far corner shows the picture's far corner";
+}
+
+// Turning a selection grows it; past 1024 pixels a side it stays as it is and
+// the status bar says why.
+TEST_F(SessionSelection, CustomRotationStopsGrowingTheSelectionAtItsBound) {
+    answers.rotation = 0;
+    QSignalSpy status(&s, &EditSession::statusText);
+    paintPattern();
+    chooseSelect();
+    dragSelect({0, 0}, {31, 31});
+    int turns = 0;
+    while (status.isEmpty() && turns < 20) {
+        s.effects().frame().Custom1Click();
+        ++turns;
+        ASSERT_LE(floating()->Pixels.Width, 1024);
+    }
+    EXPECT_EQ(turns, 10) << "32, 45, 64, 91, 129, 182, 257, 363, 513, 725, then refused";
+    EXPECT_EQ(floating()->Pixels.Width, 725);
+    EXPECT_EQ(floating()->SelectionRect().width(), 725);
+    EXPECT_EQ(undoCount(), 1);
 }
 
 // A picture larger than the image keeps its size and is squeezed into the
@@ -348,8 +506,8 @@ TEST_F(SessionSelection, PasteSqueezesALargerPictureIntoTheImage) {
     EXPECT_EQ(s.tools().CurrentTool(), SelectTag);
     EXPECT_EQ(floating()->Pixels.Width, 64);
     EXPECT_EQ(floating()->Pixels.Height, 40);
-    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 32, 32));
-    EXPECT_TRUE(floating()->PastedSelection);
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 32, 32));
+    EXPECT_TRUE(floating()->PastedSelection());
     EXPECT_TRUE(s.selTimEnabled());
     EXPECT_TRUE(s.document().Modified);
     EXPECT_EQ(undoCount(), 1);
@@ -454,8 +612,9 @@ TEST_F(SessionSelection, PasteIsEnabledWhileTheClipboardHoldsAPicture) {
     EXPECT_EQ(s.tools().CurrentTool(), PenTag);
 }
 
-// Undo, a new document and removing the image throw the selection away;
-// activating another image drops it into the image being left, unrecorded.
+// Undo takes a lift back, a new document and removing the image throw the
+// selection away; activating another image drops it into the image being
+// left, unrecorded.
 TEST_F(SessionSelection, DiscardedOrDroppedByTheImageCommands) {
     paintPattern();
     paintAll(s, 0xFF0000AAu);
@@ -464,7 +623,7 @@ TEST_F(SessionSelection, DiscardedOrDroppedByTheImageCommands) {
     s.UndoAExecute();
     EXPECT_EQ(floating(), nullptr);
     EXPECT_FALSE(s.selTimEnabled());
-    EXPECT_EQ(s.WorkBitmap().GetPixel(0, 0), patternAt(0, 0));
+    EXPECT_EQ(s.WorkBitmap().GetPixel(0, 0), 0xFF0000AAu);
 
     clip.offer(solidPicture(2, 2, qRgb(9, 9, 9)));
     s.PasteAExecute();
@@ -488,7 +647,7 @@ TEST_F(SessionSelection, DiscardedOrDroppedByTheImageCommands) {
 }
 
 // In a palette image a pasted or captured picture is mapped to the palette;
-// an effect on the selection is mapped too and the rectangle follows its size.
+// an effect on the selection is mapped too.
 TEST_F(SessionSelection, PalettePicturesAndEffectsOnTheSelection) {
     s.appendNewImage(NewIconChoice{32, 32, 4});
     QImage picture(32, 32, QImage::Format_RGB32);
@@ -498,8 +657,8 @@ TEST_F(SessionSelection, PalettePicturesAndEffectsOnTheSelection) {
     s.placeCapture(picture);
     ASSERT_NE(floating(), nullptr);
     EXPECT_EQ(s.tools().CurrentTool(), SelectTag);
-    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 32, 32));
-    EXPECT_TRUE(floating()->PastedSelection);
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 32, 32));
+    EXPECT_TRUE(floating()->PastedSelection());
     const std::vector<TColor> palette = s.ActiveImage().Palette.entries();
     auto inPalette = [&](TColor32 P) {
         return AlphaOf(P) == 255 &&
@@ -513,7 +672,7 @@ TEST_F(SessionSelection, PalettePicturesAndEffectsOnTheSelection) {
     *target = TBitmap32(3, 5);
     std::fill(target->Bits.begin(), target->Bits.end(), 0x80123456u);
     s.finishFloatingEffect();
-    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 3, 5));
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 32, 32)) << "the rectangle stays";
     EXPECT_TRUE(inPalette(floating()->Pixels.GetPixel(2, 4)));
     EXPECT_EQ(undoCount(), 1);
 }
@@ -537,7 +696,7 @@ TEST_F(SessionSelection, EffectsChangeOnlyTheFloatingSelectionAndRecordNothing) 
     fx.Cloclwise1Click();
     EXPECT_EQ(floating()->Pixels.Width, 6);
     EXPECT_EQ(floating()->Pixels.Height, 8);
-    EXPECT_EQ(floating()->SelectionRect, TRect(0, 0, 6, 8));
+    EXPECT_EQ(floating()->SelectionRect(), TRect(0, 0, 6, 8));
     fx.FlipHorizentall1Click();
 
     EXPECT_EQ(undoCount(), entries);

@@ -1,6 +1,5 @@
 #include "widgets/TavroMenu.h"
 #include "widgets/DisabledGlyph.h"
-#include "widgets/TavroMenuLayout.h"
 #include "widgets/TavroMenuPainter.h"
 
 #include <QAction>
@@ -10,68 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// (left, top, right, bottom), right and bottom left out.
-QRect box(int L, int T, int R, int B) {
-    return QRect(QPoint(L, T), QPoint(R - 1, B - 1));
-}
-
-TEST(TavroMenuLayout, PartsOfAnItemMirrorForRightToLeft) {
-    const QRect r = box(10, 20, 210, 46);
-    struct Case {
-        const char* name;
-        TavroItemKind kind;
-        QRect column, text, check;
-        QPoint glyph;
-        QLine separator;
-    };
-    const Case cases[] = {
-        {"popup with images",
-         {false, 24, false},
-         box(10, 20, 36, 46),
-         box(40, 20, 198, 46),
-         box(11, 21, 35, 45),
-         {11, 21},
-         {40, 33, 210, 33}},
-        {"popup with images, rtl",
-         {false, 24, true},
-         box(184, 20, 210, 46),
-         box(22, 20, 180, 46),
-         box(185, 21, 209, 45),
-         {185, 21},
-         {10, 33, 180, 33}},
-        {"popup without images",
-         {false, 0, false},
-         QRect(),
-         box(22, 20, 198, 46),
-         box(11, 21, 17, 45),
-         {11, 21},
-         {22, 33, 210, 33}},
-        {"popup without images, rtl",
-         {false, 0, true},
-         QRect(),
-         box(22, 20, 198, 46),
-         box(203, 21, 209, 45),
-         {199, 21},
-         {10, 33, 198, 33}},
-        {"bar item",
-         {true, 24, false},
-         QRect(),
-         box(16, 20, 210, 46),
-         box(11, 21, 17, 45),
-         {11, 21},
-         {16, 33, 222, 33}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const TavroItemLayout l = layoutTavroItem(r, c.kind);
-        EXPECT_EQ(l.GlyphColumn, c.column);
-        EXPECT_EQ(l.Text, c.text);
-        EXPECT_EQ(l.CheckBox, c.check);
-        EXPECT_EQ(l.GlyphPos, c.glyph);
-        EXPECT_EQ(l.Separator, c.separator);
-    }
-}
 
 class TavroMenuDraw : public ::testing::Test {
 protected:
@@ -144,19 +81,6 @@ TEST_F(TavroMenuDraw, UnselectedItemsKeepTheirGlyphColumnAndPlainGlyph) {
     EXPECT_EQ(draw(item(false, false)).pixelColor(100, 2), look.BackColor);
 }
 
-TEST_F(TavroMenuDraw, CheckWithoutGlyphIsAFilledNarrowBox) {
-    // No image list at all, and an item without glyph in a menu that has one
-    // (Toolbar, Status bar): checked must not look like unchecked.
-    const QImage img = draw(item(false, true, false));
-    EXPECT_EQ(img.pixelColor(4, 12), look.CheckColor);
-    EXPECT_EQ(img.pixelColor(8, 12), look.BackColor);
-    TavroItemFacts f = item(false, true);
-    f.Glyph = QImage();
-    const QImage listed = draw(f);
-    EXPECT_EQ(listed.pixelColor(4, 12), look.CheckColor);
-    EXPECT_EQ(listed.pixelColor(10, 12), look.ImageBackColor);
-}
-
 TEST_F(TavroMenuDraw, DisabledItemIsGreyEvenWhenSelected) {
     TavroItemFacts f = item(true, false);
     f.Enabled = false;
@@ -219,6 +143,141 @@ TEST(DisabledGlyph, GreyFadedAndStillShaped) {
     EXPECT_EQ(qGreen(p), qBlue(p));
     EXPECT_LT(qAlpha(p), 160);
     EXPECT_EQ(qAlpha(d.pixel(1, 0)), 0);
+}
+
+// Real menus drawn by the style, as the main window has them: one left to
+// right, one right to left, each with a checked item that has a glyph, a
+// checked and an unchecked item without one, and a disabled item.
+class TavroMenuOnScreen : public ::testing::Test {
+protected:
+    struct Items {
+        QMenu* menu = nullptr;
+        QAction* grid = nullptr;    // glyph, checked
+        QAction* png = nullptr;     // no glyph, checked
+        QAction* toolbar = nullptr; // no glyph, not checked
+        QAction* remove = nullptr;  // glyph, disabled
+    };
+
+    TavroMenuOnScreen() {
+        glyph = QImage(24, 24, QImage::Format_ARGB32);
+        glyph.fill(Qt::transparent);
+        for (int y = 6; y < 18; ++y)
+            for (int x = 6; x < 18; ++x)
+                glyph.setPixel(x, y, qRgb(255, 0, 0));
+        ltr = fill(bar.addMenu(QStringLiteral("&View")));
+        rtl = fill(bar.addMenu(QStringLiteral("&Icon")));
+        rtl.menu->setLayoutDirection(Qt::RightToLeft);
+        style = TTavroMenu::installOnMainMenu(&bar, 24);
+        TavroMenuLook& look = style->look();
+        look.BackColor = Qt::white;
+        look.ImageBackColor = QColor(200, 200, 200);
+        look.CheckColor = QColor(0, 160, 0);
+        look.TextColor = QColor(10, 10, 10);
+        look.DisableTextColor = QColor(150, 150, 150);
+    }
+    Items fill(QMenu* Menu) {
+        Items i;
+        i.menu = Menu;
+        i.grid = Menu->addAction(iconWithDisabledGlyph(glyph), QStringLiteral("&Grid"));
+        i.png = Menu->addAction(QStringLiteral("Stored as &PNG"));
+        i.toolbar = Menu->addAction(QStringLiteral("&Toolbar"));
+        for (QAction* a : {i.grid, i.png, i.toolbar}) {
+            a->setCheckable(true);
+            a->setChecked(a != i.toolbar);
+        }
+        i.remove = Menu->addAction(iconWithDisabledGlyph(glyph), QStringLiteral("&Remove"));
+        i.remove->setEnabled(false);
+        return i;
+    }
+    static QImage shot(QMenu* Menu) {
+        Menu->adjustSize();
+        return Menu->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static int count(const QImage& Img, const QRect& R, QColor C) {
+        int n = 0;
+        for (int y = R.top(); y <= R.bottom(); ++y)
+            for (int x = R.left(); x <= R.right(); ++x)
+                n += Img.pixelColor(x, y) == C;
+        return n;
+    }
+    static QRect bounds(const QImage& Img, const QRect& R, QColor C) {
+        QRect b;
+        for (int y = R.top(); y <= R.bottom(); ++y)
+            for (int x = R.left(); x <= R.right(); ++x)
+                if (Img.pixelColor(x, y) == C) b |= QRect(x, y, 1, 1);
+        return b;
+    }
+    // The glyph column of an item: at its leading end.
+    static QRect column(const QRect& Item, bool RightToLeft) {
+        return RightToLeft ? QRect(Item.right() - 25, Item.top(), 26, Item.height())
+                           : QRect(Item.left(), Item.top(), 26, Item.height());
+    }
+    const TavroMenuLook& look() const { return style->look(); }
+
+    QImage glyph;
+    QMenuBar bar;
+    Items ltr, rtl;
+    TTavroMenu* style = nullptr;
+};
+
+TEST_F(TavroMenuOnScreen, CheckedDisabledAndMirroredItemsAsDrawn) {
+    for (const bool rightToLeft : {false, true}) {
+        SCOPED_TRACE(rightToLeft ? "right to left" : "left to right");
+        const Items& i = rightToLeft ? rtl : ltr;
+        const QImage img = shot(i.menu);
+
+        // Checked with a glyph: the glyph framed by an outline in CheckColor.
+        const QRect grid = i.menu->actionGeometry(i.grid);
+        const QRect gridColumn = column(grid, rightToLeft);
+        EXPECT_EQ(img.pixelColor(gridColumn.left() + 1 + 10, grid.top() + 1 + 10),
+                  QColor(255, 0, 0));
+        EXPECT_EQ(img.pixelColor(gridColumn.left() + 1, grid.center().y()), look().CheckColor);
+        EXPECT_EQ(img.pixelColor(gridColumn.left() + 3, grid.top() + 3), look().ImageBackColor);
+        EXPECT_EQ(
+            img.pixelColor(rightToLeft ? grid.left() + 2 : grid.right() - 2, grid.center().y()),
+            look().BackColor);
+
+        // Checked without a glyph: a square box a person takes for a check
+        // box, filled, with a mark of another colour inside, in the middle of
+        // the glyph column.
+        const QRect png = i.menu->actionGeometry(i.png);
+        const QRect pngColumn = column(png, rightToLeft);
+        const QRect box = bounds(img, pngColumn, look().CheckColor);
+        ASSERT_FALSE(box.isNull()) << "no check box";
+        EXPECT_GE(box.width(), 11);
+        EXPECT_GE(box.height(), 11);
+        EXPECT_LE(std::abs(box.width() - box.height()), 1) << "not square";
+        EXPECT_LE(std::abs(box.center().x() - pngColumn.center().x()), 1);
+        EXPECT_LE(std::abs(box.center().y() - png.center().y()), 1);
+        const int filled = count(img, box, look().CheckColor);
+        const int area = box.width() * box.height();
+        EXPECT_GT(filled, area / 2) << "not filled";
+        int mark = 0;
+        for (int y = box.top() + 1; y < box.bottom(); ++y)
+            for (int x = box.left() + 1; x < box.right(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                mark += std::abs(c.lightness() - look().CheckColor.lightness()) >= 80;
+            }
+        EXPECT_GE(mark, area / 12) << "no mark inside the box";
+        EXPECT_EQ(bounds(img, i.menu->actionGeometry(i.toolbar), look().CheckColor), QRect())
+            << "an unchecked item shows a check";
+
+        // Disabled: the caption in DisableTextColor only, the glyph grey.
+        const QRect remove = i.menu->actionGeometry(i.remove);
+        const QRect removeText =
+            rightToLeft ? remove.adjusted(0, 0, -30, 0) : remove.adjusted(30, 0, 0, 0);
+        EXPECT_GT(count(img, removeText, look().DisableTextColor), 0);
+        EXPECT_EQ(count(img, removeText, look().TextColor), 0);
+        const QColor g =
+            img.pixelColor(column(remove, rightToLeft).left() + 1 + 12, remove.top() + 1 + 12);
+        EXPECT_EQ(g.red(), g.green()) << "a disabled glyph in colour";
+
+        // The caption stands beside the glyph column, at the leading end.
+        const QRect near = rightToLeft
+                               ? QRect(gridColumn.left() - 40, grid.top(), 40, grid.height())
+                               : QRect(gridColumn.right() + 1, grid.top(), 40, grid.height());
+        EXPECT_GT(count(img, near, look().TextColor), 0) << "caption not beside the glyphs";
+    }
 }
 
 TEST(TavroMenuStyle, MainMenuItemsAreTallEnoughForTheGlyphs) {

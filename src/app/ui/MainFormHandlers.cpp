@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -52,18 +53,24 @@ void TMainForm::HelpAExecute() {
     }
     // The help is a web page: the desktop shows it in its browser. Without
     // one, the message says where the page is, so it can be opened by hand.
-    if (!m_shell.openFile(path))
-        m_prompter.message(tr("No web browser could be started to show the help.\n"
-                              "The help document is \"%1\".")
-                               .arg(QDir::toNativeSeparators(path)),
-                           MessageKind::Error, mbOK);
+    const QPointer<TMainForm> self(this);
+    m_shell.openFile(path, [self, path](bool Opened) {
+        if (Opened || !self) return;
+        self->m_prompter.message(tr("No web browser could be started to show the help.\n"
+                                    "The help document is \"%1\".")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 MessageKind::Error, mbOK);
+    });
 }
 
 void TMainForm::VisitHomepage1Click() {
     const QString url = QLatin1String(HomePage);
-    if (!m_shell.openUrl(url))
-        m_prompter.message(tr("No web browser could be started to open %1.").arg(url),
-                           MessageKind::Error, mbOK);
+    const QPointer<TMainForm> self(this);
+    m_shell.openUrl(url, [self, url](bool Opened) {
+        if (Opened || !self) return;
+        self->m_prompter.message(tr("No web browser could be started to open %1.").arg(url),
+                                 MessageKind::Error, mbOK);
+    });
 }
 
 void TMainForm::PreviewAExecute() {

@@ -1,13 +1,12 @@
 #include "app/ProgramFolder.h"
 #include "app/ProgramPicture.h"
 #include "app/ui/DesktopShellOpener.h"
+#include "app/ui/GuardedApplication.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/QtPrompter.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     // The program's title is its name and version; the window captions carry
     // only the document's name.
     QApplication::setApplicationName(QStringLiteral("Brisel"));
@@ -20,6 +19,10 @@ int main(int argc, char** argv) {
     DesktopShellOpener shell;
     TMainForm form(prompter, shell, findProgramFolder(QApplication::applicationDirPath()));
     prompter.setParent(&form);
+    app.setOutOfMemoryReport([&prompter] {
+        prompter.message(QObject::tr("There is not enough memory to finish the command."),
+                         MessageKind::Error, mbOK);
+    });
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) form.setCommandLineFile(args.at(1));
     form.show();

@@ -73,7 +73,7 @@ StrokeEnd SelectTool::press(ToolEnv&, QPoint Pixel, const WorkShift&) {
     // Taken afresh at the press pixel: the selection may have come or moved
     // (a paste, an effect) since the mouse last hovered.
     FloatingSelection* floating = m_selection.floatingSelection();
-    showHandle(floating ? HandleAt(floating->SelectionRect, Pixel) : SelectHandle::None);
+    showHandle(floating ? HandleAt(floating->SelectionRect(), Pixel) : SelectHandle::None);
     if (m_handle == SelectHandle::None) {
         if (floating) m_selection.DropSelection();
     } else {
@@ -86,7 +86,8 @@ void SelectTool::hover(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
     // During a drag the handle taken at the press stays.
     if (Env.Press.MouseIsDown) return;
     const FloatingSelection* floating = m_selection.floatingSelection();
-    const SelectHandle h = floating ? HandleAt(floating->SelectionRect, Pixel) : SelectHandle::None;
+    const SelectHandle h =
+        floating ? HandleAt(floating->SelectionRect(), Pixel) : SelectHandle::None;
     if (h != m_handle) showHandle(h);
 }
 
@@ -97,13 +98,13 @@ void SelectTool::drag(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
         return;
     }
     const QPoint step = Pixel - Env.Press.LastPixel;
-    QRect& r = floating->SelectionRect;
     if (m_handle == SelectHandle::Move) {
-        r.translate(step);
+        floating->moveBy(step);
         return;
     }
-    if (m_handle != SelectHandle::Bottom) r.setWidth(r.width() + step.x());
-    if (m_handle != SelectHandle::Right) r.setHeight(r.height() + step.y());
+    floating->stretchBy(m_handle != SelectHandle::Bottom ? step.x() : 0,
+                        m_handle != SelectHandle::Right ? step.y() : 0);
+    const QRect& r = floating->SelectionRect();
     Env.Ctx.showExtent(QString::asprintf("%d,%d", r.width(), r.height()));
 }
 
@@ -122,16 +123,14 @@ StrokeEnd SelectTool::release(ToolEnv& Env, QPoint Pixel, const WorkShift&) {
 }
 
 void SelectTool::lift(ToolEnv& Env, const QRect& Rect) {
-    FloatingSelection lifted;
-    lifted.SelectionRect = Rect;
-    lifted.Pixels = TBitmap32(Rect.width(), Rect.height());
+    TBitmap32 pixels(Rect.width(), Rect.height());
     // Copied as they are: composited onto the new buffer's transparent black,
     // pixels of alpha 0 would lose their colour, and with it the screen-
     // inverting pixels, which are alpha 0 in the inverted colour. Parts of
     // the rectangle outside the image read as 0.
-    lifted.Pixels.Blend = false;
-    lifted.Pixels.CopyRect(TRect(0, 0, Rect.width(), Rect.height()), Env.work(), Rect);
-    lifted.Pixels.Blend = true;
+    pixels.Blend = false;
+    pixels.CopyRect(TRect(0, 0, Rect.width(), Rect.height()), Env.work(), Rect);
+    pixels.Blend = true;
 
     // The hole left behind takes the background colour, alpha included: with
     // the default transparent black it is transparent.
@@ -144,6 +143,6 @@ void SelectTool::lift(ToolEnv& Env, const QRect& Rect) {
     clean.Rectangle(Rect);
     clean.Blend = Env.work().Blend;
 
-    m_selection.floatSelection(std::move(lifted));
+    m_selection.floatSelection(FloatingSelection::lifted(std::move(pixels), Rect));
     Env.Ctx.reset();
 }

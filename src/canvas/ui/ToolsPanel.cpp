@@ -4,6 +4,7 @@
 #include "canvas/ui/ToolGlyphs.h"
 #include "session/Hint.h"
 #include "session/SessionTools.h"
+#include "widgets/SwitchButton.h"
 
 #include <QButtonGroup>
 #include <QSignalBlocker>
@@ -81,12 +82,9 @@ ToolsPanel::ToolsPanel(QWidget* Panel, SessionTools& Tools) : QObject(Panel), m_
 
 QToolButton* ToolsPanel::makeSwitch(QWidget* Panel, const char* Name, const QString& Caption,
                                     const char* Hint) {
-    auto* b = new QToolButton(Panel);
+    auto* b = new SwitchButton(Panel);
     b->setObjectName(QLatin1String(Name));
     b->setText(Caption);
-    b->setCheckable(true);
-    // Flat like the tool buttons, so that down reads as down.
-    b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedSize(SwitchWidth, SwitchHeight);
     applyHint(b, QString::fromUtf8(Hint));

@@ -45,7 +45,7 @@ WorkViewScene sessionScene(WorkDisplay& Session) {
     scene.GridColor = settings.GridColor;
     scene.HotSpot = QPoint(active.HotSpotX, active.HotSpotY);
     if (const FloatingSelection* f = Session.floatingSelection())
-        scene.Selection = FloatingSelectionOverlay{&f->Pixels, f->SelectionRect};
+        scene.Selection = FloatingSelectionOverlay{&f->Pixels, f->SelectionRect()};
     return scene;
 }
 

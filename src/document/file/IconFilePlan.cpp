@@ -24,15 +24,21 @@ std::uint32_t u32(const std::uint8_t* P) {
            (std::uint32_t(P[3]) << 24);
 }
 
-std::string number(std::int64_t N) { return std::to_string(N); }
+std::string number(std::int64_t N) {
+    return std::to_string(N);
+}
 
 // Bits per pixel of a PNG picture from its header's bit depth and colour type.
 int pngBitCount(int Depth, int ColourType) {
     switch (ColourType) {
-    case 2: return Depth * 3; // RGB
-    case 4: return Depth * 2; // grey and alpha
-    case 6: return Depth * 4; // RGBA
-    default: return Depth;    // grey, palette
+    case 2:
+        return Depth * 3; // RGB
+    case 4:
+        return Depth * 2; // grey and alpha
+    case 6:
+        return Depth * 4; // RGBA
+    default:
+        return Depth; // grey, palette
     }
 }
 
@@ -80,8 +86,14 @@ public:
             p.DirectoryHeight = p.Height = IconFile::SideOfByte(e[1]);
             p.Planes = std::uint16_t(u16(e + 4));
             p.BitField = std::uint16_t(u16(e + 6));
-            p.HotSpotX = std::uint8_t(p.Planes);
-            p.HotSpotY = std::uint8_t(p.BitField);
+            // Only a cursor keeps its hot spot there; an icon's entry holds
+            // planes and bit count, which are no point of the image. An icon
+            // has no hot spot of its own: it starts at the top-left corner,
+            // as a new image does.
+            if (type == IconFile::TypeCursor) {
+                p.HotSpotX = std::uint8_t(p.Planes);
+                p.HotSpotY = std::uint8_t(p.BitField);
+            }
             p.DataSize = u32(e + 8);
             p.Offset = u32(e + 12);
         }
@@ -194,7 +206,8 @@ private:
         if (w > IconFile::MaxSide || h > IconFile::MaxSide)
             refuse("Image " + number(n) + " is larger than 256 x 256 pixels.");
         if (w < 1 || h < 1)
-            refuse("Image " + number(n) + " holds a damaged PNG picture (its header gives no size).");
+            refuse("Image " + number(n) +
+                   " holds a damaged PNG picture (its header gives no size).");
         p.Width = w;
         p.Height = h;
         p.BitCount = pngBitCount(head[24], head[25]);

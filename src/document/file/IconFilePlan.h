@@ -32,12 +32,12 @@ private:
 
 // One image: the size it is read at, where its data lies and how it is stored.
 struct IconImagePlan {
-    int Width = 0;  // as read: the image's own header where it is believed,
-    int Height = 0; // else the directory
+    int Width = 0;          // as read: the image's own header where it is believed,
+    int Height = 0;         // else the directory
     int DirectoryWidth = 0; // as the directory states it (0 stands for 256)
     int DirectoryHeight = 0;
-    std::uint8_t HotSpotX = 0; // low bytes of the entry's planes / bit count
-    std::uint8_t HotSpotY = 0; // fields (a cursor's hot spot)
+    std::uint8_t HotSpotX = 0; // a cursor's hot spot: the low bytes of the
+    std::uint8_t HotSpotY = 0; // entry's planes / bit count; 0 for an icon
     std::uint16_t Planes = 0;  // the entry's two 16-bit fields as they are
     std::uint16_t BitField = 0;
     std::uint32_t DataSize = 0; // as the directory states it
@@ -45,9 +45,9 @@ struct IconImagePlan {
     bool IsPng = false;
     int BitCount = 0; // the bitmap's, or the PNG picture's own bits per pixel
     std::int64_t HeaderSize = 0;
-    int TableEntries = 0;     // colour-table entries stored in the file
-    bool HasMask = true;      // false: the mask is left out and reads clear
-    std::int64_t End = 0;     // first byte after the data read
+    int TableEntries = 0;       // colour-table entries stored in the file
+    bool HasMask = true;        // false: the mask is left out and reads clear
+    std::int64_t End = 0;       // first byte after the data read
     std::int64_t ShortEnd = -1; // the same without the mask, where allowed
 };
 

@@ -5,10 +5,13 @@
 #include "widgets/FormControls.h"
 #include "widgets/PictureBox.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+
+#include <algorithm>
 
 EffectForm::EffectForm(const char* Name, const QString& Caption, QSize ClientSize, QWidget* Parent)
     : QDialog(Parent) {
@@ -41,6 +44,7 @@ PictureBox* EffectForm::addPreview(QRect Place) {
     m_img = new PictureBox(this);
     m_img->setObjectName(QStringLiteral("Img"));
     m_img->setGeometry(Place);
+    m_img->setEnlarging(true);
     return m_img;
 }
 
@@ -70,12 +74,14 @@ void EffectForm::hideEvent(QHideEvent* Event) {
 EffectForm::Slider EffectForm::addSlider(const char* Name, const char* ValueName,
                                          const QString& Caption, int Top, int TrackLeft, int Min,
                                          int Max, int TickStep, const QString& Hint) {
-    placeLabel(this, QLatin1String(Name) + QStringLiteral("Label"), Caption, 8, Top + 8);
+    SliderRow row;
+    row.Caption = placeLabel(this, QLatin1String(Name) + QStringLiteral("Label"), Caption, 8, Top);
+    row.Top = Top;
+    row.TrackLeft = TrackLeft;
 
-    Slider s;
+    Slider& s = row.Parts;
     s.Track = new QSlider(Qt::Horizontal, this);
     s.Track->setObjectName(QLatin1String(Name));
-    s.Track->setGeometry(TrackLeft, Top, 256 - TrackLeft, 33);
     s.Track->setRange(Min, Max);
     s.Track->setTickInterval(TickStep);
     s.Track->setTickPosition(QSlider::TicksBelow);
@@ -84,11 +90,39 @@ EffectForm::Slider EffectForm::addSlider(const char* Name, const char* ValueName
 
     s.Value = new QLabel(this);
     s.Value->setObjectName(QLatin1String(ValueName));
-    s.Value->setGeometry(256, Top + 8, width() - 256, 17);
     QLabel* value = s.Value;
+    value->setText(QString::number(s.Track->value()));
     connect(s.Track, &QSlider::valueChanged, value,
             [value](int V) { value->setText(QString::number(V)); });
+    m_rows.push_back(row);
+    layoutSliders();
     return s;
+}
+
+void EffectForm::layoutSliders() {
+    constexpr int Margin = 8, Gap = 6, ValueLeft = 256, TrackHeight = 33;
+    const QFontMetrics fm = fontMetrics();
+    int captions = 0, values = 0;
+    for (const SliderRow& r : m_rows) {
+        captions = std::max(captions, fm.horizontalAdvance(r.Caption->text()));
+        for (const int v : {r.Parts.Track->minimum(), r.Parts.Track->maximum()})
+            values = std::max(values, fm.horizontalAdvance(QString::number(v)));
+    }
+    const int valueLeft = std::min(ValueLeft, width() - Margin / 2 - values);
+    const int textHeight = fm.height();
+    for (const SliderRow& r : m_rows) {
+        const int textTop = r.Top + (TrackHeight - textHeight) / 2;
+        r.Caption->setGeometry(Margin, textTop, captions, textHeight);
+        const int trackLeft = std::max(r.TrackLeft, Margin + captions + Gap);
+        r.Parts.Track->setGeometry(trackLeft, r.Top, valueLeft - Gap / 2 - trackLeft, TrackHeight);
+        r.Parts.Value->setGeometry(valueLeft, textTop, width() - valueLeft, textHeight);
+    }
+}
+
+void EffectForm::changeEvent(QEvent* Event) {
+    if (Event->type() == QEvent::FontChange || Event->type() == QEvent::StyleChange)
+        layoutSliders();
+    QDialog::changeEvent(Event);
 }
 
 bool EffectForm::runModal() {

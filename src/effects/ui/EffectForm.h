@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <initializer_list>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -37,7 +38,8 @@ protected:
     // component names.
     void addButtons(QPoint OkAt, QPoint CancelAt, const char* OkName = "OK",
                     const char* CancelName = "Cancel");
-    // The preview control (Img) at (8, 8), 265 x 169, unless told otherwise.
+    // The preview control (Img) at (8, 8), 265 x 169, unless told otherwise;
+    // a small picture is shown enlarged, so it can be judged.
     PictureBox* addPreview(QRect Place = QRect(8, 8, 265, 169));
     // A rotatable one in its place.
     void setPreview(PictureBox* Img) { m_img = Img; }
@@ -50,6 +52,13 @@ protected:
     };
     Slider addSlider(const char* Name, const char* ValueName, const QString& Caption, int Top,
                      int TrackLeft, int Min, int Max, int TickStep, const QString& Hint);
+
+    // The caption labels, track bars and value labels are placed from the
+    // font: the tracks of one dialog start together right of the widest
+    // caption (not before TrackLeft) and end before room for the longest
+    // value, so no label touches a handle or loses a digit at any scale.
+    void layoutSliders();
+    void changeEvent(QEvent* Event) override;
 
     // Puts Sliders at Start, showing it, without drawing a preview for each.
     void putSliders(std::initializer_list<Slider> Sliders, int Start);
@@ -65,6 +74,13 @@ protected:
     void hideEvent(QHideEvent* Event) override;
 
 private:
+    struct SliderRow {
+        QLabel* Caption = nullptr;
+        Slider Parts;
+        int Top = 0;
+        int TrackLeft = 0;
+    };
+    std::vector<SliderRow> m_rows;
     const TBitmap32* m_target = nullptr;
     PictureBox* m_img = nullptr;
     QPushButton* m_ok = nullptr;

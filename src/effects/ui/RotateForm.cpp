@@ -11,6 +11,7 @@ TRotFrm::TRotFrm(QWidget* Parent)
     m_rotatable = new TRotatableImage(this);
     m_rotatable->setObjectName(QStringLiteral("img"));
     m_rotatable->setGeometry(8, 8, 265, 169);
+    m_rotatable->setEnlarging(true);
     setPreview(m_rotatable);
     m_r = addSlider("RTr", "rlbl", tr("Angle"), 184, 40, 0, 360, 10,
                     tr("Specifies image rotation angle."));

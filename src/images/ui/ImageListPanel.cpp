@@ -3,6 +3,7 @@
 #include "images/ui/ArrowGlyph.h"
 #include "images/ui/CaptionDelegate.h"
 #include "images/ui/IconListModel.h"
+#include "images/ui/IconsListView.h"
 #include "session/EditSession.h"
 #include "session/Hint.h"
 
@@ -43,7 +44,7 @@ ImageListPanel::ImageListPanel(ImageListEditing& Session, QWidget* IconsPanel)
     m_down = moveButton(IconsPanel, "IDB", ArrowDirection::Down,
                         tr("Down|Moves active icon one level down."));
 
-    m_list = new QListView(IconsPanel);
+    m_list = new IconsListView(IconsPanel);
     m_list->setObjectName(QStringLiteral("IconsList"));
     m_list->setViewMode(QListView::IconMode);
     m_list->setIconSize(QSize(IconSize, IconSize));

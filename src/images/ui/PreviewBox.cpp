@@ -18,6 +18,7 @@ void PreviewBox::setFrame(const QImage& Frame, QPoint Origin, int Width, int Hei
     m_width = Width;
     m_height = Height;
     m_background = Background;
+    setFixedSize(previewBoxSize(Width, Height));
     update();
 }
 

@@ -13,6 +13,9 @@
 
 namespace {
 
+const QSize DesignSize(275, 307);
+constexpr int ListTop = 279;
+
 QIcon swatch(TColor C) {
     QPixmap pixmap(16, 12);
     pixmap.fill(rgbColour(C));
@@ -28,7 +31,7 @@ TPrvFrm::TPrvFrm(Prompter& Prompts, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_prompter(Prompts) {
     setObjectName(QStringLiteral("PrvFrm"));
     setWindowTitle(tr("Preview Icon"));
-    setFixedSize(275, 307);
+    setFixedSize(DesignSize);
     setAutoFillBackground(true);
     setMouseTracking(true);
     m_pb = new PreviewBox(this);
@@ -42,7 +45,7 @@ TPrvFrm::TPrvFrm(Prompter& Prompts, QWidget* Parent)
     // The list starts at 105 unless the desktop font makes the caption wider;
     // its right edge stays where it was meant to be either way.
     const int listLeft = std::max(105, m_lbl->x() + m_lbl->width() + 6);
-    m_colBox->setGeometry(listLeft, 279, 257 - listLeft, 22);
+    m_colBox->setGeometry(listLeft, ListTop, 257 - listLeft, 22);
     m_lbl->move(12, m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
     applyHint(m_colBox, tr("Changes background color."));
     FormCreate();
@@ -118,6 +121,15 @@ void TPrvFrm::showFrame() {
     m_pb->setFrame(makePreviewFrame(m_picture, m_background),
                    previewOrigin(m_picture.Width, m_picture.Height), m_picture.Width,
                    m_picture.Height, m_background);
+    fitToBox();
+}
+
+void TPrvFrm::fitToBox() {
+    // The window grows with the paint box; the colour list stays below it.
+    const QSize grown = m_pb->size() - QSize(PreviewBoxSize, PreviewBoxSize);
+    setFixedSize(DesignSize + grown);
+    m_colBox->move(m_colBox->x(), ListTop + grown.height());
+    m_lbl->move(m_lbl->x(), m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
 }
 
 void TPrvFrm::mouseMoveEvent(QMouseEvent* Event) {

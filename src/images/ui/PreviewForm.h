@@ -50,6 +50,7 @@ private:
     void FormCreate();
     void setBackground(TColor Colour);
     void showFrame();
+    void fitToBox();
 
     Prompter& m_prompter;
     std::vector<PreviewColourEntry> m_entries;

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Rectangles here are (left, top, right, bottom) with the right column and
@@ -28,8 +30,13 @@ TBitmap32 makePreviewPicture(const TBitmap32& Clean, ColourFormat Format,
     return picture;
 }
 
+QSize previewBoxSize(int Width, int Height) {
+    return QSize(std::max(PreviewBoxSize, Width), std::max(PreviewBoxSize, Height));
+}
+
 QPoint previewOrigin(int Width, int Height) {
-    return QPoint((PreviewBoxSize - Width) / 2, (PreviewBoxSize - Height) / 2);
+    const QSize box = previewBoxSize(Width, Height);
+    return QPoint((box.width() - Width) / 2, (box.height() - Height) / 2);
 }
 
 QImage makePreviewFrame(const TBitmap32& Picture, TColor Background) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <optional>
 
 // The pictures of the preview window, free of widgets so they can be checked
@@ -18,8 +19,11 @@ inline QColor rgbColour(TColor C) {
     return QColor(RedOf(C), GreenOf(C), BlueOf(C));
 }
 
-// The paint box is this many pixels square; the image is centred in it.
+// The paint box is this many pixels square; the image is centred in it. An
+// image larger than that (the file format allows 256) gets a box as large as
+// itself, so its last column and row show too.
 inline constexpr int PreviewBoxSize = 255;
+QSize previewBoxSize(int Width, int Height);
 // The background margin the frame keeps around the image.
 inline constexpr int PreviewMargin = 4;
 
@@ -28,7 +32,7 @@ inline constexpr int PreviewMargin = 4;
 TBitmap32 makePreviewPicture(const TBitmap32& Clean, ColourFormat Format,
                              const TransparencySettings& Transparency);
 
-// Where the image's top-left corner sits inside the paint box.
+// Where the image's top-left corner sits inside its paint box.
 QPoint previewOrigin(int Width, int Height);
 
 // (W + 8) x (H + 8) pixels of the background colour with the picture mixed

@@ -1,6 +1,6 @@
-#include "effects/RotatedPicture.h"
+#include "widgets/RotatedPicture.h"
 
-#include "effects/EffectRounding.h"
+#include "pixel/ExtendedRounding.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -18,8 +18,8 @@ constexpr long double Pi = 3.141592653589793238462643383279502884L;
 QPoint turned(int X, int Y, long double Turn, long double Rad) {
     const long double t0 = std::atan2((long double)Y, (long double)X);
     const long double p = std::sqrt((long double)X * X + (long double)Y * Y);
-    return QPoint(roundHalfEvenExtended(std::cos(Turn + t0) * p + Rad),
-                  roundHalfEvenExtended(Rad - std::sin(Turn + t0) * p));
+    return QPoint(RoundHalfEvenExtended(std::cos(Turn + t0) * p + Rad),
+                  RoundHalfEvenExtended(Rad - std::sin(Turn + t0) * p));
 }
 
 } // namespace
@@ -33,7 +33,7 @@ RotatedCorners RotatedPictureCorners(int Width, int Height, double Angle) {
     c.TopLeft = turned(-hw, hh, turn, rad);
     c.TopRight = turned(hw, hh, turn, rad);
     c.BottomLeft = turned(-hw, -hh, turn, rad);
-    c.Side = roundHalfEvenExtended(2.0L * rad);
+    c.Side = RoundHalfEvenExtended(2.0L * rad);
     return c;
 }
 
