@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,7 +37,37 @@ CliError systemError(const std::string& Path) {
 // Largest input taken in: no icon or picture comes near it.
 constexpr std::int64_t MaxFileSize = std::int64_t(1) << 30;
 
+std::string trimmed(const std::string& Text) {
+    const std::size_t first = Text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return Text.substr(first, Text.find_last_not_of(" \t") - first + 1);
+}
+
 } // namespace
+
+int parseNumber(const std::string& Command, const std::string& Text, int Low, int High,
+                const std::string& What) {
+    const std::string t = trimmed(Text);
+    char* end = nullptr;
+    errno = 0;
+    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
+        throw CliError(Command + ": " + What + " must be a number from " + std::to_string(Low) +
+                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
+    return int(v);
+}
+
+std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max) {
+    std::vector<int> sizes;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = List.find(',', from);
+        const int side = parseNumber(Command, List.substr(from, comma - from), 1, Max, "each size");
+        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
+        if (comma == std::string::npos) return sizes;
+        from = comma + 1;
+    }
+}
 
 void printError(const std::string& Message) {
     // One line, whatever the reason's text holds.
@@ -87,14 +118,37 @@ void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>
 }
 
 void writeFileReplacing(const std::string& Path, const std::function<void(int Fd)>& Write) {
+    // A name that is free is written in place: there is nothing to replace,
+    // and a rename per file is a good part of the work of extracting many
+    // small pictures. Should the writing fail, the new file goes again.
+    {
+        Fd fresh(::open(Path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fresh.get() >= 0) {
+            try {
+                Write(fresh.get());
+            } catch (...) {
+                ::unlink(Path.c_str());
+                throw;
+            }
+            if (::close(fresh.release()) != 0) {
+                const int error = errno;
+                ::unlink(Path.c_str());
+                errno = error;
+                throw systemError(Path);
+            }
+            return;
+        }
+        if (errno != EEXIST) throw systemError(Path);
+    }
     // A name of its own beside the target: threads and other runs write
     // their own, and the rename stays on one file system.
     static std::atomic<unsigned> serial{0};
+    static const std::string pid = std::to_string(::getpid());
     const std::size_t slash = Path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? Path : Path.substr(slash + 1);
-    const std::string temp = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-                             std::to_string(serial++) + ".part";
+    const std::string temp =
+        folder + "." + name + "." + pid + "-" + std::to_string(serial++) + ".part";
     struct stat old;
     const bool replacing = ::stat(Path.c_str(), &old) == 0 && !S_ISDIR(old.st_mode);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,

@@ -37,7 +37,8 @@ std::vector<std::uint8_t> readWholeFile(const std::string& Path);
 std::size_t readFileStart(const std::string& Path, std::uint8_t* Into, std::size_t Count);
 
 // Writes Bytes to a new file beside Path and only then puts it in Path's
-// place, so Path is never left half-written. An existing file keeps its
+// place, so an existing Path is never left half-written; a Path that does
+// not exist yet is written in place and removed again if writing fails. An existing file keeps its
 // permissions. Unlike the editor's save this does not wait for the disk: a
 // batch of files would otherwise wait once per file.
 void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes);
@@ -49,6 +50,13 @@ void writeFileReplacing(const std::string& Path,
 // Count bytes of Data at Offset of the file Fd; throws CliError naming Path.
 void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
              std::uint64_t Offset);
+
+// A whole number from Low to High in Text (spaces around it allowed); throws
+// CliError "<Command>: <What> must be a number from Low to High, ...".
+int parseNumber(const std::string& Command, const std::string& Text, int Low, int High,
+                const std::string& What);
+// A comma-separated list of sizes from 1 to Max, each kept once, in order.
+std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max);
 
 // Makes the folder Path and the folders above it that are missing.
 void makeFolders(const std::string& Path);

@@ -1,6 +1,5 @@
-// brisel-cli create OUT [--cursor] [--format 1|4|8|24|32] [--png]
-// [--hotspot X,Y] PICTURE...: one image per picture, in the order given.
-// brisel-cli convert IN OUT: IN rewritten as an icon (.ico) or cursor (.cur).
+// brisel-cli create OUT [--cursor] [--format 1|4|8|24|32] [--palette FILE]
+// [--png] [--hotspot X,Y] PICTURE...: one image per picture, in the order given.
 
 #include "cli/CliCreate.h"
 
@@ -10,6 +9,7 @@
 #include "document/file/IconReader.h"
 #include "document/file/IconWriter.h"
 #include "document/file/PaletteFit.h"
+#include "document/file/PaletteFormats.h"
 #include "document/file/PngCodec.h"
 
 #include <algorithm>
@@ -19,22 +19,19 @@
 
 namespace {
 
-std::string trimmed(const std::string& Text) {
-    const std::size_t first = Text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return Text.substr(first, Text.find_last_not_of(" \t") - first + 1);
-}
-
-std::vector<int> parseSizes(const std::string& List) {
-    std::vector<int> sizes;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t comma = List.find(',', from);
-        const int side =
-            parseNumber(List.substr(from, comma - from), 1, IconFile::MaxSide, "each size");
-        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
-        if (comma == std::string::npos) return sizes;
-        from = comma + 1;
+// The palette of --palette, cut or filled with black to the format's length;
+// a palette of another length is used all the same, and a note says so.
+void loadPalette(CreateOptions& O) {
+    const int entries = IconFile::ColourTableEntries(O.Format);
+    if (entries == 0) throw CliError("create: --palette needs --format 1, 4 or 8");
+    const std::vector<std::uint8_t> bytes = readWholeFile(O.PaletteFile);
+    try {
+        std::string note;
+        O.Palette = FitPaletteLength(
+            DecodePaletteFile(bytes.data(), bytes.size(), O.PaletteFile).Colours, entries, note);
+        if (!note.empty()) printError(O.PaletteFile + ": " + note);
+    } catch (const PaletteFormatError& e) {
+        throw CliError(e.what());
     }
 }
 
@@ -51,13 +48,15 @@ CreateOptions parseCreate(const Arguments& Args) {
         } else if (a == "--png") {
             o.Png = true;
         } else if (a == "--sizes") {
-            o.Sizes = parseSizes(value());
+            o.Sizes = parseSizes("create", value(), IconFile::MaxSide);
         } else if (a == "--format") {
             const std::string& v = value();
-            const int f = parseNumber(v, 1, 32, "the format");
+            const int f = parseNumber("create", v, 1, 32, "the format");
             if (!IconFile::IsSupportedBitCount(f))
                 throw CliError("create: the format must be 1, 4, 8, 24 or 32, not \"" + v + "\"");
             o.Format = ColourFormat(f);
+        } else if (a == "--palette") {
+            o.PaletteFile = value();
         } else if (a == "--hotspot") {
             const std::string& xy = value();
             const std::size_t comma = xy.find(',');
@@ -65,8 +64,8 @@ CreateOptions parseCreate(const Arguments& Args) {
                 throw CliError("create: the hot spot is written X,Y");
             // Checked against the pictures once they are known: a size set's
             // hot spot is a point of its one picture, which may be large.
-            o.HotSpotX = parseNumber(xy.substr(0, comma), 0, 65535, "the hot spot's X");
-            o.HotSpotY = parseNumber(xy.substr(comma + 1), 0, 65535, "the hot spot's Y");
+            o.HotSpotX = parseNumber("create", xy.substr(0, comma), 0, 65535, "the hot spot's X");
+            o.HotSpotY = parseNumber("create", xy.substr(comma + 1), 0, 65535, "the hot spot's Y");
             o.HotSpotGiven = true;
         } else if (a.compare(0, 2, "--") == 0) {
             throw CliError("create: unknown option " + a);
@@ -80,6 +79,7 @@ CreateOptions parseCreate(const Arguments& Args) {
         throw CliError("create: give OUT and at least one PICTURE");
     if (o.HotSpotGiven && o.Type != IconFile::TypeCursor)
         throw CliError("create: a hot spot belongs to a cursor; add --cursor");
+    if (!o.PaletteFile.empty()) loadPalette(o);
     if (!o.Sizes.empty() && o.Pictures.size() != 1)
         throw CliError("create: --sizes makes a size set from one PICTURE");
     if (o.Sizes.empty() && (o.HotSpotX > 255 || o.HotSpotY > 255))
@@ -133,14 +133,7 @@ IconImageView viewOf(const IconRaster& R) {
 } // namespace
 
 int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
-    const std::string t = trimmed(Text);
-    char* end = nullptr;
-    errno = 0;
-    const long v = t.empty() ? 0 : std::strtol(t.c_str(), &end, 10);
-    if (t.empty() || *end != '\0' || errno != 0 || v < Low || v > High)
-        throw CliError("create: " + What + " must be a number from " + std::to_string(Low) +
-                       " to " + std::to_string(High) + ", not \"" + Text + "\"");
-    return int(v);
+    return parseNumber("create", Text, Low, High, What);
 }
 
 void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
@@ -148,10 +141,12 @@ void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
     Image.StoredAsPng = O.Png && O.Format == 32;
     const int entries = IconFile::ColourTableEntries(O.Format);
     if (entries > 0) {
-        // The palette holds the picture's first colours in reading order;
-        // entries it leaves over stay black. Every visible pixel then takes
-        // its nearest entry.
-        Image.Palette = PaletteOfFirstColours(Image.Pixels.data(), Image.Pixels.size(), entries);
+        // The palette given, or the picture's first colours in reading
+        // order with the entries they leave over black. Every visible pixel
+        // then takes its nearest entry.
+        Image.Palette = !O.Palette.empty() ? O.Palette
+                                           : PaletteOfFirstColours(Image.Pixels.data(),
+                                                                   Image.Pixels.size(), entries);
         SnapToPalette(Image.Pixels.data(), Image.Pixels.size(), Image.Palette);
     }
 }
@@ -242,30 +237,3 @@ int runCreate(const Arguments& Args) {
     return 0;
 }
 
-int runConvert(const Arguments& Args) {
-    if (Args.size() != 2) throw CliError("convert: give one IN and one OUT");
-    const std::string& in = Args[0];
-    const std::string& out = Args[1];
-    if (hasAniName(out) || isAniFile(in)) return convertAni(in, out);
-    const std::size_t dot = out.rfind('.');
-    std::string suffix = dot == std::string::npos ? std::string() : out.substr(dot + 1);
-    for (char& c : suffix)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    std::uint16_t type = 0;
-    if (suffix == "ico")
-        type = IconFile::TypeIcon;
-    else if (suffix == "cur")
-        type = IconFile::TypeCursor;
-    else
-        throw CliError(out + ": the name must end in .ico or .cur");
-    IconContents contents;
-    // Kept for the images that go out as they came in.
-    const std::vector<std::uint8_t> bytes = readWholeFile(in);
-    try {
-        contents = DecodeIconFile(bytes.data(), bytes.size(), in, TransparencySettings());
-    } catch (const IconCodecError& e) {
-        throw CliError(e.what());
-    }
-    saveImages(out, type, contents.Images, &bytes);
-    return 0;
-}

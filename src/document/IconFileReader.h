@@ -19,9 +19,21 @@ class QIODevice;
 struct IconFileContents {
     std::uint16_t FileType = IconFile::TypeIcon;
     std::vector<std::unique_ptr<IconImage>> Images;
+    // What reading could not bring into the document, said to the user once
+    // it is open; empty when nothing was left out.
+    QString Notice;
 };
 
-// Reads an icon (.ico) or cursor (.cur) file with the file core (IconReader.h):
+// The file type of an X cursor file (no extension, starts with "Xcur"), as
+// IconFileContents and the document hold it beside the icon (1) and
+// cursor (2) types.
+constexpr std::uint16_t XcursorFileType = 3;
+
+// Reads an icon (.ico), cursor (.cur) or X cursor file with the file core
+// (IconReader.h, XcursorReader.h). An X cursor gives one 32-bit image per
+// nominal size, its first frame, of the sizes up to 256 pixels; what is left
+// out (later frames, larger sizes, a nominal size other than the pixel size,
+// comments) is named in Notice. For icons and cursors:
 // classic bitmaps and PNG pictures of up to 256 x 256 pixels (Format 32).
 // Masked pixels come back as SetAlpha(TraColor, 0), or SetAlpha(InvColor, 0)
 // over white. True-colour images get ColourChart as their Palette; the caller

@@ -2,6 +2,9 @@
 
 #include "document/file/IconCodecError.h"
 #include "document/file/IconWriter.h"
+#include "document/file/XcursorConvert.h"
+#include "document/file/XcursorWriter.h"
+#include "document/IconFileReader.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -45,14 +48,45 @@ std::vector<const IconImage*> pointers(const std::vector<std::unique_ptr<IconIma
     return out;
 }
 
+// Each image one still X cursor image of nominal size its longer side.
+std::vector<std::uint8_t> encodeXcursor(const std::vector<const IconImage*>& Images,
+                                        const TransparencySettings& Settings) {
+    XcursorContents contents;
+    int inverted = 0;
+    for (const IconImage* image : Images) {
+        IconRaster raster;
+        raster.Width = image->Pixels.Width;
+        raster.Height = image->Pixels.Height;
+        raster.Format = image->Format;
+        raster.HotSpotX = image->HotSpotX;
+        raster.HotSpotY = image->HotSpotY;
+        raster.Pixels = image->Pixels.Bits;
+        if (raster.Pixels.size() != std::size_t(raster.Width) * std::size_t(raster.Height))
+            throw IconCodecError("An image's pixels do not match its size.");
+        contents.Images.push_back(XcursorImageFromRaster(raster, Settings, inverted));
+    }
+    return EncodeXcursorFile(contents);
+}
+
 } // namespace
+
+int CountInvertedPixels(const std::vector<std::unique_ptr<IconImage>>& Images,
+                        const TransparencySettings& Settings) {
+    int count = 0;
+    for (const auto& image : Images)
+        for (std::uint32_t c : image->Pixels.Bits)
+            count += IsInvertedPixel(c, image->Format, Settings) ? 1 : 0;
+    return count;
+}
 
 QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconImage*>& Images,
                          const TransparencySettings& Settings) {
     std::vector<std::vector<std::uint32_t>> palettes;
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = EncodeIconFile(FileType, IconImageViews(Images, palettes), Settings);
+        bytes = FileType == XcursorFileType
+                    ? encodeXcursor(Images, Settings)
+                    : EncodeIconFile(FileType, IconImageViews(Images, palettes), Settings);
     } catch (const IconCodecError& e) {
         throw IconFileError(QString::fromStdString(e.what()));
     }

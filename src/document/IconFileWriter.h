@@ -16,6 +16,10 @@
 // 32-bit images StoredAsPng; an image with a side of 256 as a 32-bit PNG
 // picture. An image whose StoredData still reads as it is written as that. Icons store planes 1 and the bit count
 // in the directory, any other type each image's hot spot.
+// FileType 3 (XcursorFileType) writes an X cursor file instead: each image
+// a still image of nominal size its longer side, premultiplied with
+// rounding; screen-inverting pixels, which an X cursor cannot show, become
+// dark pixels with a light outline (XcursorConvert.h).
 // Throws IconFileError when an image cannot be stored (no images, a side
 // outside 1..256, an unknown format, more than 65535 images).
 QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconImage*>& Images,
@@ -23,6 +27,10 @@ QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconIma
 QByteArray WriteIconFile(std::uint16_t FileType,
                          const std::vector<std::unique_ptr<IconImage>>& Images,
                          const TransparencySettings& Settings);
+
+// The screen-inverting pixels of Images, which an X cursor cannot keep.
+int CountInvertedPixels(const std::vector<std::unique_ptr<IconImage>>& Images,
+                        const TransparencySettings& Settings);
 
 // Writes the file at Path through a temporary file beside it that replaces
 // Path only once everything is written, so a failed save leaves the old file

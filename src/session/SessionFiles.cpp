@@ -4,6 +4,7 @@
 #include "document/IconFileReader.h"
 #include "document/IconFileWriter.h"
 #include "document/PaletteOps.h"
+#include "document/ProgramIcons.h"
 #include "document/Thumbnail.h"
 #include "session/RecentFileList.h"
 
@@ -14,15 +15,20 @@
 namespace {
 
 const QString OpenFilter =
-    QStringLiteral("All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|"
-                   "Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
-const QString SaveFilter = QStringLiteral(
-    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
+    QStringLiteral("All supported files|*.ico;*.cur;*.ani;%1|Windows icon (*.ico)|*.ico|"
+                   "Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani|"
+                   "Windows programs and libraries|%1|X cursor (no extension)|*")
+        .arg(QLatin1String(ProgramFilePatterns));
+const QString SaveFilter =
+    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
 
 // The save dialog's filters are numbered like the file types: 1 icon, 2 cursor,
-// and 3 animated cursor, whose frames are cursors.
+// 3 animated cursor, whose frames are cursors, and 4 X cursor.
 constexpr int AniFilter = 3;
+constexpr int XcursorFilter = 4;
 std::uint16_t typeOfFilter(int FilterIndex) {
+    if (FilterIndex == XcursorFilter) return XcursorFileType;
     return FilterIndex == 2 || FilterIndex == AniFilter ? CursorFileType : IconFileType;
 }
 
@@ -31,11 +37,13 @@ bool isAniName(const QString& Name) {
     return QFileInfo(Name).suffix().compare(QLatin1String("ani"), Qt::CaseInsensitive) == 0;
 }
 
-// Name with its extension replaced by (or given) the one of the filter.
+// Name with its extension replaced by (or given) the one of the filter; an X
+// cursor has none (cursor themes name their files "left_ptr", "text", ...).
 QString withTypeExtension(const QString& Name, int FilterIndex) {
     const QString suffix = QFileInfo(Name).suffix();
     QString base = Name;
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
+    if (FilterIndex == XcursorFilter) return base;
     if (FilterIndex == AniFilter) return base + QStringLiteral(".ani");
     return base + (typeOfFilter(FilterIndex) == CursorFileType ? QStringLiteral(".cur")
                                                                : QStringLiteral(".ico"));
@@ -51,6 +59,25 @@ std::optional<QString> fileToOpen(Prompter& Prompts, bool FromCode, const QStrin
     const std::optional<FileChoice> choice = Prompts.openFile(request);
     if (!choice) return std::nullopt;
     return choice->FileName;
+}
+
+// What both Open commands read from FileName: an icon or cursor file, or the
+// group of a program that the user chooses (FromProgram then says so);
+// nothing when the chooser is cancelled. Throws FileError.
+std::optional<IconFileContents> readOpenable(Prompter& Prompts, const QString& FileName,
+                                             const QByteArray& Bytes,
+                                             const TransparencySettings& Settings,
+                                             bool& FromProgram) {
+    FromProgram = IsProgramFile(Bytes);
+    if (!FromProgram) return ReadIconFile(Bytes, FileName, Settings);
+    const std::vector<ProgramGroup> groups = ReadProgramGroups(Bytes, FileName, Settings);
+    const std::optional<int> chosen = Prompts.chooseProgramGroup(FileName, groups);
+    if (!chosen || *chosen < 0 || *chosen >= int(groups.size())) return std::nullopt;
+    const ProgramGroup& group = groups[std::size_t(*chosen)];
+    return ReadIconFile(
+        group.File,
+        EditSession::tr("%1, group %2").arg(QDir::toNativeSeparators(FileName), group.Label),
+        Settings);
 }
 
 bool hasTrueColour(const IconFileContents& Contents) {
@@ -70,14 +97,19 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     // unsaved changes and undo history nor a question about saving them.
     IconFileContents contents;
     std::optional<AniFileContents> ani;
+    bool fromProgram = false;
     try {
         // Palette images carry their own palette; the colour chart is only
         // read (and its absence reported) when a true-colour image needs it.
         const QByteArray bytes = LoadFileBytes(fileName);
-        if (IsAniFileData(bytes))
+        if (IsAniFileData(bytes)) {
             ani = ReadAniFile(bytes, fileName, transparency());
-        else
-            contents = ReadIconFile(bytes, fileName, transparency());
+        } else {
+            std::optional<IconFileContents> read =
+                readOpenable(m_prompter, fileName, bytes, transparency(), fromProgram);
+            if (!read) return;
+            contents = std::move(*read);
+        }
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);
         return;
@@ -110,12 +142,16 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         m_document.replaceImages(std::move(contents.Images));
         m_document.FileType = contents.FileType;
     }
-    m_document.FileName = fileName;
+    // A group taken from a program is a new document: it has no file of its
+    // own yet, and closing it asks to save it.
+    m_document.FileName = fromProgram ? QString() : fileName;
     showOpenedDocument();
-    m_document.Modified = false;
+    m_document.Modified = fromProgram;
     updateCommandStates();
     emit captionChanged(windowCaption());
-    AddRecentFile();
+    if (!fromProgram) AddRecentFile();
+    if (!contents.Notice.isEmpty())
+        m_prompter.message(contents.Notice, MessageKind::Information, mbOK);
 }
 
 void EditSession::showOpenedDocument() {
@@ -146,7 +182,11 @@ void EditSession::Open2Click(bool FromCode, const QString& Path) {
 
     IconFileContents contents;
     try {
-        contents = LoadIconFile(fileName, transparency());
+        bool fromProgram = false;
+        std::optional<IconFileContents> read =
+            readOpenable(m_prompter, fileName, LoadFileBytes(fileName), transparency(), fromProgram);
+        if (!read) return;
+        contents = std::move(*read);
         if (m_document.ImageCount() + int(contents.Images.size()) > IconFile::MaxImageCount)
             throw IconFileError(
                 tr("The images of \"%1\" cannot be added: a file holds at most %2 images.")
@@ -187,6 +227,9 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
                                .arg(m_document.activeFrame() + 1),
                            MessageKind::Warning, mbYes | mbCancel) != MessageAnswer::Yes)
         return SaveResult::Cancelled;
+    const int inverted = m_document.FileType == XcursorFileType
+                             ? CountInvertedPixels(m_document.Images(), transparency())
+                             : 0;
     try {
         if (ani)
             SaveAniFile(m_document.FileName, m_document, transparency());
@@ -203,6 +246,12 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
     // A Save the user chose leaves the recent files alone; a save from code
     // (Save As, the "Save changes?" question) puts the file at the top.
     if (FromCode) AddRecentFile();
+    if (inverted > 0)
+        m_prompter.message(
+            tr("An X cursor cannot invert the screen: its %1 screen-inverting pixels were saved "
+               "as dark pixels with a light outline.")
+                .arg(inverted),
+            MessageKind::Information, mbOK);
     return SaveResult::Saved;
 }
 
@@ -212,14 +261,15 @@ SaveResult EditSession::SaveAs1Click() {
     request.Filter = SaveFilter;
     request.FileName =
         m_document.FileName.isEmpty() ? QStringLiteral("untitled") : m_document.FileName;
-    request.FilterIndex = isAniName(m_document.FileName) || m_document.FrameCount() > 1
+    request.FilterIndex = m_document.FileType == XcursorFileType ? XcursorFilter
+                          : isAniName(m_document.FileName) || m_document.FrameCount() > 1
                               ? AniFilter
                           : m_document.FileType == CursorFileType ? 2
                                                                   : 1;
     for (;;) {
         const std::optional<FileChoice> choice = m_prompter.saveFile(request);
         if (!choice) return SaveResult::Cancelled;
-        const int filter = std::clamp(choice->FilterIndex, 1, AniFilter);
+        const int filter = std::clamp(choice->FilterIndex, 1, XcursorFilter);
         const std::uint16_t type = typeOfFilter(filter);
         const QString name = withTypeExtension(choice->FileName, filter);
         request.FileName = name;

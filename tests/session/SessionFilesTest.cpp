@@ -11,10 +11,14 @@
 namespace {
 
 const QString OpenFilter =
-    QStringLiteral("All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|"
-                   "Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
-const QString SaveFilter = QStringLiteral(
-    "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani");
+    QStringLiteral("All supported files|*.ico;*.cur;*.ani;*.exe;*.dll;*.mun;*.cpl;*.scr;*.ocx;*.icl|"
+                   "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Animated cursor (*.ani)|*.ani|"
+                   "Windows programs and libraries|*.exe;*.dll;*.mun;*.cpl;*.scr;*.ocx;*.icl|"
+                   "X cursor (no extension)|*");
+const QString SaveFilter =
+    QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
 
 FileChoice choose(const QString& Name, int Filter = 1) {
     return FileChoice{Name, Filter};

@@ -8,6 +8,8 @@
 #include "app/ui/RecentMenu.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ULForm.h"
+#include "cursortheme/ui/CursorThemeForm.h"
+#include "session/CursorThemeEditor.h"
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
 #include "widgets/CapForm.h"

@@ -17,6 +17,8 @@ class ColoursPanel;
 class QtClipboard;
 class ScreenGrabber;
 class TCapForm;
+class CursorThemeEditor;
+class CursorThemeForm;
 class FrameStrip;
 class ScreenshotPortal;
 class DBusScreenshotPortal;
@@ -143,6 +145,12 @@ public:
     // The message shown when the screen cannot be had.
     static const char* const NoCaptureMessage;
 
+    // --- cursor themes (MainFormThemes.cpp) ---
+    // Shows the "Cursor Theme" window, made when first needed; what was
+    // given in it stays for the next showing.
+    void cursorThemeClick();
+    CursorThemeForm* cursorThemeForm() const { return m_cursorThemeForm.get(); }
+
 signals:
     // Once, when the window is first shown (or activated, should that come
     // first): the recent files are listed and the command-line file is
@@ -211,6 +219,8 @@ private:
     std::unique_ptr<ScreenGrabber> m_screen;
     ScreenGrabber* m_screenGrabber = nullptr;
     std::unique_ptr<TCapForm> m_capForm;
+    std::unique_ptr<CursorThemeEditor> m_cursorThemeEditor;
+    std::unique_ptr<CursorThemeForm> m_cursorThemeForm;
     std::unique_ptr<DBusScreenshotPortal> m_ownPortal;
     ScreenshotPortal* m_portal = nullptr;
     bool m_portalChosen = false;

@@ -28,3 +28,12 @@ bool IsTransparentPixel(std::uint32_t C, ColourFormat Format, const Transparency
 inline bool IsMaskedPixel(std::uint32_t C, ColourFormat Format, const TransparencySettings& S) {
     return EffectiveAlpha(C, Format, S) == 0;
 }
+
+// A pixel as a picture program should see it: transparent and inverted
+// pixels alike with alpha 0 and no colour, every other one its colour with
+// its effective alpha.
+inline std::uint32_t VisibleColour(std::uint32_t C, ColourFormat Format,
+                                   const TransparencySettings& S) {
+    const int a = EffectiveAlpha(C, Format, S);
+    return a == 0 ? 0 : (C & 0xFFFFFFu) | (std::uint32_t(a) << 24);
+}
