@@ -221,7 +221,7 @@ unsigned rateWineReports(const std::vector<FrameStep>& Steps, std::size_t I, int
 }
 
 const IconImage& imageShown(const IconDocument& Doc, int F, int Side) {
-    const ImageList& images = Doc.frameImages(F);
+    const auto& images = Doc.frameImages(F);
     for (const auto& image : images)
         if (image->Pixels.Width == Side) return *image;
     return *images.front();
