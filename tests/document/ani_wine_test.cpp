@@ -45,9 +45,11 @@ public:
     QString prepare() {
         m_wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         const QString gcc = QStandardPaths::findExecutable(CrossCompiler);
-        if (m_wine.isEmpty()) return QStringLiteral("wine (Debian package wine64) is not installed");
+        if (m_wine.isEmpty())
+            return QStringLiteral("wine (Debian package wine64) is not installed");
         if (gcc.isEmpty())
-            return QStringLiteral("the MinGW cross compiler (gcc-mingw-w64-x86-64) is not installed");
+            return QStringLiteral(
+                "the MinGW cross compiler (gcc-mingw-w64-x86-64) is not installed");
         if (!m_dir.isValid()) return QStringLiteral("no temporary folder");
         m_exe = m_dir.filePath(QStringLiteral("ani_witness.exe"));
         QProcess cc;
@@ -170,10 +172,12 @@ unsigned rgbOf(TColor32 C) {
 // pixels drawn tell which frame and which size the loader showed.
 std::unique_ptr<IconImage> imageOf(const ImageSpec& Spec, int F, int K) {
     const bool mono = Spec.Format == 1;
-    const TColor32 body = mono ? opaque(255, 255, 255)
-                               : opaque(0x20 + 0x28u * unsigned(F), 0x10 + 0x40u * unsigned(K), 0x60);
-    const TColor32 centre = mono ? opaque(0, 0, 0)
-                                 : opaque(0xF0 - 0x18u * unsigned(F), 0x90, 0x30 + 0x30u * unsigned(K));
+    const TColor32 body =
+        mono ? opaque(255, 255, 255)
+             : opaque(0x20 + 0x28u * unsigned(F), 0x10 + 0x40u * unsigned(K), 0x60);
+    const TColor32 centre =
+        mono ? opaque(0, 0, 0)
+             : opaque(0xF0 - 0x18u * unsigned(F), 0x90, 0x30 + 0x30u * unsigned(K));
     PalettePicture palette;
     if (Spec.Format <= 8) {
         std::vector<TColor> entries(std::size_t(1) << Spec.Format, TColor(0x808080));

@@ -207,9 +207,9 @@ TEST(AniWriter, WhatOurWriterMadeReadsAndWritesBackIdentically) {
 TEST(AniWriter, FrameChunksAreEvenWithoutPadBytes) {
     Bytes odd = cursorFile(1);
     odd.push_back(0xAB); // what another writer left after its images
-    const Bytes file = riff(anih(3, 3, 6, 1) + list("fram", chunk("icon", cursorFile(0)) +
-                                                                chunk("icon", odd) +
-                                                                chunk("icon", cursorFile(2))));
+    const Bytes file =
+        riff(anih(3, 3, 6, 1) + list("fram", chunk("icon", cursorFile(0)) + chunk("icon", odd) +
+                                                 chunk("icon", cursorFile(2))));
     const AniContents ani = DecodeAniFile(file.data(), file.size(), "t.ani", {});
     const Bytes written = EncodeAniFile(ani, {});
     const std::vector<Listed> top = topChunks(written);
