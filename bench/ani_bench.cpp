@@ -5,6 +5,7 @@
 #include "document/AniFileIO.h"
 #include "document/IconDocument.h"
 #include "document/Thumbnail.h"
+#include "SilentPrompter.h"
 #include "session/EditSession.h"
 #include "session/SessionFrames.h"
 
@@ -93,17 +94,6 @@ void BM_SaveAniNew(benchmark::State& State) {
     }
 }
 BENCHMARK(BM_SaveAniNew)->Arg(0)->Arg(1)->ArgNames({"noise"})->Unit(benchmark::kMillisecond);
-
-class SilentPrompter : public Prompter {
-public:
-    MessageAnswer message(const QString&, MessageKind, MessageButtons) override {
-        return MessageAnswer::Cancel;
-    }
-    std::optional<FileChoice> openFile(const FileDialogRequest&) override { return {}; }
-    std::optional<FileChoice> saveFile(const FileDialogRequest&) override { return {}; }
-    std::optional<TColor> chooseColor(TColor, CustomColours&) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont&) override { return {}; }
-};
 
 // A click on another frame: the image being left is stored, the new frame's
 // active image (256 x 256) loaded into the working copies, its history begun.

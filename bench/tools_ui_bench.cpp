@@ -6,6 +6,7 @@
 #include "canvas/ui/WorkPanelParts.h"
 #include "canvas/ui/WorkView.h"
 #include "images/NewIconOptions.h"
+#include "SilentPrompter.h"
 #include "session/EditSession.h"
 #include "session/SessionTools.h"
 
@@ -14,18 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Nothing in these runs asks a question.
-class SilentPrompter : public Prompter {
-public:
-    MessageAnswer message(const QString&, MessageKind, MessageButtons) override {
-        return MessageAnswer::Cancel;
-    }
-    std::optional<FileChoice> openFile(const FileDialogRequest&) override { return {}; }
-    std::optional<FileChoice> saveFile(const FileDialogRequest&) override { return {}; }
-    std::optional<TColor> chooseColor(TColor, CustomColours&) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont&) override { return {}; }
-};
 
 struct BrushDrag {
     SilentPrompter prompts;

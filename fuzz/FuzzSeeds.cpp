@@ -1,14 +1,18 @@
 // Writes starting corpora made by our own writers: small good icon and cursor
 // files of every format, and files with PNG images, for icon_reader_fuzzer;
-// palette files of 2, 16 and 256 entries for palette_reader_fuzzer; PNG
-// pictures of several colour types for png_decoder_fuzzer; animated cursors
-// of those cursors for ani_reader_fuzzer.
+// palette files of 2, 16 and 256 entries for palette_reader_fuzzer (and of
+// every other kind, for palette_formats_fuzzer); PNG pictures of several
+// colour types for png_decoder_fuzzer; animated cursors of those cursors for
+// ani_reader_fuzzer; X cursors for xcursor_reader_fuzzer; PE32, PE32+ and NE
+// programs holding icon and cursor groups for program_resources_fuzzer.
 
 #include "document/IconFileWriter.h"
 #include "document/file/AniWriter.h"
 #include "document/file/IconReader.h"
 #include "document/PaletteFile.h"
 #include "document/file/XcursorWriter.h"
+#include "document/file/PaletteFormats.h"
+#include "program_builder.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,9 +84,9 @@ bool writeAniSeeds(const QString& folder, const TransparencySettings& settings) 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 4 || argc > 6) {
+    if (argc < 4 || argc > 7) {
         std::fprintf(stderr, "usage: fuzz_seeds <icon folder> <palette folder> <png folder> "
-                             "[<ani folder> [<X cursor folder>]]\n");
+                             "[<ani folder> [<X cursor folder> [<program folder>]]]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -137,6 +141,42 @@ int main(int argc, char** argv) {
         if (!f.open(QIODevice::WriteOnly) ||
             f.write(paletteFileBytes(PalettePicture::fromEntries(colours))) < 0)
             return 1;
+        const struct {
+            PaletteFileKind Kind;
+            const char* Extension;
+        } others[] = {{PaletteFileKind::Gimp, "gpl"},
+                      {PaletteFileKind::Jasc, "pal"},
+                      {PaletteFileKind::Riff, "riff.pal"},
+                      {PaletteFileKind::Act, "act"}};
+        for (const auto& other : others) {
+            const std::vector<std::uint8_t> bytes = EncodePaletteFile(other.Kind, colours);
+            QFile o(palettes.filePath(QString("seed-%1.%2").arg(entries).arg(other.Extension)));
+            if (!o.open(QIODevice::WriteOnly) ||
+                o.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) < 0)
+                return 1;
+        }
+    }
+    if (argc == 7) {
+        const QDir programs(QString::fromLocal8Bit(argv[6]));
+        if (!QDir().mkpath(programs.path())) return 1;
+        std::vector<TestResource> resources =
+            ResourcesOfFile(MakeIconFile(1, {16, 32}, {4, 32}, 1), 1, 1);
+        for (const auto& more : {ResourcesOfFile(MakeIconFile(1, {8}, {0}, 2), 10, 0, "MAIN"),
+                                 ResourcesOfFile(MakeIconFile(2, {12}, {1}, 3), 20, 5)})
+            resources.insert(resources.end(), more.begin(), more.end());
+        const struct {
+            const char* Name;
+            BuiltProgram Program;
+        } made[] = {{"seed-pe32.dll", BuildPeProgram(resources, false)},
+                    {"seed-pe32plus.dll", BuildPeProgram(resources, true)},
+                    {"seed-ne.icl", BuildNeProgram(resources, 4)}};
+        for (const auto& m : made) {
+            QFile f(programs.filePath(QLatin1String(m.Name)));
+            const std::vector<std::uint8_t>& bytes = m.Program.Bytes;
+            if (!f.open(QIODevice::WriteOnly) ||
+                f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) < 0)
+                return 1;
+        }
     }
     if (argc >= 5 && !writeAniSeeds(QString::fromLocal8Bit(argv[4]), settings)) return 1;
     if (argc == 6) {

@@ -124,14 +124,37 @@ void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>
 }
 
 void writeFileReplacing(const std::string& Path, const std::function<void(int Fd)>& Write) {
+    // A name that is free is written in place: there is nothing to replace,
+    // and a rename per file is a good part of the work of extracting many
+    // small pictures. Should the writing fail, the new file goes again.
+    {
+        Fd fresh(::open(Path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fresh.get() >= 0) {
+            try {
+                Write(fresh.get());
+            } catch (...) {
+                ::unlink(Path.c_str());
+                throw;
+            }
+            if (::close(fresh.release()) != 0) {
+                const int error = errno;
+                ::unlink(Path.c_str());
+                errno = error;
+                throw systemError(Path);
+            }
+            return;
+        }
+        if (errno != EEXIST) throw systemError(Path);
+    }
     // A name of its own beside the target: threads and other runs write
     // their own, and the rename stays on one file system.
     static std::atomic<unsigned> serial{0};
+    static const std::string pid = std::to_string(::getpid());
     const std::size_t slash = Path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? Path : Path.substr(slash + 1);
-    const std::string temp = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-                             std::to_string(serial++) + ".part";
+    const std::string temp =
+        folder + "." + name + "." + pid + "-" + std::to_string(serial++) + ".part";
     struct stat old;
     const bool replacing = ::stat(Path.c_str(), &old) == 0 && !S_ISDIR(old.st_mode);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,

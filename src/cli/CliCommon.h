@@ -41,7 +41,8 @@ std::vector<std::uint8_t> readWholeFile(const std::string& Path);
 std::size_t readFileStart(const std::string& Path, std::uint8_t* Into, std::size_t Count);
 
 // Writes Bytes to a new file beside Path and only then puts it in Path's
-// place, so Path is never left half-written. An existing file keeps its
+// place, so an existing Path is never left half-written; a Path that does
+// not exist yet is written in place and removed again if writing fails. An existing file keeps its
 // permissions. Unlike the editor's save this does not wait for the disk: a
 // batch of files would otherwise wait once per file.
 void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>& Bytes);

@@ -1,5 +1,5 @@
-// brisel-cli create OUT [--cursor] [--format 1|4|8|24|32] [--png]
-// [--hotspot X,Y] PICTURE...: one image per picture, in the order given.
+// brisel-cli create OUT [--cursor] [--format 1|4|8|24|32] [--palette FILE]
+// [--png] [--hotspot X,Y] PICTURE...: one image per picture, in the order given.
 
 #include "cli/CliCreate.h"
 
@@ -9,6 +9,7 @@
 #include "document/file/IconReader.h"
 #include "document/file/IconWriter.h"
 #include "document/file/PaletteFit.h"
+#include "document/file/PaletteFormats.h"
 #include "document/file/PngCodec.h"
 
 #include <algorithm>
@@ -17,6 +18,22 @@
 #include <cstdlib>
 
 namespace {
+
+// The palette of --palette, cut or filled with black to the format's length;
+// a palette of another length is used all the same, and a note says so.
+void loadPalette(CreateOptions& O) {
+    const int entries = IconFile::ColourTableEntries(O.Format);
+    if (entries == 0) throw CliError("create: --palette needs --format 1, 4 or 8");
+    const std::vector<std::uint8_t> bytes = readWholeFile(O.PaletteFile);
+    try {
+        std::string note;
+        O.Palette = FitPaletteLength(
+            DecodePaletteFile(bytes.data(), bytes.size(), O.PaletteFile).Colours, entries, note);
+        if (!note.empty()) printError(O.PaletteFile + ": " + note);
+    } catch (const PaletteFormatError& e) {
+        throw CliError(e.what());
+    }
+}
 
 CreateOptions parseCreate(const Arguments& Args) {
     CreateOptions o;
@@ -38,6 +55,8 @@ CreateOptions parseCreate(const Arguments& Args) {
             if (!IconFile::IsSupportedBitCount(f))
                 throw CliError("create: the format must be 1, 4, 8, 24 or 32, not \"" + v + "\"");
             o.Format = ColourFormat(f);
+        } else if (a == "--palette") {
+            o.PaletteFile = value();
         } else if (a == "--hotspot") {
             const std::string& xy = value();
             const std::size_t comma = xy.find(',');
@@ -60,6 +79,7 @@ CreateOptions parseCreate(const Arguments& Args) {
         throw CliError("create: give OUT and at least one PICTURE");
     if (o.HotSpotGiven && o.Type != IconFile::TypeCursor)
         throw CliError("create: a hot spot belongs to a cursor; add --cursor");
+    if (!o.PaletteFile.empty()) loadPalette(o);
     if (!o.Sizes.empty() && o.Pictures.size() != 1)
         throw CliError("create: --sizes makes a size set from one PICTURE");
     if (o.Sizes.empty() && (o.HotSpotX > 255 || o.HotSpotY > 255))
@@ -121,10 +141,12 @@ void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
     Image.StoredAsPng = O.Png && O.Format == 32;
     const int entries = IconFile::ColourTableEntries(O.Format);
     if (entries > 0) {
-        // The palette holds the picture's first colours in reading order;
-        // entries it leaves over stay black. Every visible pixel then takes
-        // its nearest entry.
-        Image.Palette = PaletteOfFirstColours(Image.Pixels.data(), Image.Pixels.size(), entries);
+        // The palette given, or the picture's first colours in reading
+        // order with the entries they leave over black. Every visible pixel
+        // then takes its nearest entry.
+        Image.Palette = !O.Palette.empty() ? O.Palette
+                                           : PaletteOfFirstColours(Image.Pixels.data(),
+                                                                   Image.Pixels.size(), entries);
         SnapToPalette(Image.Pixels.data(), Image.Pixels.size(), Image.Palette);
     }
 }

@@ -16,7 +16,9 @@ struct CreateOptions {
     bool HotSpotGiven = false;
     int HotSpotX = 0;
     int HotSpotY = 0;
-    std::vector<int> Sizes; // a size set from one picture, when not empty
+    std::vector<int> Sizes;  // a size set from one picture, when not empty
+    std::string PaletteFile; // --palette: the palette formats take it, not the picture's colours
+    std::vector<std::uint32_t> Palette; // read from PaletteFile, of the format's length
     std::vector<std::string> Pictures;
 };
 
@@ -24,9 +26,9 @@ struct CreateOptions {
 // a number from Low to High, not "Text"".
 int parseNumber(const std::string& Text, int Low, int High, const std::string& What);
 
-// Gives Image (32-bit pixels) O's format: the palette formats take the
-// picture's first colours as their palette, every visible pixel its nearest
-// entry. The hot spot and storage follow O too.
+// Gives Image (32-bit pixels) O's format: the palette formats take O's
+// palette, or without one the picture's first colours, every visible pixel
+// its nearest entry. The hot spot and storage follow O too.
 void giveCreateFormat(IconRaster& Image, const CreateOptions& O);
 
 // Writes Images to Out, each kept as it was stored (PNG or bitmap).

@@ -1,14 +1,16 @@
-// brisel-cli extract FILE DIR: every image of FILE as an RGBA PNG picture,
-// DIR/<base name>-<number>.png, numbered from 1 in directory order as info
-// lists them.
+// brisel-cli extract FILE... DIR: every image of each FILE as an RGBA PNG
+// picture, DIR/<base name>-<number>.png, numbered from 1 in directory order as
+// info lists them.
 
 #include "cli/CliAni.h"
-#include "cli/CliCommon.h"
+#include "cli/CliBatch.h"
+#include "cli/CliPrograms.h"
 
 #include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/PngCodec.h"
+#include "document/file/ProgramResources.h"
 
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
@@ -21,13 +23,18 @@ std::vector<std::uint8_t> extractedPicture(IconRaster& Image, const Transparency
     return EncodePng(Image.Pixels.data(), Image.Width, Image.Height, PngPacking::Fast);
 }
 
-int runExtract(const Arguments& Args) {
-    if (Args.size() != 2) throw CliError("extract: give one FILE and one DIR");
-    const std::string& path = Args[0];
-    const std::string& dir = Args[1];
+namespace {
+
+void extractIconFile(const std::string& path, const std::string& dir, const std::string& group) {
     const TransparencySettings settings;
     const std::vector<std::uint8_t> bytes = readWholeFile(path);
-    if (LooksLikeAniFile(bytes.data(), bytes.size())) return extractAni(path, dir, bytes);
+    if (LooksLikeProgram(bytes.data(), bytes.size()))
+        return extractProgram(path, bytes, dir, group);
+    if (!group.empty()) throw CliError(path + ": --group chooses among a program's groups");
+    if (LooksLikeAniFile(bytes.data(), bytes.size())) {
+        extractAni(path, dir, bytes);
+        return;
+    }
     IconContents contents;
     try {
         contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,
@@ -35,7 +42,6 @@ int runExtract(const Arguments& Args) {
     } catch (const IconCodecError& e) {
         throw CliError(e.what());
     }
-    makeFolders(dir);
     const std::string base = dir + "/" + baseName(path) + "-";
     std::size_t pixels = 0;
     for (const IconRaster& image : contents.Images)
@@ -53,5 +59,25 @@ int runExtract(const Arguments& Args) {
             writeFileReplacing(name, extractedPicture(image, settings));
         }
     });
-    return 0;
+}
+
+} // namespace
+
+int runExtract(const Arguments& Args) {
+    Arguments files;
+    std::string group;
+    for (std::size_t i = 0; i < Args.size(); ++i) {
+        if (Args[i] != "--group") {
+            files.push_back(Args[i]);
+        } else if (i + 1 < Args.size() && !Args[i + 1].empty()) {
+            group = Args[++i];
+        } else {
+            throw CliError("extract: --group needs a group's name or number");
+        }
+    }
+    if (files.size() < 2) throw CliError("extract: give one or more FILEs and one DIR");
+    const std::string dir = files.back();
+    files.pop_back();
+    makeFolders(dir);
+    return forEachFile(files, [&](const std::string& file) { extractIconFile(file, dir, group); });
 }

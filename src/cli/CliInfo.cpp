@@ -5,10 +5,12 @@
 
 #include "cli/CliAni.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPrograms.h"
 #include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconFilePlan.h"
 #include "document/file/IconFileLayout.h"
+#include "document/file/ProgramResources.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -67,6 +69,8 @@ void listFile(const char* Path, std::string& Out) {
     FileSource file(Path);
     if (!file.open()) throw CliError(std::string(Path) + ": " + std::strerror(errno));
     std::uint8_t head[12];
+    if (file.size() >= 2 && file.read(0, head, 2) && LooksLikeProgram(head, 2))
+        return listProgram(Path, readWholeFile(Path), Out);
     if (file.size() >= 12 && file.read(0, head, sizeof head) && LooksLikeAniFile(head, sizeof head))
         return listAniFile(Path, Out);
     IconFilePlan plan;

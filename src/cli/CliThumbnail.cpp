@@ -1,11 +1,12 @@
 // brisel-cli thumbnail IN OUT SIZE: the picture file managers show for an icon
-// or cursor file, written as an RGBA PNG whose longer side is SIZE.
+// or cursor file, written as an RGBA PNG whose longer side is SIZE; and
+// thumbnail FILE... DIR SIZE for many files, DIR/<base name>.png each.
 
 #include "cli/CliThumbnail.h"
+#include "cli/CliBatch.h"
 
 #include "document/file/AniPlan.h"
 #include "document/file/AreaScale.h"
-#include "cli/CliCommon.h"
 
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
@@ -26,6 +27,8 @@ int parseSize(const std::string& Text) {
                        std::to_string(MaxThumbnailSize) + ", not \"" + Text + "\"");
     return int(v);
 }
+
+void writeThumbnail(const std::string& in, const std::string& out, int size);
 
 } // namespace
 
@@ -52,10 +55,24 @@ ThumbnailSize ThumbnailSizeOf(int Width, int Height, int Size) {
 }
 
 int runThumbnail(const Arguments& Args) {
-    if (Args.size() != 3) throw CliError("thumbnail: give one IN, one OUT and one SIZE");
-    const std::string& in = Args[0];
-    const std::string& out = Args[1];
-    const int size = parseSize(Args[2]);
+    if (Args.size() < 3)
+        throw CliError("thumbnail: give IN, OUT and SIZE, or FILEs, a DIR and SIZE");
+    const int size = parseSize(Args.back());
+    const std::string& out = Args[Args.size() - 2];
+    // One file and an OUT that is no folder: OUT is the picture's own name.
+    if (Args.size() == 3 && !isFolder(out)) {
+        writeThumbnail(Args[0], out, size);
+        return 0;
+    }
+    makeFolders(out);
+    return forEachFile(Arguments(Args.begin(), Args.end() - 2), [&](const std::string& file) {
+        writeThumbnail(file, out + "/" + baseName(file) + ".png", size);
+    });
+}
+
+namespace {
+
+void writeThumbnail(const std::string& in, const std::string& out, int size) {
     const TransparencySettings settings;
     const std::vector<std::uint8_t> bytes = readWholeFile(in);
     IconContents contents;
@@ -81,5 +98,6 @@ int runThumbnail(const Arguments& Args) {
     const std::vector<std::uint32_t> scaled =
         AreaScale(image.Pixels.data(), image.Width, image.Height, to.Width, to.Height);
     writeFileReplacing(out, EncodePng(scaled.data(), to.Width, to.Height, PngPacking::Fast));
-    return 0;
 }
+
+} // namespace

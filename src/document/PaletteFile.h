@@ -2,6 +2,7 @@
 
 #include "document/FileErrors.h"
 #include "document/PalettePicture.h"
+#include "document/file/PaletteFormats.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,3 +29,16 @@ PalettePicture readPaletteFile(const QString& FileName);
 // FileName with its extension replaced by ".icp", or ".icp" appended when the
 // name has none.
 QString withPaletteExtension(const QString& FileName);
+
+// A palette file of any kind the editor reads (see PaletteFileKind): .icp
+// files through the platform's BMP reader as above, the other kinds through
+// the file core. Throws PaletteFileError naming the file.
+struct LoadedPalette {
+    PalettePicture Palette;
+    PaletteFileKind Kind = PaletteFileKind::Icp;
+};
+LoadedPalette readAnyPaletteFile(const QString& FileName);
+
+// Writes Palette as a file of Kind, replacing FileName only once it is
+// written in full. Throws PaletteFileError.
+void writePaletteFile(const QString& FileName, const PalettePicture& Palette, PaletteFileKind Kind);

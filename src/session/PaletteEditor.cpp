@@ -10,8 +10,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <iterator>
+#include <tuple>
 
-const char* const PaletteEditor::PaletteFilter = "Colors Palette (*.icp)|*.icp";
+const char* const PaletteEditor::PaletteFilter =
+    "Colors Palette (*.icp)|*.icp|GIMP Palette (*.gpl)|*.gpl|JASC Palette (*.pal)|*.pal|"
+    "Microsoft Palette (*.pal)|*.pal|Adobe Color Table (*.act)|*.act";
+const char* const PaletteEditor::OpenPaletteFilter =
+    "Colors Palette (*.icp)|*.icp|All Palettes (*.icp;*.gpl;*.pal;*.act)|"
+    "*.icp;*.gpl;*.pal;*.act|GIMP Palette (*.gpl)|*.gpl|JASC or Microsoft Palette (*.pal)|*.pal|"
+    "Adobe Color Table (*.act)|*.act";
 const char* const PaletteEditor::BitmapFilter = "Bitmaps (*.bmp)|*.bmp";
 
 namespace {
@@ -33,6 +41,34 @@ FileDialogRequest request(const QString& Title, const char* Filter, const QStrin
     r.Filter = QLatin1String(Filter);
     r.FileName = FileName;
     return r;
+}
+
+// The kinds of PaletteFilter, in its order, with their extensions.
+const struct {
+    PaletteFileKind Kind;
+    const char* Extension;
+} SaveKinds[] = {
+    {PaletteFileKind::Icp, ".icp"},  {PaletteFileKind::Gimp, ".gpl"},
+    {PaletteFileKind::Jasc, ".pal"}, {PaletteFileKind::Riff, ".pal"},
+    {PaletteFileKind::Act, ".act"},
+};
+
+// The name and kind a palette is saved as: a name ending in one of the
+// extensions keeps it (".pal" is JASC unless the Microsoft filter was
+// chosen); any other name takes the chosen filter's extension in place of
+// its own, as ".icp" always did.
+std::pair<QString, PaletteFileKind> saveTarget(const QString& FileName, int FilterIndex) {
+    const auto& chosen =
+        SaveKinds[FilterIndex >= 1 && FilterIndex <= int(std::size(SaveKinds)) ? FilterIndex - 1
+                                                                               : 0];
+    for (const auto& k : SaveKinds) {
+        if (!FileName.endsWith(QLatin1String(k.Extension), Qt::CaseInsensitive)) continue;
+        const bool pal = QLatin1String(k.Extension) == QLatin1String(".pal");
+        return {FileName, pal && chosen.Kind == PaletteFileKind::Riff ? chosen.Kind : k.Kind};
+    }
+    QString name = withPaletteExtension(FileName);
+    name.chop(4);
+    return {name + QLatin1String(chosen.Extension), chosen.Kind};
 }
 
 } // namespace
@@ -87,14 +123,24 @@ void PaletteEditor::winClick() {
 
 void PaletteEditor::loadClick() {
     const std::optional<FileChoice> choice =
-        m_prompter.openFile(request(tr("Open"), PaletteFilter));
+        m_prompter.openFile(request(tr("Open"), OpenPaletteFilter));
     if (!choice) return;
     try {
-        PalettePicture loaded = readPaletteFile(choice->FileName);
-        if (loaded.count() == m_working.count())
-            m_working = std::move(loaded);
-        else
-            error(tr("Invalid colors palette."));
+        LoadedPalette loaded = readAnyPaletteFile(choice->FileName);
+        if (loaded.Kind == PaletteFileKind::Icp) {
+            if (loaded.Palette.count() == m_working.count())
+                m_working = std::move(loaded.Palette);
+            else
+                error(tr("Invalid colors palette."));
+            return;
+        }
+        // Other programs' palettes rarely have exactly 2, 16 or 256 colours:
+        // they are cut or filled with black, and the user is told which.
+        std::string note;
+        m_working = PalettePicture::fromEntries(
+            FitPaletteLength(loaded.Palette.entries(), m_working.count(), note));
+        if (!note.empty())
+            m_prompter.message(QString::fromStdString(note), MessageKind::Information, mbOK);
     } catch (const PaletteFileError& e) {
         error(e.message());
     }
@@ -102,11 +148,15 @@ void PaletteEditor::loadClick() {
 
 void PaletteEditor::saveClick() {
     QString name;
+    int filter = 1;
     for (;;) {
-        const std::optional<FileChoice> choice =
-            m_prompter.saveFile(request(tr("Save As"), PaletteFilter, name));
+        FileDialogRequest asked = request(tr("Save As"), PaletteFilter, name);
+        asked.FilterIndex = filter;
+        const std::optional<FileChoice> choice = m_prompter.saveFile(asked);
         if (!choice) return;
-        name = withPaletteExtension(choice->FileName);
+        filter = choice->FilterIndex;
+        PaletteFileKind kind;
+        std::tie(name, kind) = saveTarget(choice->FileName, filter);
         if (QFileInfo::exists(name)) {
             const MessageAnswer answer =
                 m_prompter.message(name + tr(" already exists.\nDo you want to replace it?"),
@@ -115,7 +165,7 @@ void PaletteEditor::saveClick() {
             if (answer != MessageAnswer::Yes) return;
         }
         try {
-            writePaletteFile(name, m_working);
+            writePaletteFile(name, m_working, kind);
         } catch (const PaletteFileError& e) {
             error(e.message());
         }

@@ -16,8 +16,11 @@ class Prompter;
 // the Prompter.
 class PaletteEditor {
 public:
-    static const char* const PaletteFilter; // "Colors Palette (*.icp)|*.icp"
-    static const char* const BitmapFilter;  // "Bitmaps (*.bmp)|*.bmp"
+    // The kinds a palette is saved as, "Colors Palette (*.icp)|*.icp" first;
+    // and those it is opened from, with all of them together.
+    static const char* const PaletteFilter;
+    static const char* const OpenPaletteFilter;
+    static const char* const BitmapFilter; // "Bitmaps (*.bmp)|*.bmp"
 
     PaletteEditor(Prompter& Prompts, QString ProgramFolder);
 
@@ -45,11 +48,14 @@ public:
     // size. A default palette that cannot be read is reported and changes
     // nothing.
     void winClick();
-    // "Load Palette": a palette file of exactly the working copy's size
-    // replaces it; any other size gets "Invalid colors palette.".
+    // "Load Palette": a palette file (.icp) of exactly the working copy's
+    // size replaces it; any other size gets "Invalid colors palette.". The
+    // palettes of other programs (.gpl, .pal, .act) are cut to the working
+    // copy's size or filled with black, with a note saying which.
     void loadClick();
-    // "Save Palette": the name always ends in ".icp"; an existing file is
-    // replaced only when the user says so, No offers the dialog again.
+    // "Save Palette": the name ends in the chosen kind's extension (".icp"
+    // unless another kind is chosen or typed); an existing file is replaced
+    // only when the user says so, No offers the dialog again.
     void saveClick();
     // "Load Bitmap": a picture that cannot be read is reported and the one
     // loaded before stays.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ProgramIcons.h"
+
 #include "pixel/TColor32.h"
 #include "session/CustomColours.h"
 
@@ -49,4 +51,8 @@ public:
     // colours; empty when cancelled (the custom colours may still change).
     virtual std::optional<TColor> chooseColor(TColor Initial, CustomColours& Custom) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& Initial) = 0;
+    // The chooser of a program's icon and cursor groups (Program names the
+    // file); the index of the group chosen, empty when cancelled.
+    virtual std::optional<int> chooseProgramGroup(const QString& Program,
+                                                  const std::vector<ProgramGroup>& Groups) = 0;
 };

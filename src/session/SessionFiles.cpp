@@ -4,6 +4,7 @@
 #include "document/IconFileReader.h"
 #include "document/IconFileWriter.h"
 #include "document/PaletteOps.h"
+#include "document/ProgramIcons.h"
 #include "document/Thumbnail.h"
 #include "session/RecentFileList.h"
 
@@ -13,9 +14,11 @@
 
 namespace {
 
-const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
-    "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
+const QString OpenFilter =
+    QStringLiteral("All supported files|*.ico;*.cur;*.ani;%1|Windows icon (*.ico)|*.ico|"
+                   "Windows cursor (*.cur)|*.cur|Animated cursor (*.ani)|*.ani|"
+                   "Windows programs and libraries|%1|X cursor (no extension)|*")
+        .arg(QLatin1String(ProgramFilePatterns));
 const QString SaveFilter =
     QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
                    "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
@@ -58,6 +61,25 @@ std::optional<QString> fileToOpen(Prompter& Prompts, bool FromCode, const QStrin
     return choice->FileName;
 }
 
+// What both Open commands read from FileName: an icon or cursor file, or the
+// group of a program that the user chooses (FromProgram then says so);
+// nothing when the chooser is cancelled. Throws FileError.
+std::optional<IconFileContents> readOpenable(Prompter& Prompts, const QString& FileName,
+                                             const QByteArray& Bytes,
+                                             const TransparencySettings& Settings,
+                                             bool& FromProgram) {
+    FromProgram = IsProgramFile(Bytes);
+    if (!FromProgram) return ReadIconFile(Bytes, FileName, Settings);
+    const std::vector<ProgramGroup> groups = ReadProgramGroups(Bytes, FileName, Settings);
+    const std::optional<int> chosen = Prompts.chooseProgramGroup(FileName, groups);
+    if (!chosen || *chosen < 0 || *chosen >= int(groups.size())) return std::nullopt;
+    const ProgramGroup& group = groups[std::size_t(*chosen)];
+    return ReadIconFile(
+        group.File,
+        EditSession::tr("%1, group %2").arg(QDir::toNativeSeparators(FileName), group.Label),
+        Settings);
+}
+
 bool hasTrueColour(const IconFileContents& Contents) {
     for (const auto& image : Contents.Images)
         if (image->Format >= 24) return true;
@@ -75,14 +97,19 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     // unsaved changes and undo history nor a question about saving them.
     IconFileContents contents;
     std::optional<AniFileContents> ani;
+    bool fromProgram = false;
     try {
         // Palette images carry their own palette; the colour chart is only
         // read (and its absence reported) when a true-colour image needs it.
         const QByteArray bytes = LoadFileBytes(fileName);
-        if (IsAniFileData(bytes))
+        if (IsAniFileData(bytes)) {
             ani = ReadAniFile(bytes, fileName, transparency());
-        else
-            contents = ReadIconFile(bytes, fileName, transparency());
+        } else {
+            std::optional<IconFileContents> read =
+                readOpenable(m_prompter, fileName, bytes, transparency(), fromProgram);
+            if (!read) return;
+            contents = std::move(*read);
+        }
     } catch (const FileError& e) {
         m_prompter.message(e.message(), MessageKind::Error, mbOK);
         return;
@@ -115,12 +142,14 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         m_document.replaceImages(std::move(contents.Images));
         m_document.FileType = contents.FileType;
     }
-    m_document.FileName = fileName;
+    // A group taken from a program is a new document: it has no file of its
+    // own yet, and closing it asks to save it.
+    m_document.FileName = fromProgram ? QString() : fileName;
     showOpenedDocument();
-    m_document.Modified = false;
+    m_document.Modified = fromProgram;
     updateCommandStates();
     emit captionChanged(windowCaption());
-    AddRecentFile();
+    if (!fromProgram) AddRecentFile();
     if (!contents.Notice.isEmpty())
         m_prompter.message(contents.Notice, MessageKind::Information, mbOK);
 }
@@ -153,7 +182,11 @@ void EditSession::Open2Click(bool FromCode, const QString& Path) {
 
     IconFileContents contents;
     try {
-        contents = LoadIconFile(fileName, transparency());
+        bool fromProgram = false;
+        std::optional<IconFileContents> read =
+            readOpenable(m_prompter, fileName, LoadFileBytes(fileName), transparency(), fromProgram);
+        if (!read) return;
+        contents = std::move(*read);
         if (m_document.ImageCount() + int(contents.Images.size()) > IconFile::MaxImageCount)
             throw IconFileError(
                 tr("The images of \"%1\" cannot be added: a file holds at most %2 images.")

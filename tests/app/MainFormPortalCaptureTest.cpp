@@ -160,7 +160,7 @@ TEST_F(PortalCapture, TheFrameOverTheFrozenScreenTakesWhatItFrames) {
             continue;
         }
         ASSERT_NE(taken, nullptr);
-        EXPECT_EQ(taken->SelectionRect, TRect(0, 0, 32, 32));
+        EXPECT_EQ(taken->SelectionRect(), TRect(0, 0, 32, 32));
         EXPECT_EQ(f.session().tools().CurrentTool(), SelectTag);
         const QImage expected = knownScreen(logical);
         const QPoint inside = captureInside(captureFrameAt(c.pointer, QSize(32, 32))).topLeft();

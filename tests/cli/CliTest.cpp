@@ -24,8 +24,9 @@ QRgb threeColours(int X, int Y) {
 TEST_F(CliTest, HelpDescribesEveryCommand) {
     const CliRun r = cli({QStringLiteral("--help")});
     EXPECT_EQ(r.Status, 0);
-    for (const char* word : {"info FILE", "extract FILE DIR", "create OUT", "--cursor", "--format",
-                             "--hotspot", "convert IN OUT"})
+    for (const char* word : {"info FILE", "extract FILE... DIR", "create OUT", "--cursor",
+                             "--format", "--hotspot", "convert IN OUT", "thumbnail FILE... DIR SIZE",
+                             "--palette FILE", "extract PROGRAM... DIR [--group NAME]"})
         EXPECT_TRUE(r.Out.contains(QLatin1String(word))) << word;
     EXPECT_EQ(cli({}).Status, 1);
 }

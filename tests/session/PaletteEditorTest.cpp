@@ -53,7 +53,8 @@ TEST_F(PaletteEditorTest, SaveAndLoadRoundTrip) {
     EXPECT_TRUE(QFileInfo::exists(path("mine.icp")));
     EXPECT_TRUE(QFileInfo::exists(path("plain.icp")));
     EXPECT_FALSE(QFileInfo::exists(path("mine.bmp")));
-    EXPECT_EQ(prompts.fileRequests.back().Filter, QStringLiteral("Colors Palette (*.icp)|*.icp"));
+    EXPECT_TRUE(prompts.fileRequests.back().Filter.startsWith(
+        QStringLiteral("Colors Palette (*.icp)|*.icp|")));
 
     editor.FormShow(PalettePicture::fromEntries(std::vector<TColor>(16, 0)));
     prompts.openFileAnswer(file(path("mine.icp")));
@@ -204,3 +205,101 @@ TEST_F(PaletteEditorTest, BitmapColoursFillTheLeadingEntries) {
 }
 
 } // namespace
+
+namespace {
+std::vector<std::uint8_t> fileBytes(const QString& Name) {
+    QFile f(Name);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray b = f.readAll();
+    return std::vector<std::uint8_t>(b.begin(), b.end());
+}
+} // namespace
+
+// The palettes of other programs: each kind loads into a working copy of
+// any size, cut or filled with black, and the user is told which.
+TEST_F(PaletteEditorTest, LoadsOtherProgramsPalettesOfAnyLength) {
+    const struct {
+        PaletteFileKind Kind;
+        const char* Name;
+    } kinds[] = {{PaletteFileKind::Gimp, "p.gpl"},
+                 {PaletteFileKind::Jasc, "p.pal"},
+                 {PaletteFileKind::Riff, "p.pal"},
+                 {PaletteFileKind::Act, "p.act"}};
+    const struct {
+        int Colours, Working;
+        const char* Note;
+    } lengths[] = {
+        {3, 16, "The palette has 3 colors; the other 13 are black."},
+        {256, 16, "The palette has 256 colors; the first 16 are used."},
+        {2, 2, nullptr},
+    };
+    for (const auto& k : kinds)
+        for (const auto& l : lengths) {
+            SCOPED_TRACE(std::string(k.Name) + " " + std::to_string(int(k.Kind)) + " of " +
+                         std::to_string(l.Colours));
+            const std::vector<TColor> colours = ramp(l.Colours, 0x030507u);
+            const std::vector<std::uint8_t> bytes = EncodePaletteFile(k.Kind, colours);
+            QFile f(path(k.Name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+            f.close();
+            editor.FormShow(PalettePicture::fromEntries(ramp(l.Working, 0x111111u)));
+            prompts.messages.clear();
+            prompts.openFileAnswer(file(path(k.Name)));
+            if (l.Note) prompts.answer(MessageAnswer::OK);
+            editor.loadClick();
+            std::vector<TColor> want = colours;
+            want.resize(std::size_t(l.Working), 0);
+            EXPECT_EQ(editor.workingCopy().entries(), want);
+            if (l.Note) {
+                ASSERT_EQ(prompts.messages.size(), 1u);
+                EXPECT_EQ(prompts.messages[0].Text, QLatin1String(l.Note));
+                EXPECT_EQ(prompts.messages[0].Kind, MessageKind::Information);
+            } else {
+                EXPECT_TRUE(prompts.messages.empty());
+            }
+        }
+    // A damaged one is refused with its reason and the working copy stays.
+    QFile bad(path("bad.gpl"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("GIMP Palette\n1 2\n");
+    bad.close();
+    const std::vector<TColor> working = ramp(16, 0x010101u);
+    editor.FormShow(PalettePicture::fromEntries(working));
+    prompts.openFileAnswer(file(path("bad.gpl")));
+    prompts.answer(MessageAnswer::OK);
+    editor.loadClick();
+    EXPECT_TRUE(prompts.messages.back().Text.contains(QStringLiteral("line 2")));
+    EXPECT_EQ(prompts.messages.back().Kind, MessageKind::Error);
+    EXPECT_EQ(editor.workingCopy().entries(), working);
+}
+
+// The kind saved follows the filter chosen, or an extension of ours typed
+// in the name; the name gets the kind's extension otherwise.
+TEST_F(PaletteEditorTest, SavesTheKindChosen) {
+    const std::vector<TColor> colours = ramp(16, 0x0A0B0Cu);
+    editor.FormShow(PalettePicture::fromEntries(colours));
+    const struct {
+        const char* Typed;
+        int Filter;
+        const char* Written;
+        PaletteFileKind Kind;
+    } cases[] = {
+        {"a", 1, "a.icp", PaletteFileKind::Icp},      {"b.txt", 2, "b.gpl", PaletteFileKind::Gimp},
+        {"c", 3, "c.pal", PaletteFileKind::Jasc},     {"d", 4, "d.pal", PaletteFileKind::Riff},
+        {"e.bmp", 5, "e.act", PaletteFileKind::Act},  {"f.gpl", 1, "f.gpl", PaletteFileKind::Gimp},
+        {"g.PAL", 1, "g.PAL", PaletteFileKind::Jasc}, {"h.pal", 4, "h.pal", PaletteFileKind::Riff},
+        {"i.act", 2, "i.act", PaletteFileKind::Act},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        prompts.saveFileAnswer(FileChoice{path(c.Typed), c.Filter});
+        editor.saveClick();
+        const std::vector<std::uint8_t> bytes = fileBytes(path(c.Written));
+        ASSERT_FALSE(bytes.empty());
+        const PaletteFileContents back = DecodePaletteFile(bytes.data(), bytes.size(), c.Written);
+        EXPECT_EQ(back.Kind, c.Kind);
+        EXPECT_EQ(back.Colours, colours);
+    }
+    EXPECT_TRUE(prompts.messages.empty());
+}

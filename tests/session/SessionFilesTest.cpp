@@ -10,9 +10,12 @@
 
 namespace {
 
-const QString OpenFilter = QStringLiteral(
-    "All supported files|*.ico;*.cur;*.ani|Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
-    "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");
+const QString OpenFilter =
+    QStringLiteral("All supported files|*.ico;*.cur;*.ani;*.exe;*.dll;*.mun;*.cpl;*.scr;*.ocx;*.icl|"
+                   "Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
+                   "Animated cursor (*.ani)|*.ani|"
+                   "Windows programs and libraries|*.exe;*.dll;*.mun;*.cpl;*.scr;*.ocx;*.icl|"
+                   "X cursor (no extension)|*");
 const QString SaveFilter =
     QStringLiteral("Windows icon (*.ico)|*.ico|Windows cursor (*.cur)|*.cur|"
                    "Animated cursor (*.ani)|*.ani|X cursor (no extension)|*");

@@ -47,3 +47,12 @@ std::optional<TColor> ScriptedPrompter::chooseColor(TColor, CustomColours&) {
 std::optional<QFont> ScriptedPrompter::chooseFont(const QFont&) {
     return next(m_fonts, "font dialog");
 }
+
+std::optional<int> ScriptedPrompter::chooseProgramGroup(const QString&,
+                                                        const std::vector<ProgramGroup>& Groups) {
+    QStringList labels;
+    for (const ProgramGroup& g : Groups)
+        labels << g.Label;
+    groupOffers.push_back(labels);
+    return next(m_groups, "program group chooser");
+}

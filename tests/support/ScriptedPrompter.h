@@ -24,20 +24,25 @@ public:
     void saveFileAnswer(std::optional<FileChoice> C) { m_save.push_back(std::move(C)); }
     void colorAnswer(std::optional<TColor> C) { m_colors.push_back(C); }
     void fontAnswer(std::optional<QFont> F) { m_fonts.push_back(std::move(F)); }
+    void groupAnswer(std::optional<int> G) { m_groups.push_back(G); }
 
     // Everything shown so far, in order.
     std::vector<Asked> messages;
     std::vector<FileDialogRequest> fileRequests;
+    // The labels of the groups each program chooser offered.
+    std::vector<QStringList> groupOffers;
 
     MessageAnswer message(const QString& Text, MessageKind Kind, MessageButtons Buttons) override;
     std::optional<FileChoice> openFile(const FileDialogRequest& Request) override;
     std::optional<FileChoice> saveFile(const FileDialogRequest& Request) override;
     std::optional<TColor> chooseColor(TColor Initial, CustomColours& Custom) override;
     std::optional<QFont> chooseFont(const QFont& Initial) override;
+    std::optional<int> chooseProgramGroup(const QString& Program,
+                                          const std::vector<ProgramGroup>& Groups) override;
 
     bool allAnswered() const {
         return m_messages.empty() && m_open.empty() && m_save.empty() && m_colors.empty() &&
-               m_fonts.empty();
+               m_fonts.empty() && m_groups.empty();
     }
 
 private:
@@ -46,4 +51,5 @@ private:
     std::deque<std::optional<FileChoice>> m_save;
     std::deque<std::optional<TColor>> m_colors;
     std::deque<std::optional<QFont>> m_fonts;
+    std::deque<std::optional<int>> m_groups;
 };

@@ -29,6 +29,17 @@ void TMainForm::bindPanelCommands() {
     connect(s, &EditSession::imagesReplaced, frames, &FrameListModel::rebuild);
     connect(s, &EditSession::imageItemChanged, frames, [frames] { frames->activeChanged(); });
     connect(s, &EditSession::activeImageChanged, frames, &FrameListModel::activeChanged);
+    // A still icon or cursor has one frame and no use for the strip: it shows
+    // once there are frames to tell apart, and the window's smallest width
+    // grows by the strip's so that the tool options keep their room.
+    auto showFrames = [this, s] {
+        const bool animated = s->document().FrameCount() > 1;
+        m_framesPanel->setVisible(animated);
+        setMinimumWidth(700 + (animated ? m_framesPanel->minimumWidth() : 0));
+    };
+    connect(&s->frames(), &SessionFrames::framesChanged, this, showFrames);
+    connect(s, &EditSession::imagesReplaced, this, showFrames);
+    showFrames();
     m_coloursPanel = new ColoursPanel(*s, m_colorsPanel, m_toolsPanel);
     connectColoursPanel(m_coloursPanel, *s);
     s->setNewIconPrompt(&m_newIconDialog);

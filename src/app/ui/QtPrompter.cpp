@@ -1,5 +1,7 @@
 #include "app/ui/QtPrompter.h"
 
+#include "document/ui/ProgramGroupDialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -122,4 +124,11 @@ std::optional<QFont> QtPrompter::chooseFont(const QFont& Initial) {
     const QFont f = QFontDialog::getFont(&ok, Initial, m_parent);
     if (!ok) return std::nullopt;
     return f;
+}
+
+std::optional<int> QtPrompter::chooseProgramGroup(const QString& Program,
+                                                  const std::vector<ProgramGroup>& Groups) {
+    ProgramGroupDialog dialog(Program, Groups, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.chosen();
 }

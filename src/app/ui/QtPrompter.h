@@ -17,6 +17,8 @@ public:
     std::optional<FileChoice> saveFile(const FileDialogRequest& Request) override;
     std::optional<TColor> chooseColor(TColor Initial, CustomColours& Custom) override;
     std::optional<QFont> chooseFont(const QFont& Initial) override;
+    std::optional<int> chooseProgramGroup(const QString& Program,
+                                          const std::vector<ProgramGroup>& Groups) override;
 
     // "Desc|*.a;*.b|..." as the name filters of a Qt file dialog.
     static QStringList nameFilters(const QString& Filter);
