@@ -11,9 +11,9 @@
 
 namespace {
 
-// Both directions copy frames once per step or per size; a file that asks
-// for more pixels than an animated cursor may hold is refused before the
-// memory is taken.
+// Both directions copy frames once per step or per size; what would come to
+// more pixels than an animated cursor may hold is refused before the copies
+// are made.
 void addPixels(std::uint64_t& Total, std::size_t Count) {
     Total += Count;
     if (Total > AniFile::MaxPixels)
@@ -86,13 +86,19 @@ XcursorContents XcursorFromAni(const AniContents& Ani, const TransparencySetting
             sized[f].push_back(imageAtSize(frames[f], nominal, i));
             addPixels(pixels, sized[f].back().Pixels.size());
         }
+    std::vector<const AniStep*> steps;
+    for (const AniStep& step : Ani.Info.Steps)
+        if (step.Frame < sized.size() && !sized[step.Frame].empty()) {
+            steps.push_back(&step);
+            for (const XcursorImage& i : sized[step.Frame])
+                addPixels(pixels, i.Pixels.size());
+        }
     XcursorContents out;
+    out.Images.reserve(nominal.size() * steps.size());
     for (std::size_t i = 0; i < nominal.size(); ++i)
-        for (const AniStep& step : Ani.Info.Steps) {
-            if (step.Frame >= sized.size() || sized[step.Frame].empty()) continue;
-            addPixels(pixels, sized[step.Frame][i].Pixels.size());
-            out.Images.push_back(sized[step.Frame][i]);
-            out.Images.back().DelayMs = AniRateToMs(step.Rate);
+        for (const AniStep* step : steps) {
+            out.Images.push_back(sized[step->Frame][i]);
+            out.Images.back().DelayMs = AniRateToMs(step->Rate);
         }
     if (!Ani.Info.Title.empty()) out.Comments.push_back({3, Ani.Info.Title});
     if (!Ani.Info.Author.empty()) out.Comments.push_back({1, Ani.Info.Author});
@@ -133,17 +139,24 @@ AniContents AniFromXcursor(const XcursorContents& Cursor, AniFromXcursorNotes& N
         return Frames.back();
     };
 
+    // The image each size shows at each frame of the timeline, counted
+    // before any is copied.
+    std::vector<std::vector<const XcursorImage*>> shown(timeline.size());
+    std::uint64_t at = 0, pixels = 0;
+    for (std::size_t k = 0; k < timeline.size(); ++k) {
+        for (std::size_t s = 0; s < sizes.size(); ++s) {
+            shown[k].push_back(s == lead ? timeline[k] : showing(sizes[s], at));
+            addPixels(pixels, shown[k].back()->Pixels.size());
+        }
+        at += timeline[k]->DelayMs;
+    }
     AniContents ani;
     std::map<std::uint32_t, int> rates;
-    std::uint64_t at = 0, pixels = 0;
     for (std::size_t k = 0; k < timeline.size(); ++k) {
         AniFrame frame;
         frame.Icon.FileType = IconFile::TypeCursor;
-        for (std::size_t s = 0; s < sizes.size(); ++s) {
-            const XcursorImage* image = s == lead ? timeline[k] : showing(sizes[s], at);
-            addPixels(pixels, image->Pixels.size());
+        for (const XcursorImage* image : shown[k])
             frame.Icon.Images.push_back(RasterFromXcursorImage(*image));
-        }
         ani.Frames.push_back(std::move(frame));
         const std::uint32_t delay = timeline[k]->DelayMs;
         const std::uint32_t rate = MsToAniRate(delay);
@@ -153,7 +166,6 @@ AniContents AniFromXcursor(const XcursorContents& Cursor, AniFromXcursorNotes& N
             Notes.ChangedDelays.push_back(delay);
         ani.Info.Steps.push_back({std::uint32_t(k), rate});
         ++rates[rate];
-        at += delay;
     }
     // The most common rate is the header's; the others go to the rate list.
     ani.Info.DisplayRate = std::max_element(rates.begin(), rates.end(), [](auto& A, auto& B) {
