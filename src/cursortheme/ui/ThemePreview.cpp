@@ -24,7 +24,13 @@ std::vector<int> ThemePreview::shownSlots() const {
     return shown;
 }
 
-int ThemePreview::labelWidth() const { return fontMetrics().averageCharWidth() * 22; }
+int ThemePreview::labelWidth() const {
+    int widest = 0;
+    for (const CursorThemeEditor::Slot& slot : m_editor.roleSlots())
+        widest = std::max(widest,
+                          fontMetrics().horizontalAdvance(QString::fromStdString(slot.Role->Title)));
+    return widest + 2 * Gap;
+}
 
 int ThemePreview::rowHeight() const {
     int tallest = 0;
