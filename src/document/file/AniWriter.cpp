@@ -135,7 +135,12 @@ std::vector<std::uint8_t> EncodeAniFile(const std::vector<AniFrameView>& Frames,
 
     std::vector<std::uint8_t> frames;
     for (std::size_t i = 0; i < Frames.size(); ++i) {
-        const std::vector<std::uint8_t> bytes = frameBytes(Frames[i], i, Settings);
+        std::vector<std::uint8_t> bytes = frameBytes(Frames[i], i, Settings);
+        // The Windows loader (as Wine has it, at least) steps from one `icon`
+        // chunk to the next by the size alone and misses a pad byte, landing
+        // one byte short. A zero after the cursor file, counted in the size,
+        // reads the same to every cursor reader and leaves nothing to pad.
+        if (bytes.size() & 1) bytes.push_back(0);
         putChunk(frames, RiffId("icon"), bytes.data(), bytes.size());
     }
     putList(body, RiffId("fram"), frames);
