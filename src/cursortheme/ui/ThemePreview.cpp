@@ -65,7 +65,7 @@ void ThemePreview::paintEvent(QPaintEvent*) {
     for (int index : shownSlots()) {
         const CursorThemeEditor::Slot& slot = m_editor.roleSlots()[std::size_t(index)];
         p.setPen(palette().color(QPalette::Text));
-        p.drawText(QRect(0, y, labelWidth() - Gap, rowHeight()), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRect(Gap, y, labelWidth() - Gap, rowHeight()), Qt::AlignLeft | Qt::AlignTop,
                    QString::fromStdString(slot.Role->Title));
         x = labelWidth();
         for (std::uint32_t s : m_editor.sizes()) {
