@@ -4,18 +4,22 @@
 #include "LibXcursor.h"
 
 #include "document/file/AniReader.h"
+#include "document/file/AnyCursorFile.h"
 #include "document/file/AniWriter.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/XcursorAni.h"
 #include "document/file/XcursorPixel.h"
 #include "document/file/XcursorReader.h"
+#include "document/file/XcursorWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +28,22 @@ XcursorImage frame(std::uint32_t Size, std::uint32_t Delay, std::uint32_t Colour
     i.Pixels.assign(std::size_t(Size * Size), Colour);
     return i;
 }
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        char name[] = "/tmp/brisel-xcursor-ani-XXXXXX";
+        m_path = mkdtemp(name);
+    }
+    ~ScratchFolder() {
+        std::remove((m_path + "/again").c_str());
+        rmdir(m_path.c_str());
+    }
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
 
 std::vector<std::uint8_t> readAll(const std::string& Path) {
     std::ifstream in(Path, std::ios::binary);
@@ -174,8 +194,13 @@ TEST(XcursorAni, MorePixelsThanAnAnimatedCursorHoldsAreRefusedBeforeTheyAreMade)
     f.Icon.Images = {square(256, 32, 0xFF000000, 0)};
     ani.Frames = {f};
     ani.Info.Steps.assign(5000, AniStep{0, 1});
-    int inverted = 0;
-    EXPECT_THROW(XcursorFromAni(ani, TransparencySettings(), inverted), IconCodecError);
+    const std::vector<std::uint8_t> file = EncodeAniFile(ani, TransparencySettings());
+    try {
+        DecodeAnyCursor(file.data(), file.size(), "big.ani", TransparencySettings());
+        ADD_FAILURE() << "read";
+    } catch (const IconCodecError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("big.ani: ", 0), 0u) << e.what();
+    }
 
     // 5,000 frames of one size are more than an animated cursor holds.
     XcursorContents x;
@@ -200,6 +225,7 @@ TEST(XcursorAni, ChangedDelaysAreNamedWithWhatTheyBecome) {
 TEST(XcursorAni, InstalledThemesSurviveAnAnimatedCursorAndBack) {
     int files = 0;
     const LibXcursor& lib = LibXcursor::instance();
+    const ScratchFolder scratch;
     for (const char* theme : {"Adwaita", "whiteglass", "redglass", "handhelds"}) {
         const std::string dir = std::string("/usr/share/icons/") + theme + "/cursors";
         DIR* d = opendir(dir.c_str());
@@ -231,6 +257,27 @@ TEST(XcursorAni, InstalledThemesSurviveAnAnimatedCursorAndBack) {
             const XcursorContents back = XcursorFromAni(
                 DecodeAniFile(ani.data(), ani.size(), path, TransparencySettings()),
                 TransparencySettings(), inverted);
+            // libXcursor reads the X cursor made from the animated cursor as
+            // we wrote it.
+            if (lib.loaded()) {
+                const std::vector<std::uint8_t> x = EncodeXcursorFile(back);
+                const std::string written = scratch.path() + "/again";
+                std::ofstream(written, std::ios::binary)
+                    .write(reinterpret_cast<const char*>(x.data()), std::streamsize(x.size()));
+                const std::vector<LibXcursorImage> read = lib.loadAll(written);
+                ASSERT_EQ(read.size(), back.Images.size());
+                for (std::size_t k = 0; k < read.size(); ++k) {
+                    const XcursorImage& b = back.Images[k];
+                    ASSERT_TRUE(read[k].NominalSize == b.NominalSize &&
+                                read[k].Width == std::uint32_t(b.Width) &&
+                                read[k].HotSpotX == std::uint32_t(b.HotSpotX) &&
+                                read[k].HotSpotY == std::uint32_t(b.HotSpotY) &&
+                                read[k].DelayMs == b.DelayMs)
+                        << "image " << k;
+                    for (std::size_t p = 0; p < b.Pixels.size(); ++p)
+                        ASSERT_EQ(read[k].Argb[p], premultipliedArgb(b.Pixels[p])) << k;
+                }
+            }
             const std::vector<std::uint32_t> sizes = NominalSizes(was);
             const std::vector<std::uint32_t> backSizes = NominalSizes(back.Images);
             ASSERT_EQ(sizes.size(), backSizes.size());
