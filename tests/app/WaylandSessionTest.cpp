@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QWindow>
 #include <optional>
 
 namespace {
@@ -33,6 +34,7 @@ QString g_skipReason;
 QString g_display; // the X server weston draws into
 QString g_standIn; // the stand-in portal program
 QString g_scratch; // files the tests hand to other programs
+int g_maximizedHeight = 0; // a maximized window's height, title bar included
 
 // A helper program that is ended, however the test ends.
 class Child {
@@ -136,6 +138,26 @@ TEST_F(WaylandSession, TheWindowIsANativeWaylandClient) {
     TMainForm& f = shownForm();
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(DBusScreenshotPortal::isWaylandSession());
+}
+
+// The compositor's screen is 800 x 600 with its panel on top: the window,
+// its own title bar included, fits what is left, maximized, and its panels
+// get the room they need.
+TEST_F(WaylandSession, TheWindowMaximizesOnASmallScreen) {
+    TMainForm& f = shownForm();
+    const QRect screen = f.screen()->geometry();
+    ASSERT_EQ(screen.size(), QSize(800, 600));
+    if (g_maximizedHeight == 0) GTEST_SKIP() << "weston's panel did not come up";
+    ASSERT_TRUE(waitUntil([&] { return f.isMaximized(); })) << "never maximized";
+    QWindow* window = f.windowHandle();
+    const QMargins frame = window->frameMargins();
+    // What weston's panel leaves; the window must take exactly that.
+    const int room = g_maximizedHeight;
+    EXPECT_TRUE(waitUntil([&] { return window->frameGeometry().height() == room; }))
+        << window->frameGeometry().height() << " high, room for " << room;
+    EXPECT_LE(f.minimumHeight() + frame.top() + frame.bottom(), room);
+    EXPECT_EQ(window->frameGeometry().width(), screen.width());
+    EXPECT_GE(f.centralWidget()->height(), f.centralWidget()->minimumSizeHint().height());
 }
 
 TEST_F(WaylandSession, WithoutAPortalTheWindowStaysAndSaysSo) {
@@ -308,7 +330,7 @@ private:
         m_weston.process().setProcessChannelMode(QProcess::MergedChannels);
         m_weston.process().start(QStringLiteral("weston"),
                                  {"--backend=x11-backend.so", "--socket=wayland-brisel",
-                                  "--width=1024", "--height=768", "--use-pixman", "--idle-time=0",
+                                  "--width=800", "--height=600", "--use-pixman", "--idle-time=0",
                                   "--no-config"});
         const QString socket = m_runtime.filePath(QStringLiteral("wayland-brisel"));
         QElapsedTimer clock;
@@ -357,6 +379,29 @@ private:
     QString m_problem;
 };
 
+// How high weston lets a maximized window be: what its panel leaves. The
+// panel is a program of weston's own that may come up a moment after the
+// compositor; until it has, a maximized window takes the whole screen.
+int maximizedHeight() {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
+        QWindow probe;
+        probe.showMaximized();
+        int height = 0;
+        const bool measured = waitUntil(
+            [&] {
+                height = probe.frameGeometry().height();
+                return probe.isExposed() && height > 0;
+            },
+            2000);
+        if (measured && height < probe.screen()->geometry().height()) return height;
+        probe.close();
+        QTest::qWait(200);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -372,6 +417,8 @@ int main(int argc, char** argv) {
             QCoreApplication::applicationDirPath() + QStringLiteral("/brisel_portal_standin");
         if (QGuiApplication::platformName() != QLatin1String("wayland"))
             g_skipReason = QStringLiteral("Qt did not connect to weston");
+        else
+            g_maximizedHeight = maximizedHeight();
         result = RUN_ALL_TESTS();
     }
     return result;

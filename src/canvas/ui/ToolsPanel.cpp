@@ -68,6 +68,9 @@ ToolsPanel::ToolsPanel(QWidget* Panel, SessionTools& Tools) : QObject(Panel), m_
                         "Blend Colors|Click to activate/deactivate blending colors.");
     m_anti->move(Left, SwitchTop);
     m_blen->move(Left, SwitchTop + SwitchHeight + 2);
+    // The window never gets so low that the switches are cut off.
+    Panel->setMinimumHeight(m_blen->geometry().bottom() + 1 + Top + Panel->height() -
+                            Panel->contentsRect().bottom() - 1);
     connect(m_anti, &QToolButton::toggled, this, [this](bool Down) {
         m_tools.AntiClick(Down);
         showSwitches();
