@@ -122,6 +122,12 @@ protected:
         TMainForm& f = form();
         f.showMaximized();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f, 10000));
+        // Exposed comes before the compositor's maximized size has arrived.
+        EXPECT_TRUE(waitUntil([&] {
+            return f.isMaximized() &&
+                   (g_maximizedHeight == 0 ||
+                    f.windowHandle()->frameGeometry().height() == g_maximizedHeight);
+        }));
         return f;
     }
     // Starts the stand-in portal; false when it did not take the name.
