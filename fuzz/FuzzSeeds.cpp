@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
         }
     }
     if (argc >= 5 && !writeAniSeeds(QString::fromLocal8Bit(argv[4]), settings)) return 1;
-    if (argc == 6) {
+    if (argc >= 6) {
         // Two sizes, one of them animated with its own sizes and hot spots,
         // and a comment.
         const QDir cursors(QString::fromLocal8Bit(argv[5]));

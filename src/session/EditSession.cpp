@@ -58,7 +58,10 @@ void EditSession::updateUndoStates() {
     // Frame edits have a history of their own, taken up once the image's
     // has nothing left.
     const bool CanUndo = m_undo.canUndo() || m_floating.has_value() || (m_frames && m_frames->canUndo());
-    const bool CanRedo = m_undo.canRedo() || (m_frames && m_frames->canRedo());
+    // A floating selection would be lost to a redo, and its drop clears the
+    // redo history anyway: while it floats there is nothing to redo.
+    const bool CanRedo =
+        !m_floating.has_value() && (m_undo.canRedo() || (m_frames && m_frames->canRedo()));
     if (m_states.UndoA == CanUndo && m_states.RedoA == CanRedo) return;
     m_states.UndoA = CanUndo;
     m_states.RedoA = CanRedo;

@@ -54,9 +54,8 @@ void EditSession::UndoAExecute() {
 }
 
 void EditSession::RedoAExecute() {
-    if (!m_undo.canRedo() && !m_frames->canRedo()) return;
+    if (m_floating || (!m_undo.canRedo() && !m_frames->canRedo())) return;
     endPendingShape();
-    discardFloatingSelection();
     if (!m_undo.canRedo()) return m_frames->redo();
     if (const UndoNode* node = m_undo.RedoAExecute()) showUndoNode(*node);
 }

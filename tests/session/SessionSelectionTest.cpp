@@ -447,6 +447,47 @@ TEST_F(SessionSelection, ALiftTakenBackAfterAResizeKeepsItsPixels) {
     EXPECT_EQ(s.WorkBitmap().GetPixel(3, 3), patternAt(3, 3));
 }
 
+// A redo would replace what floats: while a paste or a lift floats, Redo is
+// off and does nothing; taking the selection back makes it available again.
+TEST_F(SessionSelection, RedoWaitsWhileASelectionFloats) {
+    paintPattern();
+    s.WorkBitmap().SetPixel(20, 20, 0xFF0000FFu);
+    s.commit();
+    s.PushUndo();
+    s.UndoAExecute();
+    ASSERT_TRUE(s.commandStates().RedoA);
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } cases[] = {
+        {"paste", [&] {
+             QImage picture(4, 4, QImage::Format_ARGB32);
+             picture.fill(qRgba(0, 200, 0, 255));
+             clip.offer(picture);
+             s.PasteAExecute();
+         }},
+        {"lift", [&] {
+             chooseSelect();
+             dragSelect({2, 2}, {5, 5});
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        ASSERT_NE(floating(), nullptr);
+        EXPECT_FALSE(s.commandStates().RedoA);
+        const TBitmap32 shown = s.WorkBitmap();
+        s.RedoAExecute();
+        ASSERT_NE(floating(), nullptr) << "the selection is still there";
+        EXPECT_TRUE(s.WorkBitmap().samePixels(shown));
+        s.UndoAExecute();
+        EXPECT_EQ(floating(), nullptr);
+        EXPECT_TRUE(s.commandStates().RedoA) << "the history's redo is back";
+    }
+    s.RedoAExecute();
+    EXPECT_EQ(s.WorkBitmap().GetPixel(20, 20), 0xFF0000FFu);
+}
+
 // An effect keeps the rectangle of a squeezed selection: a 64 x 40 picture
 // pasted into a 32 x 32 image stays 64 x 40 pixels drawn into 32 x 32.
 TEST_F(SessionSelection, EffectsKeepASqueezedSelectionsRectangle) {

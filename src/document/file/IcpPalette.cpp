@@ -3,19 +3,12 @@
 // 24 or 32 bits, the kinds any program that writes a palette picture uses.
 
 #include "document/file/IconByteCursor.h"
+#include "document/file/LittleEndianOut.h"
 #include "document/file/PaletteFormats.h"
 
 #include <cstdlib>
 
 namespace {
-void put16(std::vector<std::uint8_t>& Out, unsigned V) {
-    Out.push_back(std::uint8_t(V));
-    Out.push_back(std::uint8_t(V >> 8));
-}
-void put32(std::vector<std::uint8_t>& Out, std::uint32_t V) {
-    put16(Out, V & 0xFFFF);
-    put16(Out, V >> 16);
-}
 std::uint32_t fromBgr(const std::uint8_t* P) {
     return std::uint32_t(P[2]) | std::uint32_t(P[1]) << 8 | std::uint32_t(P[0]) << 16;
 }
@@ -80,20 +73,20 @@ std::vector<std::uint8_t> EncodeIcpPalette(const std::vector<std::uint32_t>& Col
     out.reserve(54 + 4 * n);
     out.push_back('B');
     out.push_back('M');
-    put32(out, 54 + 4 * n);
-    put32(out, 0);
-    put32(out, 54);
-    put32(out, 40);
-    put32(out, 1);
-    put32(out, n);
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);
-    put32(out, 4 * n);
-    put32(out, 0); // resolutions: readers ignore them
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
+    putU32(out, 54 + 4 * n);
+    putU32(out, 0);
+    putU32(out, 54);
+    putU32(out, 40);
+    putU32(out, 1);
+    putU32(out, n);
+    putU16(out, 1);
+    putU16(out, 24);
+    putU32(out, 0);
+    putU32(out, 4 * n);
+    putU32(out, 0); // resolutions: readers ignore them
+    putU32(out, 0);
+    putU32(out, 0);
+    putU32(out, 0);
     // Rows bottom-up: the last entry first.
     for (std::uint32_t i = n; i-- > 0;) {
         const std::uint32_t c = Colours[i];

@@ -1,6 +1,7 @@
 #include "document/file/ProgramResources.h"
 
 #include "document/file/IconByteCursor.h"
+#include "document/file/LittleEndianOut.h"
 #include "document/file/IconFileLayout.h"
 
 #include <algorithm>
@@ -78,16 +79,6 @@ ResourceGroup groupOf(const std::uint8_t* Data, const ProgramResource& R,
     return g;
 }
 
-void put16(std::vector<std::uint8_t>& Out, unsigned V) {
-    Out.push_back(std::uint8_t(V));
-    Out.push_back(std::uint8_t(V >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& Out, std::uint32_t V) {
-    put16(Out, V & 0xFFFF);
-    put16(Out, V >> 16);
-}
-
 } // namespace
 
 bool LooksLikeProgram(const std::uint8_t* Data, std::size_t Size) {
@@ -140,9 +131,9 @@ std::vector<std::uint8_t> GroupFile(const std::uint8_t* Data, const ResourceGrou
     for (const GroupImage& i : Group.Images)
         total += i.Size;
     out.reserve(std::size_t(total));
-    put16(out, 0);
-    put16(out, Group.Type);
-    put16(out, unsigned(count));
+    putU16(out, 0);
+    putU16(out, Group.Type);
+    putU16(out, unsigned(count));
     std::uint32_t at = std::uint32_t(IconFile::HeaderSize + IconFile::EntrySize * count);
     const bool cursor = Group.Type == IconFile::TypeCursor;
     for (const GroupImage& i : Group.Images) {
@@ -150,10 +141,10 @@ std::vector<std::uint8_t> GroupFile(const std::uint8_t* Data, const ResourceGrou
         out.push_back(IconFile::SideByte(i.Height));
         out.push_back(std::uint8_t(i.ColourCount));
         out.push_back(std::uint8_t(i.Reserved));
-        put16(out, unsigned(cursor ? i.HotSpotX : i.Planes));
-        put16(out, unsigned(cursor ? i.HotSpotY : i.BitCount));
-        put32(out, i.Size);
-        put32(out, at);
+        putU16(out, unsigned(cursor ? i.HotSpotX : i.Planes));
+        putU16(out, unsigned(cursor ? i.HotSpotY : i.BitCount));
+        putU32(out, i.Size);
+        putU32(out, at);
         at += i.Size;
     }
     for (const GroupImage& i : Group.Images)

@@ -3,19 +3,12 @@
 // number of entries, and per entry red, green, blue and a flags byte.
 
 #include "document/file/IconByteCursor.h"
+#include "document/file/LittleEndianOut.h"
 #include "document/file/PaletteFormats.h"
 
 #include <cstring>
 
 namespace {
-void put16(std::vector<std::uint8_t>& Out, unsigned V) {
-    Out.push_back(std::uint8_t(V));
-    Out.push_back(std::uint8_t(V >> 8));
-}
-void put32(std::vector<std::uint8_t>& Out, std::uint32_t V) {
-    put16(Out, V & 0xFFFF);
-    put16(Out, V >> 16);
-}
 void putTag(std::vector<std::uint8_t>& Out, const char* Tag) {
     Out.insert(Out.end(), Tag, Tag + 4);
 }
@@ -63,13 +56,13 @@ std::vector<std::uint8_t> EncodeRiffPalette(const std::vector<std::uint32_t>& Co
     std::vector<std::uint8_t> out;
     out.reserve(20 + dataSize);
     putTag(out, "RIFF");
-    put32(out, 4 + 8 + dataSize);
+    putU32(out, 4 + 8 + dataSize);
     putTag(out, "PAL ");
     putTag(out, "data");
-    put32(out, dataSize);
-    put16(out, 0x0300);
-    put16(out, unsigned(Colours.size()));
+    putU32(out, dataSize);
+    putU16(out, 0x0300);
+    putU16(out, unsigned(Colours.size()));
     for (std::uint32_t c : Colours)
-        put32(out, c & 0xFFFFFF);
+        putU32(out, c & 0xFFFFFF);
     return out;
 }
