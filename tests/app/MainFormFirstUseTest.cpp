@@ -257,6 +257,13 @@ TEST_F(MainFormFirstUse, AtItsSmallestTheWindowCutsNothingOffInAnyFont) {
                 EXPECT_TRUE(panel->contentsRect().contains(w->geometry()));
             }
         }
+        // The two-line captions of the mode switches stay inside their edges.
+        for (const char* name : {"Anti", "Blen"}) {
+            auto* b = f.toolsPanel()->findChild<QToolButton*>(QLatin1String(name));
+            ASSERT_NE(b, nullptr);
+            const QRect text = b->fontMetrics().boundingRect(b->rect(), Qt::AlignCenter, b->text());
+            EXPECT_TRUE(b->rect().adjusted(1, 1, -1, -1).contains(text)) << name;
+        }
         ColoursPanel* colours = f.coloursPanel();
         const QRect tra = colours->TraLbl()->geometry();
         const QRect inv = colours->InvLbl()->geometry();
