@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <QToolBar>
 
 TEST_F(MainFormTest, FirstRunStartsWithDefaultsAndTheUntitledDocument) {
@@ -149,6 +150,9 @@ TEST_F(MainFormTest, StatusBarIsCutIntoFifths) {
 TEST_F(MainFormTest, NeverSmallerThanItsMinimum) {
     TMainForm& f = form();
     f.show();
+    // The frame counts once the window is on the screen.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QApplication::processEvents();
     f.resize(100, 100);
     // The whole window, frame included, as the desktop tracks it.
     EXPECT_GE(f.frameGeometry().width(), 700);
