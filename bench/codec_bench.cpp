@@ -4,6 +4,8 @@
 #include "document/IconFileReader.h"
 #include "document/IconFileWriter.h"
 
+#include "BenchMain.h"
+
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
@@ -71,11 +73,5 @@ BENCHMARK(BM_DecodeIconFile)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

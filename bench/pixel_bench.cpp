@@ -2,6 +2,8 @@
 // rubber-band preview runs them on every mouse move.
 #include "pixel/TBitmap32.h"
 
+#include "BenchMain.h"
+
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <vector>
@@ -103,11 +105,5 @@ BENCHMARK(BM_StretchDraw);
 
 // Text needs fonts, and fonts need an application object; run headless.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,12 +1,15 @@
 // Any bytes as an animated cursor: the reader either reads them or refuses
 // them with IconCodecError, never reading outside the buffer. What it reads
 // agrees with the plan `brisel-cli info` lists, the writer can write it, and
-// one more read and write gives the same file again.
+// one more read and write gives the same file again. As an X cursor it is
+// either written or refused with IconCodecError (too many pixels or chunks).
 
 #include "document/file/AniPlan.h"
 #include "document/file/AniReader.h"
 #include "document/file/AniWriter.h"
 #include "document/file/IconCodecError.h"
+#include "document/file/XcursorAni.h"
+#include "document/file/XcursorWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,5 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         again.Info.Author != ani.Info.Author)
         fail("the steps or texts changed on the way through the writer");
     if (EncodeAniFile(again, settings) != once) fail("writing what was read does not settle");
+    try {
+        int inverted = 0;
+        EncodeXcursorFile(XcursorFromAni(ani, settings, inverted));
+    } catch (const IconCodecError&) {
+    }
     return 0;
 }

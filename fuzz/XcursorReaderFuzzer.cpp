@@ -1,10 +1,14 @@
 // Any bytes as an X cursor file: the reader either reads them or refuses them
 // with IconCodecError, never reading outside the buffer or allocating beyond
 // its caps. What it reads, the writer writes and the reader reads back to the
-// same images, in the order of their nominal sizes.
+// same images, in the order of their nominal sizes. Small files also become
+// an animated cursor and an X cursor again, consistent at every step.
 
+#include "document/file/AniReader.h"
+#include "document/file/AniWriter.h"
 #include "document/file/CursorSizes.h"
 #include "document/file/IconCodecError.h"
+#include "document/file/XcursorAni.h"
 #include "document/file/XcursorReader.h"
 #include "document/file/XcursorWriter.h"
 
@@ -46,6 +50,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (i.HotSpotX < 0 || i.HotSpotX >= i.Width || i.HotSpotY < 0 ||
                 i.HotSpotY >= i.Height || i.Pixels.size() != std::size_t(i.Width) * i.Height)
                 fail("a made size is inconsistent");
+        AniFromXcursorNotes notes;
+        std::vector<std::uint8_t> ani;
+        try {
+            ani = EncodeAniFromXcursor(back, notes);
+        } catch (const IconCodecError&) {
+            return 0; // every size larger than 256 pixels
+        }
+        int inverted = 0;
+        const XcursorContents again = XcursorFromAni(
+            DecodeAniFile(ani.data(), ani.size(), "fuzz.ani", TransparencySettings()),
+            TransparencySettings(), inverted);
+        if (again.Images.empty()) fail("the animated cursor lost its images");
+        try {
+            EncodeXcursorFile(again);
+        } catch (const IconCodecError&) {
+            fail("the animated cursor cannot be an X cursor again");
+        }
     }
     return 0;
 }

@@ -26,8 +26,9 @@ int extractAni(const std::string& Path, const std::string& Dir,
 // create, when OUT ends in .ani.
 bool createsAni(const Arguments& Args);
 int runCreateAni(const Arguments& Args);
-// convert, when IN is an animated cursor or OUT ends in .ani.
-int convertAni(const std::string& In, const std::string& Out);
+// convert between animated cursors, cursors and icons, OUT of Kind "ani",
+// "cur" or "ico".
+int convertAni(const std::string& In, const std::string& Out, const std::string& Kind);
 
 // The PNG picture extract writes for one image (CliExtract.cpp).
 std::vector<std::uint8_t> extractedPicture(IconRaster& Image, const TransparencySettings& Settings);

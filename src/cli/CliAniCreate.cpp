@@ -150,14 +150,6 @@ void saveAni(const std::string& Out, const AniContents& Ani) {
     writeFileReplacing(Out, bytes);
 }
 
-std::string lowerSuffix(const std::string& Path) {
-    const std::size_t dot = Path.rfind('.');
-    std::string suffix = dot == std::string::npos ? std::string() : Path.substr(dot + 1);
-    for (char& c : suffix)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return suffix;
-}
-
 AniContents readAni(const std::string& Path, const std::vector<std::uint8_t>& Bytes) {
     try {
         return DecodeAniFile(Bytes.data(), Bytes.size(), Path, TransparencySettings());
@@ -203,10 +195,7 @@ int runCreateAni(const Arguments& Args) {
     return 0;
 }
 
-int convertAni(const std::string& In, const std::string& Out) {
-    const std::string suffix = lowerSuffix(Out);
-    if (suffix != "ani" && suffix != "cur" && suffix != "ico")
-        throw CliError(Out + ": the name must end in .ani, .ico or .cur");
+int convertAni(const std::string& In, const std::string& Out, const std::string& Kind) {
     const std::vector<std::uint8_t> bytes = readWholeFile(In);
     if (!LooksLikeAniFile(bytes.data(), bytes.size())) {
         // A cursor or icon becomes a one-frame animation.
@@ -228,12 +217,12 @@ int convertAni(const std::string& In, const std::string& Out) {
         return 0;
     }
     const AniContents ani = readAni(In, bytes);
-    if (suffix == "ani") {
+    if (Kind == "ani") {
         saveAni(Out, ani);
         return 0;
     }
     const AniFrame& first = ani.Frames.front();
-    saveImages(Out, suffix == "cur" ? IconFile::TypeCursor : IconFile::TypeIcon, first.Icon.Images,
+    saveImages(Out, Kind == "cur" ? IconFile::TypeCursor : IconFile::TypeIcon, first.Icon.Images,
                &first.Bytes);
     if (ani.Frames.size() > 1)
         printError(In + " holds " + std::to_string(ani.Frames.size()) + " frames; " + Out +

@@ -77,6 +77,12 @@ void printError(const std::string& Message) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
+std::string largeSizesLeftOut(int Count) {
+    return std::to_string(Count) +
+           (Count == 1 ? " size larger than 256 pixels is" : " sizes larger than 256 pixels are") +
+           " left out";
+}
+
 std::vector<std::uint8_t> readWholeFile(const std::string& Path) {
     Fd fd(::open(Path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st;

@@ -29,6 +29,10 @@ int runThumbnail(const Arguments& Args);
 // "brisel-cli: " and the message on one line of standard error.
 void printError(const std::string& Message);
 
+// "3 sizes larger than 256 pixels are left out": what a cursor or icon
+// file, or an animated cursor, made from an X cursor could not hold.
+std::string largeSizesLeftOut(int Count);
+
 // The whole file at Path; throws CliError naming it when it cannot be read.
 std::vector<std::uint8_t> readWholeFile(const std::string& Path);
 

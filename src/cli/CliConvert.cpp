@@ -1,4 +1,4 @@
-// brisel-cli convert IN OUT [--to ico|cur|xcursor] [--sizes 24,32,48]: IN,
+// brisel-cli convert IN OUT [--to ico|cur|ani|xcursor] [--sizes 24,32,48]: IN,
 // recognised by its content, rewritten as OUT, whose kind comes from --to,
 // else from its extension (none: an X cursor).
 
@@ -9,6 +9,7 @@
 #include "document/file/CursorSizes.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
+#include "document/file/XcursorAni.h"
 #include "document/file/XcursorWriter.h"
 
 #include <cctype>
@@ -61,17 +62,16 @@ CursorFileKind outputKind(const ConvertOptions& O) {
         const std::size_t dot = name.rfind('.');
         // A leading dot starts a hidden name, not an extension.
         kind = dot == std::string::npos || dot == 0 ? "xcursor" : lowered(name.substr(dot + 1));
-        if (kind != "ico" && kind != "cur" && kind != "xcursor")
-            throw CliError(O.Out + ": the name must end in .ico or .cur, have no extension (an X "
-                                   "cursor), or --to must say the kind");
+        if (kind != "ico" && kind != "cur" && kind != "ani" && kind != "xcursor")
+            throw CliError(O.Out + ": the name must end in .ico, .cur or .ani, have no extension "
+                                   "(an X cursor), or --to must say the kind");
     }
     if (kind == "ico") return CursorFileKind::Icon;
     if (kind == "cur") return CursorFileKind::Cursor;
+    if (kind == "ani") return CursorFileKind::Ani;
     if (kind == "xcursor") return CursorFileKind::Xcursor;
-    throw CliError("convert: --to takes ico, cur or xcursor, not \"" + O.To + "\"");
+    throw CliError("convert: --to takes ico, cur, ani or xcursor, not \"" + O.To + "\"");
 }
-
-void note(const std::string& Text) { std::fprintf(stderr, "brisel-cli: %s\n", Text.c_str()); }
 
 // Icon or cursor to icon or cursor without new sizes: every image keeps its
 // own format and storage, and images are written back byte for byte.
@@ -91,52 +91,64 @@ void convertIconFile(const ConvertOptions& O, std::uint16_t Type,
     saveImages(O.Out, Type, contents.Images, &Bytes);
 }
 
-} // namespace
-
-int runConvert(const Arguments& Args) {
-    const ConvertOptions o = parseConvert(Args);
-    // Animated cursors keep their own frames and steps between .ani, .cur
-    // and .ico.
-    if (o.To.empty() && o.Sizes.empty() && (hasAniName(o.Out) || isAniFile(o.In)))
-        return convertAni(o.In, o.Out);
-    const CursorFileKind to = outputKind(o);
-    const std::vector<std::uint8_t> bytes = readWholeFile(o.In);
-    const CursorFileKind from = CursorFileKindOf(bytes.data(), bytes.size());
-    const auto iconType = [](CursorFileKind K) {
-        return K == CursorFileKind::Icon ? IconFile::TypeIcon : IconFile::TypeCursor;
-    };
-    if (from != CursorFileKind::Xcursor && to != CursorFileKind::Xcursor && o.Sizes.empty()) {
-        convertIconFile(o, iconType(to), bytes);
-        return 0;
-    }
+// Any cursor as X cursor images, written as Kind: the path of every
+// conversion to or from an X cursor, and of every one that makes new sizes.
+void convertThroughXcursor(const ConvertOptions& O, CursorFileKind To,
+                           const std::vector<std::uint8_t>& Bytes) {
     AnyCursor cursor;
     try {
-        cursor = DecodeAnyCursor(bytes.data(), bytes.size(), o.In, TransparencySettings());
+        cursor = DecodeAnyCursor(Bytes.data(), Bytes.size(), O.In, TransparencySettings());
     } catch (const IconCodecError& e) {
         throw CliError(e.what());
     }
     std::vector<XcursorImage>& images = cursor.Contents.Images;
-    if (!o.Sizes.empty())
-        images = MakeCursorSizes(images, std::vector<std::uint32_t>(o.Sizes.begin(), o.Sizes.end()));
+    if (!O.Sizes.empty())
+        images = MakeCursorSizes(images, std::vector<std::uint32_t>(O.Sizes.begin(), O.Sizes.end()));
     std::vector<std::uint8_t> out;
     try {
-        if (to == CursorFileKind::Xcursor) {
+        if (To == CursorFileKind::Xcursor) {
             out = EncodeXcursorFile(cursor.Contents);
+        } else if (To == CursorFileKind::Ani) {
+            AniFromXcursorNotes notes;
+            out = EncodeAniFromXcursor(cursor.Contents, notes);
+            if (!notes.ChangedDelays.empty()) printError(O.Out + ": " + ChangedDelaysText(notes.ChangedDelays));
+            if (notes.TooLarge > 0) printError(O.Out + ": " + largeSizesLeftOut(notes.TooLarge));
+            if (notes.LicenceLost) printError(O.Out + ": an animated cursor has no place for the licence");
         } else {
             IconFileOmissions omitted;
-            out = EncodeIconFileFromXcursor(iconType(to), images, omitted);
+            out = EncodeIconFileFromXcursor(To == CursorFileKind::Icon ? IconFile::TypeIcon
+                                                                       : IconFile::TypeCursor,
+                                            images, omitted);
             if (omitted.LaterFrames > 0)
-                note(o.Out + ": only the first frame of each size is kept");
-            if (omitted.TooLarge > 0)
-                note(o.Out + ": " + std::to_string(omitted.TooLarge) +
-                     " sizes larger than 256 pixels are left out");
+                printError(O.Out + ": only the first frame of each size is kept");
+            if (omitted.TooLarge > 0) printError(O.Out + ": " + largeSizesLeftOut(omitted.TooLarge));
         }
     } catch (const IconCodecError& e) {
-        throw CliError(o.Out + ": " + e.what());
+        throw CliError(O.Out + ": " + e.what());
     }
-    writeFileReplacing(o.Out, out);
+    writeFileReplacing(O.Out, out);
     if (cursor.InvertedPixels > 0)
-        note(o.Out + ": " + std::to_string(cursor.InvertedPixels) +
+        printError(O.Out + ": " + std::to_string(cursor.InvertedPixels) +
              " screen-inverting pixels are drawn dark with a light outline");
+}
+
+} // namespace
+
+int runConvert(const Arguments& Args) {
+    const ConvertOptions o = parseConvert(Args);
+    const CursorFileKind to = outputKind(o);
+    const std::vector<std::uint8_t> bytes = readWholeFile(o.In);
+    const CursorFileKind from = CursorFileKindOf(bytes.data(), bytes.size());
+    if (from == CursorFileKind::Xcursor || to == CursorFileKind::Xcursor || !o.Sizes.empty()) {
+        convertThroughXcursor(o, to, bytes);
+    } else if (from == CursorFileKind::Ani || to == CursorFileKind::Ani) {
+        // Animated cursors keep their own frames and steps between .ani,
+        // .cur and .ico.
+        convertAni(o.In, o.Out,
+                   to == CursorFileKind::Ani ? "ani" : to == CursorFileKind::Cursor ? "cur" : "ico");
+    } else {
+        convertIconFile(o, to == CursorFileKind::Icon ? IconFile::TypeIcon : IconFile::TypeCursor,
+                        bytes);
+    }
     return 0;
 }

@@ -5,12 +5,14 @@
 #include "cli/CliAni.h"
 #include "cli/CliBatch.h"
 #include "cli/CliPrograms.h"
+#include "cli/CliXcursor.h"
 
 #include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/PngCodec.h"
 #include "document/file/ProgramResources.h"
+#include "document/file/XcursorReader.h"
 
 // The PNG of one image as a picture program should see it: transparent and
 // screen-inverting pixels alike have alpha 0 (and no colour), everything else
@@ -35,6 +37,7 @@ void extractIconFile(const std::string& path, const std::string& dir, const std:
         extractAni(path, dir, bytes);
         return;
     }
+    if (IsXcursorFile(bytes.data(), bytes.size())) return extractXcursor(path, bytes, dir);
     IconContents contents;
     try {
         contents = DecodeIconFile(bytes.data(), bytes.size(), path, settings,

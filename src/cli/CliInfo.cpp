@@ -6,10 +6,12 @@
 #include "cli/CliAni.h"
 #include "cli/CliCommon.h"
 #include "cli/CliPrograms.h"
+#include "cli/CliXcursor.h"
 #include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconFilePlan.h"
 #include "document/file/IconFileLayout.h"
+#include "document/file/XcursorReader.h"
 #include "document/file/ProgramResources.h"
 
 #include <cerrno>
@@ -73,6 +75,8 @@ void listFile(const char* Path, std::string& Out) {
         return listProgram(Path, readWholeFile(Path), Out);
     if (file.size() >= 12 && file.read(0, head, sizeof head) && LooksLikeAniFile(head, sizeof head))
         return listAniFile(Path, Out);
+    if (file.size() >= 4 && file.read(0, head, 4) && IsXcursorFile(head, 4))
+        return listXcursor(Path, readWholeFile(Path), Out);
     IconFilePlan plan;
     try {
         plan = PlanIconFile(file, Path);

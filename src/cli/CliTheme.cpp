@@ -10,6 +10,7 @@
 #include "cursortheme/ThemeFiles.h"
 #include "document/file/AnyCursorFile.h"
 #include "document/file/IconCodecError.h"
+#include "document/file/XcursorAni.h"
 
 #include <cctype>
 #include <cstdio>
@@ -82,8 +83,6 @@ std::string fileBeside(const std::string& Inf, const std::string& Name) {
     throw CliError(Inf + ": the scheme's file " + Name + " is not beside it");
 }
 
-void note(const std::string& Text) { std::fprintf(stderr, "brisel-cli: %s\n", Text.c_str()); }
-
 } // namespace
 
 int runTheme(const Arguments& Args) {
@@ -124,13 +123,13 @@ int runTheme(const Arguments& Args) {
         WriteCursorTheme(o.OutDir, plan.Name, layout);
         for (const CursorRole* r : layout.Missing)
             if (r->inScheme())
-                note(plan.Name + ": no cursor for " + r->Title + " (" + r->mainName() +
+                printError(plan.Name + ": no cursor for " + r->Title + " (" + r->mainName() +
                      "); the desktop takes it from the inherited theme");
     } catch (const std::exception& e) {
         throw CliError("theme: " + std::string(e.what()));
     }
     if (inverted > 0)
-        note(plan.Name + ": " + std::to_string(inverted) +
+        printError(plan.Name + ": " + std::to_string(inverted) +
              " screen-inverting pixels are drawn dark with a light outline");
     return 0;
 }
@@ -146,17 +145,26 @@ int runThemeImport(const Arguments& Args) {
     if (theme.Roles.empty()) throw CliError(Args[0] + ": no cursor of a known role is there");
     makeFolders(Args[1]);
     for (const ImportedRole& r : theme.Roles) {
-        const std::string out = Args[1] + "/" + r.Role->mainName() + ".cur";
+        // An animated role becomes an animated cursor, a still one a cursor.
+        bool animated = false;
+        for (std::uint32_t size : NominalSizes(r.Cursor.Images))
+            animated = animated || FramesOfSize(r.Cursor.Images, size).size() > 1;
+        const std::string out =
+            Args[1] + "/" + r.Role->mainName() + (animated ? ".ani" : ".cur");
         IconFileOmissions omitted;
+        AniFromXcursorNotes notes;
         try {
-            writeFileReplacing(out, EncodeIconFileFromXcursor(IconFile::TypeCursor,
-                                                              r.Cursor.Images, omitted));
+            writeFileReplacing(out, animated ? EncodeAniFromXcursor(r.Cursor, notes)
+                                             : EncodeIconFileFromXcursor(IconFile::TypeCursor,
+                                                                         r.Cursor.Images, omitted));
         } catch (const IconCodecError& e) {
             throw CliError(out + ": " + e.what());
         }
-        if (omitted.LaterFrames > 0) note(out + ": only the first frame of each size is kept");
+        if (!notes.ChangedDelays.empty()) printError(out + ": " + ChangedDelaysText(notes.ChangedDelays));
+        if (omitted.TooLarge + notes.TooLarge > 0)
+            printError(out + ": " + largeSizesLeftOut(omitted.TooLarge + notes.TooLarge));
     }
     for (const std::string& reason : theme.Unreadable)
-        note(reason);
+        printError(reason);
     return 0;
 }

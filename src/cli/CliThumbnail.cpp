@@ -4,6 +4,7 @@
 
 #include "cli/CliThumbnail.h"
 #include "cli/CliBatch.h"
+#include "cli/CliXcursor.h"
 
 #include "document/file/AniPlan.h"
 #include "document/file/AreaScale.h"
@@ -11,6 +12,7 @@
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/PngCodec.h"
+#include "document/file/XcursorReader.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -81,10 +83,14 @@ void writeThumbnail(const std::string& in, const std::string& out, int size) {
     std::size_t length = bytes.size();
     if (LooksLikeAniFile(data, length) && !AniFirstStepFrame(bytes.data(), bytes.size(), data, length))
         throw CliError(in + ": the animated cursor cannot be read");
-    try {
-        contents = DecodeIconFile(data, length, in, settings);
-    } catch (const IconCodecError& e) {
-        throw CliError(e.what());
+    if (IsXcursorFile(data, length)) {
+        contents.Images = xcursorStills(in, bytes);
+    } else {
+        try {
+            contents = DecodeIconFile(data, length, in, settings);
+        } catch (const IconCodecError& e) {
+            throw CliError(e.what());
+        }
     }
     if (contents.Images.empty()) throw CliError(in + ": the file holds no image");
     IconRaster& image = contents.Images[ChooseThumbnailImage(contents.Images, size)];

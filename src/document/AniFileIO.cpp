@@ -45,13 +45,17 @@ AniFileContents ReadAniFile(const QByteArray& Bytes, const QString& FileName,
     } catch (const IconCodecError& e) {
         throw IconFileError(QString::fromStdString(e.what()));
     }
+    return AniDocumentContents(ani, ColourChart);
+}
+
+AniFileContents AniDocumentContents(AniContents& Ani, const PalettePicture& ColourChart) {
     AniFileContents contents;
-    contents.DisplayRate = ani.Info.DisplayRate;
-    contents.Title = textOf(ani.Info.Title);
-    contents.Author = textOf(ani.Info.Author);
-    contents.Frames.resize(ani.Frames.size());
-    for (std::size_t f = 0; f < ani.Frames.size(); ++f) {
-        AniFrame& read = ani.Frames[f];
+    contents.DisplayRate = Ani.Info.DisplayRate;
+    contents.Title = textOf(Ani.Info.Title);
+    contents.Author = textOf(Ani.Info.Author);
+    contents.Frames.resize(Ani.Frames.size());
+    for (std::size_t f = 0; f < Ani.Frames.size(); ++f) {
+        AniFrame& read = Ani.Frames[f];
         IconFrame& frame = contents.Frames[f];
         frame.StoredData = QByteArray(reinterpret_cast<const char*>(read.Bytes.data()),
                                       qsizetype(read.Bytes.size()));
@@ -59,18 +63,18 @@ AniFileContents ReadAniFile(const QByteArray& Bytes, const QString& FileName,
             frame.Images.push_back(IconImageOf(raster, frame.StoredData, ColourChart));
             frame.Images.back()->Index = int(frame.Images.size()) - 1;
         }
-        frame.Rate = ani.Info.DisplayRate;
+        frame.Rate = Ani.Info.DisplayRate;
     }
     // Each frame shows for the rate of its first step; a sequence is kept
     // only where the steps are not the frames in order.
-    std::vector<bool> rated(ani.Frames.size());
-    for (const AniStep& s : ani.Info.Steps)
+    std::vector<bool> rated(Ani.Frames.size());
+    for (const AniStep& s : Ani.Info.Steps)
         if (!rated[s.Frame]) {
             rated[s.Frame] = true;
             contents.Frames[s.Frame].Rate = s.Rate;
         }
-    if (!AniPlaysInOrder(ani.Info.Steps, ani.Frames.size()))
-        for (const AniStep& s : ani.Info.Steps)
+    if (!AniPlaysInOrder(Ani.Info.Steps, Ani.Frames.size()))
+        for (const AniStep& s : Ani.Info.Steps)
             contents.Sequence.push_back({int(s.Frame), s.Rate});
     return contents;
 }

@@ -3,6 +3,7 @@
 #include "document/IconDocument.h"
 #include "document/IconFrame.h"
 #include "document/PalettePicture.h"
+#include "document/file/AniFile.h"
 #include "document/file/Transparency.h"
 
 #include <QByteArray>
@@ -18,6 +19,8 @@ struct AniFileContents {
     std::uint32_t DisplayRate = DefaultFrameRate;
     QString Title;
     QString Author;
+    // What reading could not bring into the document, said once it is open.
+    QString Notice;
 };
 
 // Whether Bytes start like an animated cursor (RIFF ACON).
@@ -30,6 +33,10 @@ bool IsAniFileData(const QByteArray& Bytes);
 AniFileContents ReadAniFile(const QByteArray& Bytes, const QString& FileName,
                             const TransparencySettings& Settings,
                             const PalettePicture& ColourChart = PalettePicture());
+
+// An animation as the file core read it, as the document holds it (the
+// images' pixels are moved out of Ani).
+AniFileContents AniDocumentContents(AniContents& Ani, const PalettePicture& ColourChart);
 
 // The document as an animated cursor (AniWriter.h): every frame a cursor
 // file with its images and hot spots, unedited frames byte for byte; rates,

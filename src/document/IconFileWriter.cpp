@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <algorithm>
 
 // The core writes straight from the images' own pixels and palettes.
 std::vector<IconImageView> IconImageViews(const std::vector<const IconImage*>& images,
@@ -53,24 +54,41 @@ std::vector<std::uint8_t> encodeXcursor(const std::vector<const IconImage*>& Ima
                                         const TransparencySettings& Settings) {
     XcursorContents contents;
     int inverted = 0;
-    for (const IconImage* image : Images) {
-        IconRaster raster;
-        raster.Width = image->Pixels.Width;
-        raster.Height = image->Pixels.Height;
-        raster.Format = image->Format;
-        raster.HotSpotX = image->HotSpotX;
-        raster.HotSpotY = image->HotSpotY;
-        raster.Pixels = image->Pixels.Bits;
-        if (raster.Pixels.size() != std::size_t(raster.Width) * std::size_t(raster.Height))
-            throw IconCodecError("An image's pixels do not match its size.");
-        contents.Images.push_back(XcursorImageFromRaster(raster, Settings, inverted));
-    }
+    for (const IconImage* image : XcursorKeptImages(Images))
+        contents.Images.push_back(XcursorImageFromRaster(IconRasterOf(*image), Settings, inverted));
     return EncodeXcursorFile(contents);
 }
 
 } // namespace
 
-int CountInvertedPixels(const std::vector<std::unique_ptr<IconImage>>& Images,
+IconRaster IconRasterOf(const IconImage& Image) {
+    IconRaster raster;
+    raster.Width = Image.Pixels.Width;
+    raster.Height = Image.Pixels.Height;
+    raster.Format = Image.Format;
+    raster.HotSpotX = Image.HotSpotX;
+    raster.HotSpotY = Image.HotSpotY;
+    raster.Pixels = Image.Pixels.Bits;
+    if (raster.Pixels.size() != std::size_t(raster.Width) * std::size_t(raster.Height))
+        throw IconFileError(QStringLiteral("An image's pixels do not match its size."));
+    return raster;
+}
+
+std::vector<const IconImage*> XcursorKeptImages(const std::vector<const IconImage*>& Images) {
+    // Only the sizes and formats decide.
+    std::vector<IconRaster> shapes(Images.size());
+    for (std::size_t i = 0; i < Images.size(); ++i) {
+        shapes[i].Width = Images[i]->Pixels.Width;
+        shapes[i].Height = Images[i]->Pixels.Height;
+        shapes[i].Format = Images[i]->Format;
+    }
+    std::vector<const IconImage*> kept;
+    for (std::size_t i : OneImagePerSize(shapes))
+        kept.push_back(Images[i]);
+    return kept;
+}
+
+int CountInvertedPixels(const std::vector<const IconImage*>& Images,
                         const TransparencySettings& Settings) {
     int count = 0;
     for (const auto& image : Images)

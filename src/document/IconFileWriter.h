@@ -18,8 +18,10 @@
 // in the directory, any other type each image's hot spot.
 // FileType 3 (XcursorFileType) writes an X cursor file instead: each image
 // a still image of nominal size its longer side, premultiplied with
-// rounding; screen-inverting pixels, which an X cursor cannot show, become
-// dark pixels with a light outline (XcursorConvert.h).
+// rounding; of images sharing that size only the one of most colours
+// (XcursorKeptImages); screen-inverting pixels, which
+// an X cursor cannot show, become dark pixels with a light outline
+// (XcursorConvert.h).
 // Throws IconFileError when an image cannot be stored (no images, a side
 // outside 1..256, an unknown format, more than 65535 images).
 QByteArray WriteIconFile(std::uint16_t FileType, const std::vector<const IconImage*>& Images,
@@ -28,8 +30,16 @@ QByteArray WriteIconFile(std::uint16_t FileType,
                          const std::vector<std::unique_ptr<IconImage>>& Images,
                          const TransparencySettings& Settings);
 
+// An image as the file core holds it. Throws IconFileError when its pixels
+// do not match its size.
+IconRaster IconRasterOf(const IconImage& Image);
+
+// The images an X cursor keeps: one for each longer side, the one of most
+// colours (OneImagePerSize).
+std::vector<const IconImage*> XcursorKeptImages(const std::vector<const IconImage*>& Images);
+
 // The screen-inverting pixels of Images, which an X cursor cannot keep.
-int CountInvertedPixels(const std::vector<std::unique_ptr<IconImage>>& Images,
+int CountInvertedPixels(const std::vector<const IconImage*>& Images,
                         const TransparencySettings& Settings);
 
 // Writes the file at Path through a temporary file beside it that replaces

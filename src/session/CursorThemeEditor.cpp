@@ -17,7 +17,8 @@
 #include <algorithm>
 
 const char* const CursorThemeEditor::CursorFilter =
-    "Cursors (*.cur;*.ico;X cursors)|*|Windows cursor (*.cur)|*.cur|Windows icon (*.ico)|*.ico";
+    "Cursors (*.cur;*.ani;*.ico;X cursors)|*|Windows cursor (*.cur)|*.cur|Animated cursor "
+    "(*.ani)|*.ani|Windows icon (*.ico)|*.ico";
 const char* const CursorThemeEditor::ThemeFilter =
     "Cursor theme (index.theme)|index.theme|Windows scheme (install.inf)|*.inf";
 

@@ -33,7 +33,7 @@ public:
     const std::vector<Slot>& roleSlots() const { return m_slots; }
     int slotOf(const CursorRole* Role) const;
 
-    // Reads Path (a cursor, icon or X cursor file) for the role of slot
+    // Reads Path (a cursor, animated cursor, icon or X cursor file) for the role of slot
     // Index. A file that cannot be read is reported and the slot keeps what
     // it had. Screen-inverting pixels, which a theme cannot show, are
     // mentioned once.

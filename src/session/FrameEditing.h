@@ -21,6 +21,9 @@ public:
     virtual void removeFrame() = 0;
     virtual void moveFrameUp() = 0;
     virtual void moveFrameDown() = 0;
+    // Frame From goes to place To, the frames between shifting by one; the
+    // sequence keeps showing the same frames.
+    virtual void moveFrame(int From, int To) = 0;
     // Frames show for Rate jiffies; steps of the sequence showing them too.
     virtual void setFrameRates(const std::vector<int>& Frames, std::uint32_t Rate) = 0;
     // Empty: the frames play in order.

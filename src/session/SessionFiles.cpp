@@ -5,6 +5,7 @@
 #include "document/IconFileWriter.h"
 #include "document/PaletteOps.h"
 #include "document/ProgramIcons.h"
+#include "document/XcursorAnimationIO.h"
 #include "document/Thumbnail.h"
 #include "session/RecentFileList.h"
 
@@ -97,6 +98,7 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
     // unsaved changes and undo history nor a question about saving them.
     IconFileContents contents;
     std::optional<AniFileContents> ani;
+    bool animatedXcursor = false;
     bool fromProgram = false;
     try {
         // Palette images carry their own palette; the colour chart is only
@@ -104,6 +106,9 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         const QByteArray bytes = LoadFileBytes(fileName);
         if (IsAniFileData(bytes)) {
             ani = ReadAniFile(bytes, fileName, transparency());
+        } else if (IsAnimatedXcursorData(bytes)) {
+            ani = ReadXcursorAnimation(bytes, fileName);
+            animatedXcursor = true;
         } else {
             std::optional<IconFileContents> read =
                 readOpenable(m_prompter, fileName, bytes, transparency(), fromProgram);
@@ -136,7 +141,8 @@ void EditSession::OpenAExecute(bool FromCode, const QString& Path) {
         m_document.DisplayRate = ani->DisplayRate;
         m_document.Title = ani->Title;
         m_document.Author = ani->Author;
-        m_document.FileType = CursorFileType;
+        m_document.FileType = animatedXcursor ? XcursorFileType : CursorFileType;
+        contents.Notice = ani->Notice;
     } else {
         prepare(contents.Images);
         m_document.replaceImages(std::move(contents.Images));
@@ -218,8 +224,11 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
     endPendingShape();
     DropSelection();
     const bool ani = isAniName(m_document.FileName);
+    const bool xcursor = m_document.FileType == XcursorFileType;
+    // An X cursor animates its frames too.
+    const bool animatedXcursor = xcursor && m_document.FrameCount() > 1;
     // A cursor or icon file holds one frame: the others would be lost.
-    if (!ani && m_document.FrameCount() > 1 &&
+    if (!ani && !animatedXcursor && m_document.FrameCount() > 1 &&
         m_prompter.message(tr("This animated cursor has %1 frames, but \"%2\" can hold only one. "
                               "Save only frame %3, the one being edited?")
                                .arg(m_document.FrameCount())
@@ -227,12 +236,18 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
                                .arg(m_document.activeFrame() + 1),
                            MessageKind::Warning, mbYes | mbCancel) != MessageAnswer::Yes)
         return SaveResult::Cancelled;
-    const int inverted = m_document.FileType == XcursorFileType
-                             ? CountInvertedPixels(m_document.Images(), transparency())
-                             : 0;
+    // What a still X cursor leaves out is counted on what it keeps.
+    std::vector<const IconImage*> images;
+    for (const auto& image : m_document.Images())
+        images.push_back(image.get());
+    const std::vector<const IconImage*> kept = XcursorKeptImages(images);
+    const int repeated = xcursor ? int(images.size() - kept.size()) : 0;
+    int inverted = xcursor && !animatedXcursor ? CountInvertedPixels(kept, transparency()) : 0;
     try {
         if (ani)
             SaveAniFile(m_document.FileName, m_document, transparency());
+        else if (animatedXcursor)
+            SaveXcursorAnimation(m_document.FileName, m_document, transparency(), inverted);
         else
             SaveIconFile(m_document.FileName, m_document.FileType, m_document.Images(),
                          transparency());
@@ -246,6 +261,12 @@ SaveResult EditSession::SaveAExecute(bool FromCode) {
     // A Save the user chose leaves the recent files alone; a save from code
     // (Save As, the "Save changes?" question) puts the file at the top.
     if (FromCode) AddRecentFile();
+    if (repeated > 0)
+        m_prompter.message(
+            tr("An X cursor holds one image of each size: %1 images of a size another image "
+               "already has were left out, the one of most colours kept.")
+                .arg(repeated),
+            MessageKind::Information, mbOK);
     if (inverted > 0)
         m_prompter.message(
             tr("An X cursor cannot invert the screen: its %1 screen-inverting pixels were saved "

@@ -92,17 +92,21 @@ void SessionFrames::removeFrame() {
 }
 
 void SessionFrames::moveFrameUp() {
-    IconDocument& doc = m_host.frameDocument();
-    const int at = doc.activeFrame();
-    if (at == 0) return;
-    record([&doc, at] { doc.moveFrame(at, at - 1); }, [&doc, at] { doc.moveFrame(at - 1, at); });
+    const int at = m_host.frameDocument().activeFrame();
+    moveFrame(at, at - 1);
 }
 
 void SessionFrames::moveFrameDown() {
+    const int at = m_host.frameDocument().activeFrame();
+    moveFrame(at, at + 1);
+}
+
+void SessionFrames::moveFrame(int From, int To) {
     IconDocument& doc = m_host.frameDocument();
-    const int at = doc.activeFrame();
-    if (at + 1 >= doc.FrameCount()) return;
-    record([&doc, at] { doc.moveFrame(at, at + 1); }, [&doc, at] { doc.moveFrame(at + 1, at); });
+    const int n = doc.FrameCount();
+    if (From == To || From < 0 || To < 0 || From >= n || To >= n) return;
+    record([&doc, From, To] { doc.moveFrame(From, To); },
+           [&doc, From, To] { doc.moveFrame(To, From); });
 }
 
 void SessionFrames::setFrameRates(const std::vector<int>& Frames, std::uint32_t Rate) {

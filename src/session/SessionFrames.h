@@ -26,6 +26,7 @@ public:
     void removeFrame() override;
     void moveFrameUp() override;
     void moveFrameDown() override;
+    void moveFrame(int From, int To) override;
     void setFrameRates(const std::vector<int>& Frames, std::uint32_t Rate) override;
     void setSequence(const std::vector<FrameStep>& Steps) override;
     void setTitleAndAuthor(const QString& Title, const QString& Author) override;

@@ -161,7 +161,9 @@ TEST_F(CliThumbnailTest, ThumbnailerEntryRunsTheCommand) {
     EXPECT_EQ(tryExec, QStringLiteral("@BRISEL_BINDIR@/brisel-cli"));
     EXPECT_EQ(keys[QStringLiteral("MimeType")].split(QLatin1Char(';')),
               (QStringList{QStringLiteral("image/vnd.microsoft.icon"),
-                           QStringLiteral("image/x-win-bitmap"), QString()}));
+                           QStringLiteral("image/x-win-bitmap"),
+                           QStringLiteral("application/x-navi-animation"),
+                           QStringLiteral("image/x-xcursor"), QString()}));
 
     QStringList command = keys[QStringLiteral("Exec")].split(QLatin1Char(' '));
     ASSERT_EQ(command.size(), 5);

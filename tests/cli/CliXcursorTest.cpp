@@ -1,8 +1,10 @@
-// brisel-cli convert between icon and cursor files and X cursor files.
+// brisel-cli convert between icon, cursor and animated cursor files and X
+// cursor files, and cursor themes made from them.
 
 #include "CliTestSupport.h"
 
 #include "document/file/XcursorReader.h"
+#include "document/file/XcursorWriter.h"
 
 namespace {
 
@@ -170,4 +172,99 @@ TEST_F(CliTest, ThemeFromRolesAndFromAnInstallInfAndBack) {
         expectFailure(cli(f.Args), f.Names);
     }
     EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/X")));
+}
+
+TEST_F(CliTest, AnimationsGoBetweenAniAndXcursorFilesWithTheirDelays) {
+    // Three frames shown in the order 1, 2, 3, 2 for 6, 1, 6 and 2 jiffies.
+    QStringList frames;
+    for (int f = 0; f < 3; ++f) {
+        static int shade;
+        shade = 60 * (f + 1);
+        frames << picture(QStringLiteral("f%1.png").arg(f), 32, 32,
+                          [](int, int Y) { return Y >= 16 ? qRgba(shade, 0, 0, 255) : 0u; });
+    }
+    const QString busy = path(QStringLiteral("busy.ani"));
+    ASSERT_EQ(cli(QStringList{"create", busy, "--rates", "6,1,6,2", "--sequence", "1,2,3,2",
+                              "--hotspot", "4,7", "--title", "Busy"} +
+                  frames)
+                  .Status,
+              0);
+    const std::uint32_t delays[] = {100, 17, 100, 33};
+    const std::uint32_t shades[] = {60, 120, 180, 120};
+    const auto expectSteps = [&](const XcursorContents& X, std::uint32_t Nominal,
+                                 std::size_t First) {
+        for (std::size_t k = 0; k < 4; ++k) {
+            SCOPED_TRACE(k);
+            const XcursorImage& i = X.Images[First + k];
+            EXPECT_EQ(i.NominalSize, Nominal);
+            EXPECT_EQ(i.DelayMs, delays[k]);
+            EXPECT_EQ(i.Pixels.back(), 0xFF000000u | shades[k]);
+        }
+    };
+
+    // To an X cursor and back, with and without the names saying the kind.
+    const QString watch = path(QStringLiteral("watch"));
+    const CliRun toX = cli({"convert", busy, watch});
+    ASSERT_EQ(toX.Status, 0) << toX.Err.toStdString();
+    const XcursorContents x = readXcursor(watch);
+    ASSERT_EQ(x.Images.size(), 4u);
+    expectSteps(x, 32, 0);
+    EXPECT_EQ(x.Images[0].HotSpotX, 4);
+    EXPECT_EQ(x.Images[0].HotSpotY, 7);
+    ASSERT_EQ(x.Comments.size(), 1u);
+    EXPECT_EQ(x.Comments[0].Text, "Busy");
+    const QString again = path(QStringLiteral("again"));
+    const CliRun toAni = cli({"convert", watch, again, "--to", "ani"});
+    ASSERT_EQ(toAni.Status, 0) << toAni.Err.toStdString();
+    // Every delay is whole jiffies: nothing to say.
+    EXPECT_TRUE(toAni.Err.isEmpty()) << toAni.Err.toStdString();
+    const CliRun info = cli({"info", again});
+    for (const char* step : {"step 1: frame 1, 6 jiffies", "step 2: frame 2, 1 jiffies",
+                             "step 3: frame 3, 6 jiffies", "step 4: frame 4, 2 jiffies",
+                             "title Busy"})
+        EXPECT_TRUE(info.Out.contains(QLatin1String(step))) << step << "\n"
+                                                            << info.Out.toStdString();
+    // --sizes makes the sizes of every step.
+    const QString sized = path(QStringLiteral("sized"));
+    ASSERT_EQ(cli({"convert", again, sized, "--sizes", "24,48"}).Status, 0);
+    const XcursorContents both = readXcursor(sized);
+    ASSERT_EQ(both.Images.size(), 8u);
+    expectSteps(both, 24, 0);
+    expectSteps(both, 48, 4);
+
+    // Delays jiffies cannot hold are named with what they become.
+    XcursorContents odd = x;
+    odd.Images[0].DelayMs = 25;
+    odd.Images[1].DelayMs = 40;
+    const std::vector<std::uint8_t> oddBytes = EncodeXcursorFile(odd);
+    QFile oddFile(path(QStringLiteral("odd")));
+    ASSERT_TRUE(oddFile.open(QIODevice::WriteOnly));
+    oddFile.write(reinterpret_cast<const char*>(oddBytes.data()), qint64(oddBytes.size()));
+    oddFile.close();
+    const CliRun named = cli({"convert", oddFile.fileName(), path(QStringLiteral("odd.ani"))});
+    ASSERT_EQ(named.Status, 0) << named.Err.toStdString();
+    EXPECT_TRUE(named.Err.contains(QStringLiteral("25 ms, 40 ms become 33 ms, 33 ms")))
+        << named.Err.toStdString();
+
+    // A theme from the animation, and back to an animated cursor for its role.
+    const QString arrowCur = path(QStringLiteral("arrow.cur"));
+    ASSERT_EQ(cli({"create", arrowCur, "--cursor", frames[0]}).Status, 0);
+    const QString icons = path(QStringLiteral("icons"));
+    const CliRun theme =
+        cli({"theme", icons, "--name", "Anim", "--sizes", "24,32", "wait=" + busy,
+             "default=" + arrowCur});
+    ASSERT_EQ(theme.Status, 0) << theme.Err.toStdString();
+    const XcursorContents wait = readXcursor(icons + QStringLiteral("/Anim/cursors/wait"));
+    ASSERT_EQ(wait.Images.size(), 8u);
+    expectSteps(wait, 24, 0);
+    expectSteps(wait, 32, 4);
+    const QString back = path(QStringLiteral("back"));
+    const CliRun imported = cli({"theme-import", icons + QStringLiteral("/Anim"), back});
+    ASSERT_EQ(imported.Status, 0) << imported.Err.toStdString();
+    EXPECT_EQ(QDir(back).entryList(QDir::Files),
+              (QStringList{QStringLiteral("default.cur"), QStringLiteral("wait.ani")}));
+    const CliRun waitInfo = cli({"info", back + QStringLiteral("/wait.ani")});
+    EXPECT_TRUE(waitInfo.Out.contains(QStringLiteral("step 4: frame 4, 2 jiffies")) &&
+                waitInfo.Out.contains(QStringLiteral("frame 4: 2: 32 x 32")))
+        << waitInfo.Out.toStdString();
 }

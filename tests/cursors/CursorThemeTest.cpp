@@ -237,11 +237,22 @@ TEST(InstallInf, SchemesGiveTheirFilesInSlotOrder) {
 
 // libXcursor caches its search path on first use, so each theme is looked
 // up from a child process with XCURSOR_PATH set to the export folder alone.
-TEST(CursorTheme, LibXcursorResolvesEveryNameAtEverySize) {
+// The theme at the default sizes, where most requests fall between two, and
+// at every size asked for.
+class LibXcursorTheme : public ::testing::TestWithParam<std::vector<std::uint32_t>> {};
+
+INSTANTIATE_TEST_SUITE_P(CursorTheme, LibXcursorTheme,
+                         ::testing::Values(std::vector<std::uint32_t>{},
+                                           std::vector<std::uint32_t>{16, 24, 28, 32, 36, 48,
+                                                                      60, 64, 96, 128}));
+
+TEST_P(LibXcursorTheme, ResolvesEveryNameAtEverySize) {
     void* lib = dlopen("libXcursor.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!lib) GTEST_SKIP() << "libXcursor.so.1 is not installed";
     TempFolder dir;
-    const CursorThemePlan plan = fullScheme();
+    const CursorThemePlan plan = fullScheme(GetParam());
+    const std::vector<std::uint32_t> themeSizes =
+        plan.Sizes.empty() ? DefaultCursorSizes() : plan.Sizes;
     WriteCursorTheme(dir.path(), plan.Name, LayOutCursorTheme(plan));
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -257,9 +268,9 @@ TEST(CursorTheme, LibXcursorResolvesEveryNameAtEverySize) {
             given.push_back(c.Role);
         const int requests[] = {16, 24, 28, 32, 36, 48, 60, 64, 96, 128};
         // libXcursor's own rule: the nearest nominal size, the smaller on a tie.
-        const auto picked = [](int Request) -> std::uint32_t {
+        const auto picked = [&](int Request) -> std::uint32_t {
             std::uint32_t best = 0;
-            for (std::uint32_t s : DefaultCursorSizes())
+            for (std::uint32_t s : themeSizes)
                 if (best == 0 || std::abs(int(s) - Request) < std::abs(int(best) - Request))
                     best = s;
             return best;

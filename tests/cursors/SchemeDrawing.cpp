@@ -149,13 +149,15 @@ XcursorContents DrawSchemeCursor(const CursorRole& Role, int Frames) {
             outlined(p, up);
             hy = 2;
         } else { // Hand
-            QPainterPath hand;
-            hand.addRoundedRect(10, 2, 5, 16, 2.5, 2.5);
-            hand.addRoundedRect(8, 13, 18, 15, 4, 4);
-            outlined(p, hand.simplified(), Qt::white);
+            // One silhouette: the finger joined to the palm, not drawn over it.
+            QPainterPath finger, palm;
+            finger.addRoundedRect(10, 2, 5, 16, 2.5, 2.5);
+            palm.addRoundedRect(8, 13, 18, 15, 4, 4);
+            const QPainterPath hand = finger.united(palm);
+            outlined(p, hand, Qt::white);
             p.setPen(QPen(Qt::black, 1.2));
             p.setBrush(Qt::NoBrush);
-            p.drawPath(hand.simplified());
+            p.drawPath(hand);
             hx = 12;
             hy = 2;
         }

@@ -43,11 +43,24 @@ key() { sed -n "s/^$1=//p" "$thumbnailer"; }
 [ "$(key TryExec)" = "$prefix/bin/brisel-cli" ] || fail "TryExec is $(key TryExec)"
 [ "$(key MimeType)" = "$(sed -n 's/^MimeType=//p' "$desktop")" ] ||
   fail "the thumbnailer and the launcher name different file types"
-out=$prefix/thumb.png
-exec_line=$(key Exec)
-exec_line=${exec_line//%i/$share/brisel/Cursors/pencil.cur}
-exec_line=${exec_line//%o/$out}
-exec_line=${exec_line//%s/128}
-$exec_line
-[ "$(png_size "$out")" = "128x128" ] || fail "the thumbnail is $(png_size "$out")"
+# Every kind of file it names: a cursor, an animated cursor and an X cursor
+# (no extension) made from it by the installed brisel-cli. Where GIO is
+# there, each file's type as the desktop sees it is one the entry names.
+cursor=$share/brisel/Cursors/pencil.cur
+"$prefix/bin/brisel-cli" create "$prefix/pencil.ani" "$cursor" "$cursor" >/dev/null
+"$prefix/bin/brisel-cli" convert "$cursor" "$prefix/pencil" >/dev/null
+for file in "$cursor" "$prefix/pencil.ani" "$prefix/pencil"; do
+  if command -v gio >/dev/null; then
+    type=$(gio info -a standard::content-type "$file" | sed -n 's/^ *standard::content-type: //p')
+    case ";$(key MimeType)" in *";$type;"*) ;; *) fail "$file is $type, which the entries do not name";; esac
+  fi
+  out=$prefix/thumb.png
+  rm -f "$out"
+  exec_line=$(key Exec)
+  exec_line=${exec_line//%i/$file}
+  exec_line=${exec_line//%o/$out}
+  exec_line=${exec_line//%s/128}
+  $exec_line
+  [ "$(png_size "$out")" = "128x128" ] || fail "the thumbnail of $file is $(png_size "$out")"
+done
 echo "installed into a temporary prefix and checked"

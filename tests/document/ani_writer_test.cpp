@@ -6,6 +6,7 @@
 #include "document/file/AniWriter.h"
 #include "document/file/IconCodecError.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace ani_test;
@@ -198,6 +199,38 @@ TEST(AniWriter, WhatOurWriterMadeReadsAndWritesBackIdentically) {
         const AniContents ani = DecodeAniFile(file.data(), file.size(), "t.ani", {});
         EXPECT_EQ(EncodeAniFile(ani, {}), file);
     }
+}
+
+// Wine's loader walks the frame list by the chunk sizes without their pad
+// bytes: an `icon` chunk of odd size put every later frame one byte off and
+// crashed it. A cursor file of odd length goes out with a zero after it.
+TEST(AniWriter, FrameChunksAreEvenWithoutPadBytes) {
+    Bytes odd = cursorFile(1);
+    odd.push_back(0xAB); // what another writer left after its images
+    const Bytes file =
+        riff(anih(3, 3, 6, 1) + list("fram", chunk("icon", cursorFile(0)) + chunk("icon", odd) +
+                                                 chunk("icon", cursorFile(2))));
+    const AniContents ani = DecodeAniFile(file.data(), file.size(), "t.ani", {});
+    const Bytes written = EncodeAniFile(ani, {});
+    const std::vector<Listed> top = topChunks(written);
+    ASSERT_EQ(ids(top), (std::vector<std::string>{"anih", "LIST fram"}));
+    const Bytes& list = top[1].Data;
+    std::vector<Bytes> icons;
+    for (std::size_t at = 0; at + 8 <= list.size();) {
+        const std::size_t size = u32at(list, at + 4);
+        EXPECT_EQ(size % 2, 0u) << "frame " << icons.size() + 1;
+        icons.emplace_back(list.begin() + std::ptrdiff_t(at + 8),
+                           list.begin() + std::ptrdiff_t(std::min(list.size(), at + 8 + size)));
+        at += 8 + size; // as Wine steps: no pad byte
+    }
+    ASSERT_EQ(icons.size(), 3u);
+    EXPECT_EQ(icons[0], cursorFile(0));
+    EXPECT_EQ(icons[1], odd + Bytes{0});
+    EXPECT_EQ(icons[2], cursorFile(2));
+    const AniContents back = DecodeAniFile(written.data(), written.size(), "t.ani", {});
+    ASSERT_EQ(back.Frames.size(), 3u);
+    EXPECT_EQ(back.Frames[1].Icon.Images[0].Pixels, ani.Frames[1].Icon.Images[0].Pixels);
+    EXPECT_EQ(EncodeAniFile(back, {}), written) << "saved again, nothing moves";
 }
 
 TEST(AniWriter, OddTextsArePaddedAndNulsEndThem) {

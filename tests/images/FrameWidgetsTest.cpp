@@ -12,12 +12,14 @@
 #include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMimeData>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QWidget>
 #include <deque>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -122,6 +124,71 @@ TEST_F(FrameWidgetsTest, ClickingAFrameEditsIt) {
     strip.FramesList()->selectionModel()->select(first, QItemSelectionModel::ClearAndSelect);
     emit strip.FramesList()->clicked(first);
     EXPECT_EQ(session.document().activeFrame(), 0);
+}
+
+// A frame dragged to another place in the strip moves there, as one undo
+// step; the sequence keeps showing the same frames. Frames are told apart by
+// their rates 1 to 4.
+TEST_F(FrameWidgetsTest, DraggingAFrameMovesItAsOneUndoStep) {
+    for (int i = 0; i < 3; ++i)
+        click("AddFrameB");
+    for (int f = 0; f < 4; ++f)
+        session.frames().setFrameRates({f}, std::uint32_t(f + 1));
+    session.frames().setSequence({{3, 4}, {0, 1}});
+    EXPECT_EQ(strip.FramesList()->dragDropMode(), QAbstractItemView::InternalMove);
+    EXPECT_TRUE(strip.FramesList()->dragEnabled());
+
+    const IconDocument& d = session.document();
+    const auto rates = [&d] {
+        std::vector<std::uint32_t> r;
+        for (int f = 0; f < d.FrameCount(); ++f)
+            r.push_back(d.frameRate(f));
+        return r;
+    };
+    const auto sequenceRates = [&d] {
+        std::vector<std::uint32_t> r;
+        for (const FrameStep& s : d.Sequence)
+            r.push_back(d.frameRate(s.Frame));
+        return r;
+    };
+    const struct {
+        const char* What;
+        int From;
+        int Row;  // before this row; -1: onto a frame or below the last
+        int Onto; // -1: between frames
+        std::vector<std::uint32_t> Rates;
+    } cases[] = {
+        {"onto a later frame", 0, -1, 2, {2, 3, 1, 4}},
+        {"onto an earlier frame", 3, -1, 1, {1, 4, 2, 3}},
+        {"before the first", 2, 0, -1, {3, 1, 2, 4}},
+        {"between two later frames", 0, 3, -1, {2, 3, 1, 4}},
+        {"below the last", 1, -1, -1, {1, 3, 4, 2}},
+        {"onto itself", 2, -1, 2, {1, 2, 3, 4}},
+        {"just after itself", 1, 2, -1, {1, 2, 3, 4}},
+    };
+    FrameListModel* model = strip.model();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        ASSERT_EQ(rates(), (std::vector<std::uint32_t>{1, 2, 3, 4}));
+        std::unique_ptr<QMimeData> data(model->mimeData({model->index(c.From)}));
+        ASSERT_TRUE(data);
+        const QModelIndex onto = c.Onto >= 0 ? model->index(c.Onto) : QModelIndex();
+        EXPECT_TRUE(model->dropMimeData(data.get(), Qt::MoveAction, c.Row, 0, onto));
+        EXPECT_EQ(rates(), c.Rates);
+        EXPECT_EQ(sequenceRates(), (std::vector<std::uint32_t>{4, 1}));
+        EXPECT_EQ(model->rowCount(), 4);
+        if (c.Rates != std::vector<std::uint32_t>{1, 2, 3, 4}) {
+            session.UndoAExecute();
+            EXPECT_EQ(rates(), (std::vector<std::uint32_t>{1, 2, 3, 4})) << "one undo step";
+            EXPECT_EQ(d.Sequence, (std::vector<FrameStep>{{3, 4}, {0, 1}}));
+        }
+    }
+
+    // Several frames, or a frame of another strip, are not dragged here.
+    EXPECT_EQ(model->mimeData({model->index(0), model->index(1)}), nullptr);
+    QMimeData foreign;
+    foreign.setData(model->mimeTypes().front(), "1 0");
+    EXPECT_FALSE(model->canDropMimeData(&foreign, Qt::MoveAction, 0, 0, QModelIndex()));
 }
 
 // "Play in order" is the default and shows the frames in order; cleared, the

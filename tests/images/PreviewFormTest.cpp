@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -221,6 +221,12 @@ TEST_F(PreviewFormTest, AnimationPlaysItsStepsAndStops) {
         steps.push_back({filled(16, 16, c), 32, 20});
     form.setAnimation(std::move(steps));
     EXPECT_TRUE(form.playButton()->isVisibleTo(&form));
+    show(filled(16, 16, 0xFF000000u), 32);
+    // Inside the window, however large the picture made it.
+    EXPECT_TRUE(form.rect().contains(form.playButton()->geometry()))
+        << form.height() << " " << form.playButton()->geometry().bottom();
+    show(filled(256, 256, 0xFF000000u), 32);
+    EXPECT_TRUE(form.rect().contains(form.playButton()->geometry()));
     show(filled(16, 16, 0xFF000000u), 32);
     const QPoint o = previewOrigin(16, 16);
     EXPECT_EQ(grab().at(o.x(), o.y()), 0u);

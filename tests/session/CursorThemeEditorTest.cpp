@@ -4,6 +4,8 @@
 #include "ScriptedPrompter.h"
 
 #include "cursortheme/ThemeFiles.h"
+#include "document/file/AniWriter.h"
+#include "document/file/XcursorReader.h"
 #include "document/file/XcursorWriter.h"
 #include "session/CursorThemeEditor.h"
 
@@ -156,4 +158,49 @@ TEST_F(CursorThemeEditorTest, AWindowsSchemeFillsItsSlots) {
     EXPECT_TRUE(m_editor.roleSlots()[std::size_t(slot("help"))].Cursor.Images.empty());
     ASSERT_EQ(m_prompts.messages.size(), 1u);
     EXPECT_TRUE(m_prompts.messages[0].Text.contains(QStringLiteral("missing.cur")));
+}
+
+TEST_F(CursorThemeEditorTest, AnAnimatedCursorGivesARoleEveryStepWithItsDelay) {
+    // Two frames played 1, 2, 1 for 6, 3 and 6 jiffies.
+    AniContents ani;
+    for (std::uint32_t colour : {0xFF0000FFu, 0xFF00FF00u}) {
+        AniFrame frame;
+        frame.Icon.FileType = IconFile::TypeCursor;
+        IconRaster r;
+        r.Width = r.Height = 32;
+        r.HotSpotX = 5;
+        r.HotSpotY = 6;
+        r.Pixels.assign(32 * 32, colour);
+        frame.Icon.Images.push_back(r);
+        ani.Frames.push_back(frame);
+    }
+    ani.Info.Steps = {{0, 6}, {1, 3}, {0, 6}};
+    ani.Info.DisplayRate = 6;
+    const std::vector<std::uint8_t> bytes = EncodeAniFile(ani, TransparencySettings());
+    const QString path = m_dir.filePath(QStringLiteral("busy.ani"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    f.close();
+
+    ASSERT_TRUE(m_editor.assignFile(slot("progress"), path));
+    EXPECT_EQ(m_editor.frameCount(slot("progress")), 3);
+    ASSERT_TRUE(m_editor.setSizesText(QStringLiteral("24")));
+    m_prompts.answer(MessageAnswer::OK); // the roles left without a cursor
+    ASSERT_TRUE(m_editor.exportTo(m_dir.filePath(QStringLiteral("icons"))));
+    QFile written(m_dir.filePath(QStringLiteral("icons/My Cursors/cursors/progress")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray x = written.readAll();
+    const XcursorContents c = DecodeXcursorFile(
+        reinterpret_cast<const std::uint8_t*>(x.constData()), std::size_t(x.size()), "progress");
+    ASSERT_EQ(c.Images.size(), 3u);
+    const std::uint32_t delays[] = {100, 50, 100};
+    const std::uint32_t colours[] = {0xFF0000FF, 0xFF00FF00, 0xFF0000FF};
+    for (std::size_t k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(c.Images[k].NominalSize, 24u);
+        EXPECT_EQ(c.Images[k].DelayMs, delays[k]);
+        EXPECT_EQ(c.Images[k].Pixels.front(), colours[k]);
+        EXPECT_EQ(c.Images[k].HotSpotX, 4); // the centre of pixel 5 of 32 lies in pixel 4 of 24
+    }
 }

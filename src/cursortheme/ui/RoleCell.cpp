@@ -11,11 +11,11 @@
 #include <QPainter>
 
 namespace {
-// The picture shown in a cell: the size nearest 48 among the theme's sizes.
-std::uint32_t cellSize(const std::vector<std::uint32_t>& Sizes) {
+// The picture shown in a cell: the theme's size nearest the cell's square.
+std::uint32_t cellSize(const std::vector<std::uint32_t>& Sizes, int Side) {
     std::uint32_t best = Sizes.front();
     for (std::uint32_t s : Sizes)
-        if (std::abs(int(s) - 48) < std::abs(int(best) - 48)) best = s;
+        if (std::abs(int(s) - Side) < std::abs(int(best) - Side)) best = s;
     return best;
 }
 } // namespace
@@ -31,22 +31,35 @@ RoleCell::RoleCell(CursorThemeEditor& Editor, int Index, QWidget* Parent)
                    .arg(QString::fromStdString(role.Title), QString::fromStdString(role.mainName())));
 }
 
+// The cursor sits left of the three lines of text, in a square as tall as
+// they are and never smaller than a cursor at its usual 32 pixels, so a
+// crowded window shrinks the text before the picture.
+int RoleCell::pictureSide() const { return std::max(32, fontMetrics().height() * 3); }
+
 QSize RoleCell::sizeHint() const {
-    return QSize(fontMetrics().averageCharWidth() * 20, fontMetrics().height() * 3 + 56);
+    return QSize(fontMetrics().averageCharWidth() * 20 + pictureSide() + 14,
+                 pictureSide() + 2 * frameWidth() + 6);
+}
+
+QSize RoleCell::minimumSizeHint() const {
+    return QSize(pictureSide() + fontMetrics().averageCharWidth() * 8 + 14, sizeHint().height());
 }
 
 void RoleCell::paintEvent(QPaintEvent* Event) {
     QFrame::paintEvent(Event);
     QPainter p(this);
     const CursorThemeEditor::Slot& slot = m_editor.roleSlots()[std::size_t(m_index)];
-    const QRect r = contentsRect().adjusted(4, 2, -4, -2);
+    const QRect all = contentsRect().adjusted(4, 3, -4, -3);
+    const int side = pictureSide();
+    const QRect box(all.left(), all.top() + (all.height() - side) / 2, side, side);
+    const QRect r = all.adjusted(side + 6, 0, 0, 0);
     const int line = fontMetrics().height();
     QFont bold = font();
     bold.setBold(true);
     p.setFont(bold);
     p.drawText(QRect(r.left(), r.top(), r.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-               fontMetrics().elidedText(QString::fromStdString(slot.Role->Title), Qt::ElideRight,
-                                        r.width()));
+               QFontMetrics(bold).elidedText(QString::fromStdString(slot.Role->Title),
+                                             Qt::ElideRight, r.width()));
     p.setFont(font());
     const CursorRole* serving = m_editor.servingRole(m_index);
     QString note;
@@ -60,15 +73,14 @@ void RoleCell::paintEvent(QPaintEvent* Event) {
     p.drawText(QRect(r.left(), r.top() + line, r.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                fontMetrics().elidedText(QString::fromStdString(slot.Role->mainName()),
                                         Qt::ElideRight, r.width()));
-    p.drawText(QRect(r.left(), r.bottom() - line, r.width(), line),
+    p.drawText(QRect(r.left(), r.top() + 2 * line, r.width(), line),
                Qt::AlignLeft | Qt::AlignVCenter,
                fontMetrics().elidedText(note, Qt::ElideRight, r.width()));
-    if (const auto image = m_editor.preview(m_index, cellSize(m_editor.sizes()))) {
+    if (const auto image = m_editor.preview(m_index, cellSize(m_editor.sizes(), side))) {
         QImage picture = CursorPicture(*image);
-        const int room = r.height() - 3 * line;
-        if (picture.height() > room || picture.width() > r.width())
-            picture = picture.scaled(r.width(), room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.drawImage(QPoint(r.left(), r.top() + 2 * line + (room - picture.height()) / 2), picture);
+        if (picture.height() > side || picture.width() > side)
+            picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawImage(box.center() - QPoint(picture.width() / 2, picture.height() / 2), picture);
     }
 }
 

@@ -12,6 +12,7 @@ class RoleCell : public QFrame {
 public:
     RoleCell(CursorThemeEditor& Editor, int Index, QWidget* Parent = nullptr);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void changed();
@@ -23,6 +24,7 @@ protected:
     void dropEvent(QDropEvent* Event) override;
 
 private:
+    int pictureSide() const;
     CursorThemeEditor& m_editor;
     int m_index;
 };

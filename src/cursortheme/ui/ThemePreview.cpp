@@ -24,7 +24,13 @@ std::vector<int> ThemePreview::shownSlots() const {
     return shown;
 }
 
-int ThemePreview::labelWidth() const { return fontMetrics().averageCharWidth() * 22; }
+int ThemePreview::labelWidth() const {
+    int widest = 0;
+    for (const CursorThemeEditor::Slot& slot : m_editor.roleSlots())
+        widest = std::max(widest,
+                          fontMetrics().horizontalAdvance(QString::fromStdString(slot.Role->Title)));
+    return widest + 2 * Gap;
+}
 
 int ThemePreview::rowHeight() const {
     int tallest = 0;
@@ -59,7 +65,7 @@ void ThemePreview::paintEvent(QPaintEvent*) {
     for (int index : shownSlots()) {
         const CursorThemeEditor::Slot& slot = m_editor.roleSlots()[std::size_t(index)];
         p.setPen(palette().color(QPalette::Text));
-        p.drawText(QRect(0, y, labelWidth() - Gap, rowHeight()), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRect(Gap, y, labelWidth() - Gap, rowHeight()), Qt::AlignLeft | Qt::AlignTop,
                    QString::fromStdString(slot.Role->Title));
         x = labelWidth();
         for (std::uint32_t s : m_editor.sizes()) {

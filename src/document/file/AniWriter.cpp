@@ -28,13 +28,24 @@ void putWords(std::vector<std::uint8_t>& Out, std::uint32_t Id,
     putChunk(Out, Id, data.data(), data.size());
 }
 
-// A LIST chunk whose contents are Body.
-void putList(std::vector<std::uint8_t>& Out, std::uint32_t Type,
-             const std::vector<std::uint8_t>& Body) {
+// A LIST chunk written in place: its header now, its size once its
+// contents follow (endList).
+std::size_t beginList(std::vector<std::uint8_t>& Out, std::uint32_t Type) {
     putU32(Out, RiffId("LIST"));
-    putU32(Out, std::uint32_t(4 + Body.size()));
+    const std::size_t at = Out.size();
+    putU32(Out, 0);
     putU32(Out, Type);
-    Out.insert(Out.end(), Body.begin(), Body.end());
+    return at;
+}
+
+void patchU32(std::vector<std::uint8_t>& Out, std::size_t At, std::uint64_t V) {
+    if (V > 0xFFFFFFFFu) throw IconCodecError("The animated cursor would be larger than 4 GB.");
+    for (int i = 0; i < 4; ++i)
+        Out[At + std::size_t(i)] = std::uint8_t((V >> (8 * i)) & 0xFF);
+}
+
+void endList(std::vector<std::uint8_t>& Out, std::size_t SizeAt) {
+    patchU32(Out, SizeAt, Out.size() - SizeAt - 4);
 }
 
 void putText(std::vector<std::uint8_t>& Out, std::uint32_t Id, const std::string& Text) {
@@ -63,15 +74,29 @@ bool sameImage(const IconRaster& R, const IconImageView& V) {
            std::equal(R.Pixels.begin(), R.Pixels.end(), V.Pixels) && samePalette(V, R.Palette);
 }
 
-std::vector<std::uint8_t> frameBytes(const AniFrameView& F, std::size_t Index,
-                                     const TransparencySettings& Settings) {
-    if (F.Stored && CursorFileStillHolds(F.Stored, F.StoredLength, F.Images, Settings))
-        return std::vector<std::uint8_t>(F.Stored, F.Stored + F.StoredLength);
+// A frame's cursor file: the bytes it was read from, or made anew.
+struct FrameFile {
+    const std::uint8_t* Data = nullptr;
+    std::size_t Size = 0;
+    std::vector<std::uint8_t> Made;
+};
+
+FrameFile frameFile(const AniFrameView& F, std::size_t Index,
+                    const TransparencySettings& Settings) {
+    FrameFile file;
+    if (F.Stored && CursorFileStillHolds(F.Stored, F.StoredLength, F.Images, Settings)) {
+        file.Data = F.Stored;
+        file.Size = F.StoredLength;
+        return file;
+    }
     try {
-        return EncodeIconFile(IconFile::TypeCursor, F.Images, Settings);
+        file.Made = EncodeIconFile(IconFile::TypeCursor, F.Images, Settings);
     } catch (const IconCodecError& e) {
         throw IconCodecError("Frame " + std::to_string(Index + 1) + ": " + e.what());
     }
+    file.Data = file.Made.data();
+    file.Size = file.Made.size();
+    return file;
 }
 
 } // namespace
@@ -110,7 +135,23 @@ std::vector<std::uint8_t> EncodeAniFile(const std::vector<AniFrameView>& Frames,
     }
     const bool sequenced = !AniPlaysInOrder(Info.Steps, Frames.size());
 
-    std::vector<std::uint8_t> body;
+    // The frames first, so the file is written once into a buffer of its
+    // final size: an animation of large frames runs to megabytes.
+    std::vector<FrameFile> files;
+    files.reserve(Frames.size());
+    std::size_t total = 12 + 8 + AniFile::HeaderSize + 2 * (8 + 4 * Info.Steps.size()) + 12 + 12 +
+                        2 * 10 + Info.Title.size() + Info.Author.size();
+    for (std::size_t i = 0; i < Frames.size(); ++i) {
+        files.push_back(frameFile(Frames[i], i, Settings));
+        total += 8 + files.back().Size + 1;
+    }
+
+    std::vector<std::uint8_t> out;
+    out.reserve(total);
+    putU32(out, RiffId("RIFF"));
+    putU32(out, 0); // the size, once known
+    putU32(out, RiffId("ACON"));
+
     std::vector<std::uint8_t> header;
     putU32(header, AniFile::HeaderSize);
     putU32(header, std::uint32_t(Frames.size()));
@@ -119,42 +160,41 @@ std::vector<std::uint8_t> EncodeAniFile(const std::vector<AniFrameView>& Frames,
         putU32(header, 0);
     putU32(header, Info.DisplayRate);
     putU32(header, AniFile::FlagIcon | (sequenced ? AniFile::FlagSequence : 0));
-    putChunk(body, RiffId("anih"), header.data(), header.size());
+    putChunk(out, RiffId("anih"), header.data(), header.size());
 
     std::vector<std::uint32_t> words(Info.Steps.size());
     if (ratesDiffer) {
         std::transform(Info.Steps.begin(), Info.Steps.end(), words.begin(),
                        [](const AniStep& S) { return S.Rate; });
-        putWords(body, RiffId("rate"), words);
+        putWords(out, RiffId("rate"), words);
     }
     if (sequenced) {
         std::transform(Info.Steps.begin(), Info.Steps.end(), words.begin(),
                        [](const AniStep& S) { return S.Frame; });
-        putWords(body, RiffId("seq "), words);
+        putWords(out, RiffId("seq "), words);
     }
 
-    std::vector<std::uint8_t> frames;
-    for (std::size_t i = 0; i < Frames.size(); ++i) {
-        const std::vector<std::uint8_t> bytes = frameBytes(Frames[i], i, Settings);
-        putChunk(frames, RiffId("icon"), bytes.data(), bytes.size());
+    const std::size_t fram = beginList(out, RiffId("fram"));
+    for (const FrameFile& file : files) {
+        // The Windows loader (as Wine has it, at least) steps from one `icon`
+        // chunk to the next by the size alone and misses a pad byte, landing
+        // one byte short. A zero after the cursor file, counted in the size,
+        // reads the same to every cursor reader and leaves nothing to pad.
+        const bool odd = file.Size & 1;
+        putU32(out, RiffId("icon"));
+        putU32(out, std::uint32_t(file.Size + (odd ? 1 : 0)));
+        out.insert(out.end(), file.Data, file.Data + file.Size);
+        if (odd) out.push_back(0);
     }
-    putList(body, RiffId("fram"), frames);
+    endList(out, fram);
 
     if (!Info.Title.empty() || !Info.Author.empty()) {
-        std::vector<std::uint8_t> info;
-        if (!Info.Title.empty()) putText(info, RiffId("INAM"), Info.Title);
-        if (!Info.Author.empty()) putText(info, RiffId("IART"), Info.Author);
-        putList(body, RiffId("INFO"), info);
+        const std::size_t info = beginList(out, RiffId("INFO"));
+        if (!Info.Title.empty()) putText(out, RiffId("INAM"), Info.Title);
+        if (!Info.Author.empty()) putText(out, RiffId("IART"), Info.Author);
+        endList(out, info);
     }
-
-    if (body.size() > 0xFFFFFFF0u)
-        throw IconCodecError("The animated cursor would be larger than 4 GB.");
-    std::vector<std::uint8_t> out;
-    out.reserve(12 + body.size());
-    putU32(out, RiffId("RIFF"));
-    putU32(out, std::uint32_t(4 + body.size()));
-    putU32(out, RiffId("ACON"));
-    out.insert(out.end(), body.begin(), body.end());
+    patchU32(out, 4, out.size() - 8);
     return out;
 }
 

@@ -24,7 +24,9 @@ struct AniFrameView {
 // flag when a sequence is written), `rate` when a step's rate differs from
 // Info.DisplayRate, `seq ` when the steps are not the frames in order,
 // `LIST fram` of one `icon` chunk per frame and `LIST INFO` (`INAM`, `IART`)
-// when a title or author is set; every chunk padded to an even length.
+// when a title or author is set; every chunk padded to an even length, and
+// every `icon` chunk even already (a cursor file of odd length gets a zero
+// after it), since loaders that skip its pad byte exist.
 // Throws IconCodecError, naming no file, when the animation cannot be stored:
 // no frames or more than 4,096, no steps or more than 65,536, a step naming
 // no frame, a frame that cannot be written as a cursor file.

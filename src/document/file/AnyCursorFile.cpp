@@ -1,13 +1,17 @@
 #include "document/file/AnyCursorFile.h"
 
+#include "document/file/AniPlan.h"
+#include "document/file/AniReader.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
 #include "document/file/IconWriter.h"
+#include "document/file/XcursorAni.h"
 #include "document/file/XcursorConvert.h"
 #include "document/file/XcursorReader.h"
 
 CursorFileKind CursorFileKindOf(const std::uint8_t* Data, std::size_t Size) {
     if (IsXcursorFile(Data, Size)) return CursorFileKind::Xcursor;
+    if (LooksLikeAniFile(Data, Size)) return CursorFileKind::Ani;
     if (Size >= 4 && Data[2] == IconFile::TypeIcon && Data[3] == 0) return CursorFileKind::Icon;
     return CursorFileKind::Cursor;
 }
@@ -20,10 +24,15 @@ AnyCursor DecodeAnyCursor(const std::uint8_t* Data, std::size_t Size, const std:
         out.Contents = DecodeXcursorFile(Data, Size, FileName);
         return out;
     }
+    if (out.Kind == CursorFileKind::Ani) {
+        out.Contents = XcursorFromAni(DecodeAniFile(Data, Size, FileName, Settings), Settings,
+                                      out.InvertedPixels);
+        return out;
+    }
     const IconContents icon = DecodeIconFile(Data, Size, FileName, Settings);
     out.Kind = icon.FileType == IconFile::TypeIcon ? CursorFileKind::Icon : CursorFileKind::Cursor;
-    for (const IconRaster& r : icon.Images) {
-        XcursorImage image = XcursorImageFromRaster(r, Settings, out.InvertedPixels);
+    for (std::size_t i : OneImagePerSize(icon.Images)) {
+        XcursorImage image = XcursorImageFromRaster(icon.Images[i], Settings, out.InvertedPixels);
         // An icon's directory holds planes and bit count where a cursor keeps
         // its hot spot.
         if (out.Kind == CursorFileKind::Icon) image.HotSpotX = image.HotSpotY = 0;

@@ -8,15 +8,17 @@
 #include <string>
 
 // The files a cursor can come from or go to.
-enum class CursorFileKind { Icon, Cursor, Xcursor };
+enum class CursorFileKind { Icon, Cursor, Ani, Xcursor };
 
-// The kind a file's content shows: an X cursor by its "Xcur", every other
-// file is read as an icon or cursor (its header tells which).
+// The kind a file's content shows: an X cursor by its "Xcur", an animated
+// cursor by its RIFF form, every other file is read as an icon or cursor
+// (its header tells which).
 CursorFileKind CursorFileKindOf(const std::uint8_t* Data, std::size_t Size);
 
 // Any cursor or icon file read as X cursor images, the common ground of the
 // conversions and of cursor themes: an icon or cursor file gives one
-// still image per image, at a nominal size equal to its longer side.
+// still image per size (see OneImagePerSize), at a nominal size equal to its
+// longer side; an animated cursor every step at every size (XcursorFromAni).
 struct AnyCursor {
     CursorFileKind Kind = CursorFileKind::Cursor;
     XcursorContents Contents;

@@ -4,6 +4,10 @@
 #include "document/file/Transparency.h"
 #include "document/file/XcursorFile.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 // Between animated cursors (.ani) and X cursor files. An animated cursor has
 // one timeline whose frames each hold several sizes; an X cursor has one
 // timeline per nominal size. Delays go between jiffies (1/60 s) and
@@ -14,12 +18,14 @@
 std::uint32_t AniRateToMs(std::uint32_t Rate);
 std::uint32_t MsToAniRate(std::uint32_t Ms);
 
-// Every step of the animation as one frame of each size its frames hold:
-// the n-th image of every frame is one size, of nominal size the longer side
-// of its first image; a frame without an n-th image shows its largest image
-// scaled (see ScaleCursorImage). The title becomes a
-// comment of kind 3, the author one of kind 1. Adds the screen-inverting
-// pixels replaced to InvertedPixels.
+// Every step of the animation as one frame of each size the first frame
+// holds (its images' longer sides; of images sharing one, see
+// OneImagePerSize). A frame of as many sizes gives its images in order of
+// size; any other frame gives its image of that size or its nearest larger
+// (the largest where none is larger) scaled (see ScaleCursorImage). The title
+// becomes a comment of kind 3, the author one of kind 1. Adds the
+// screen-inverting pixels replaced to InvertedPixels. Throws IconCodecError
+// for an animation without images or of more pixels than AniFile allows.
 XcursorContents XcursorFromAni(const AniContents& Ani, const TransparencySettings& Settings,
                                int& InvertedPixels);
 
@@ -36,5 +42,13 @@ struct AniFromXcursorNotes {
 // a tie), each of its frames one frame of the animated cursor holding every
 // size up to 256 pixels: each other size's frame that shows at that moment.
 // Comments of kind 3 become the title, of kind 1 the author. Throws
-// IconCodecError when no size fits.
+// IconCodecError when no size fits, or for more frames or pixels than
+// AniFile allows.
 AniContents AniFromXcursor(const XcursorContents& Cursor, AniFromXcursorNotes& Notes);
+// The same, written as an animated cursor file.
+std::vector<std::uint8_t> EncodeAniFromXcursor(const XcursorContents& Cursor,
+                                               AniFromXcursorNotes& Notes);
+
+// "the delays of 16 ms, 25 ms become 17 ms, 33 ms (...)": what the user is
+// told about AniFromXcursorNotes::ChangedDelays.
+std::string ChangedDelaysText(const std::vector<std::uint32_t>& Delays);

@@ -34,6 +34,20 @@ XcursorImage XcursorImageFromRaster(const IconRaster& Image, const TransparencyS
     return out;
 }
 
+std::vector<std::size_t> OneImagePerSize(const std::vector<IconRaster>& Images) {
+    std::vector<std::size_t> kept;
+    for (std::size_t i = 0; i < Images.size(); ++i) {
+        const auto side = [&](std::size_t k) { return std::max(Images[k].Width, Images[k].Height); };
+        const auto same = std::find_if(kept.begin(), kept.end(),
+                                       [&](std::size_t k) { return side(k) == side(i); });
+        if (same == kept.end())
+            kept.push_back(i);
+        else if (Images[i].Format > Images[*same].Format)
+            *same = i;
+    }
+    return kept;
+}
+
 IconRaster RasterFromXcursorImage(const XcursorImage& Image) {
     IconRaster out;
     out.Width = Image.Width;

@@ -19,6 +19,12 @@ constexpr std::uint32_t InvertedOutline = 0xFFFFFFFF;  // opaque white
 XcursorImage XcursorImageFromRaster(const IconRaster& Image, const TransparencySettings& Settings,
                                     int& InvertedPixels);
 
+// An X cursor holds one image per nominal size: more would play as an
+// animation. Of the images sharing a nominal size (their longer side) this
+// keeps the one of most colours, the first among equals; the indexes kept,
+// in order. A cursor file often holds one size in several formats.
+std::vector<std::size_t> OneImagePerSize(const std::vector<IconRaster>& Images);
+
 // An X cursor image as a 32-bit image of a cursor file (at most 256 pixels
 // each way; the caller chooses which images fit), its hot spot kept.
 IconRaster RasterFromXcursorImage(const XcursorImage& Image);

@@ -32,11 +32,19 @@ FrameStrip::FrameStrip(FrameEditing& Frames, FramePrompt& Prompts, QWidget* Pane
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSpacing(1);
+    // Frames are dragged to their new place. The view moves nothing itself:
+    // the model hands the move to the session, one undo step, and is rebuilt.
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setDropIndicatorShown(true);
     QFont font = m_list->font();
     font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
     m_list->setFont(font);
-    applyHint(m_list, tr("Frames|Click a frame to edit it; Shift or Ctrl selects several."));
+    applyHint(
+        m_list,
+        tr("Frames|Click a frame to edit it; drag it to move it; Shift or Ctrl selects several."));
     m_model = new FrameListModel(Frames.document(), this);
+    m_model->setMoveHandler([this](int From, int To) { m_frames.moveFrame(From, To); });
     m_list->setModel(m_model);
     layout->addWidget(m_list, 1);
 

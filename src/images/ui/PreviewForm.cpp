@@ -67,7 +67,7 @@ void TPrvFrm::setAnimation(std::vector<PreviewStep> Steps) {
     m_steps = std::move(Steps);
     const bool animated = !m_steps.empty();
     m_play->setVisible(animated);
-    setFixedSize(275, animated ? 341 : 307);
+    fitToBox();
 }
 
 bool TPrvFrm::playing() const {
@@ -176,11 +176,14 @@ void TPrvFrm::showFrame() {
 }
 
 void TPrvFrm::fitToBox() {
-    // The window grows with the paint box; the colour list stays below it.
+    // The window grows with the paint box; the colour list stays below it,
+    // and below that the Play button of an animation.
     const QSize grown = m_pb->size() - QSize(PreviewBoxSize, PreviewBoxSize);
-    setFixedSize(DesignSize + grown);
     m_colBox->move(m_colBox->x(), ListTop + grown.height());
     m_lbl->move(m_lbl->x(), m_colBox->y() + (m_colBox->height() - m_lbl->height()) / 2);
+    m_play->move(m_play->x(), m_colBox->y() + m_colBox->height() + 8);
+    const int playRow = m_play->isVisibleTo(this) ? m_play->height() + 10 : 0;
+    setFixedSize(DesignSize + grown + QSize(0, playRow));
 }
 
 void TPrvFrm::mouseMoveEvent(QMouseEvent* Event) {

@@ -34,7 +34,8 @@ SequenceDialog::SequenceDialog(QWidget* Parent) : QDialog(Parent) {
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setMinimumSize(260, 220);
+    // Room for a dozen steps: sequences of that length are common.
+    m_table->setMinimumSize(280, 340);
     layout->addWidget(m_table, 1);
 
     auto* row = new QHBoxLayout;
