@@ -134,19 +134,30 @@ const CursorRole* CursorThemeEditor::servingRole(int Index) const {
     return ServingRole(*m_slots[std::size_t(Index)].Role, givenRoles());
 }
 
-std::optional<XcursorImage> CursorThemeEditor::preview(int Index, std::uint32_t Size) const {
+const std::vector<XcursorImage>* CursorThemeEditor::madeFrames(int Index,
+                                                               std::uint32_t Size) const {
     const CursorRole* serving = servingRole(Index);
-    if (!serving) return std::nullopt;
+    if (!serving) return nullptr;
     const int from = slotOf(serving);
     const auto key = std::make_pair(from, Size);
     auto it = m_previews.find(key);
-    if (it == m_previews.end()) {
-        const std::vector<XcursorImage> made =
-            MakeCursorSizes(m_slots[std::size_t(from)].Cursor.Images, {Size});
-        if (made.empty()) return std::nullopt;
-        it = m_previews.emplace(key, made.front()).first;
-    }
-    return it->second;
+    if (it == m_previews.end())
+        it = m_previews.emplace(key, MakeCursorSizes(m_slots[std::size_t(from)].Cursor.Images, {Size}))
+                 .first;
+    return it->second.empty() ? nullptr : &it->second;
+}
+
+std::optional<XcursorImage> CursorThemeEditor::preview(int Index, std::uint32_t Size) const {
+    const std::vector<XcursorImage>* frames = madeFrames(Index, Size);
+    if (!frames) return std::nullopt;
+    return frames->front();
+}
+
+std::optional<XcursorImage> CursorThemeEditor::previewAt(int Index, std::uint32_t Size,
+                                                         std::uint64_t At) const {
+    const std::vector<XcursorImage>* frames = madeFrames(Index, Size);
+    if (!frames) return std::nullopt;
+    return *FrameShowingAt(FramesOfSize(*frames, Size), At);
 }
 
 int CursorThemeEditor::frameCount(int Index) const {

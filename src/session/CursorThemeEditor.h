@@ -57,6 +57,9 @@ public:
     // The first frame slot Index shows at nominal Size: its own cursor's, or
     // the cursor of the role standing in for it; empty when none does.
     std::optional<XcursorImage> preview(int Index, std::uint32_t Size) const;
+    // The frame slot Index shows at nominal Size At milliseconds into its
+    // animation (repeating); empty when no cursor serves it.
+    std::optional<XcursorImage> previewAt(int Index, std::uint32_t Size, std::uint64_t At) const;
     // Frames per size of the cursor slot Index shows (1 for still cursors).
     int frameCount(int Index) const;
 
@@ -82,6 +85,8 @@ private:
     TransparencySettings m_settings;
     std::vector<Slot> m_slots;
     std::vector<std::uint32_t> m_sizes;
-    // Made sizes, per role and size; cleared when a slot or the sizes change.
-    mutable std::map<std::pair<int, std::uint32_t>, XcursorImage> m_previews;
+    // The frames made at each size, per role; cleared when a slot or the
+    // sizes change.
+    const std::vector<XcursorImage>* madeFrames(int Index, std::uint32_t Size) const;
+    mutable std::map<std::pair<int, std::uint32_t>, std::vector<XcursorImage>> m_previews;
 };

@@ -4,6 +4,7 @@
 #include "LibXcursor.h"
 
 #include "document/file/AniReader.h"
+#include "document/file/AnyCursorFile.h"
 #include "document/file/AniWriter.h"
 #include "document/file/IconCodecError.h"
 #include "document/file/XcursorAni.h"
@@ -193,8 +194,13 @@ TEST(XcursorAni, MorePixelsThanAnAnimatedCursorHoldsAreRefusedBeforeTheyAreMade)
     f.Icon.Images = {square(256, 32, 0xFF000000, 0)};
     ani.Frames = {f};
     ani.Info.Steps.assign(5000, AniStep{0, 1});
-    int inverted = 0;
-    EXPECT_THROW(XcursorFromAni(ani, TransparencySettings(), inverted), IconCodecError);
+    const std::vector<std::uint8_t> file = EncodeAniFile(ani, TransparencySettings());
+    try {
+        DecodeAnyCursor(file.data(), file.size(), "big.ani", TransparencySettings());
+        ADD_FAILURE() << "read";
+    } catch (const IconCodecError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("big.ani: ", 0), 0u) << e.what();
+    }
 
     // 5,000 frames of one size are more than an animated cursor holds.
     XcursorContents x;

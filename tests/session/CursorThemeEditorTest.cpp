@@ -185,6 +185,16 @@ TEST_F(CursorThemeEditorTest, AnAnimatedCursorGivesARoleEveryStepWithItsDelay) {
 
     ASSERT_TRUE(m_editor.assignFile(slot("progress"), path));
     EXPECT_EQ(m_editor.frameCount(slot("progress")), 3);
+    // The preview plays the steps at their delays, over and over.
+    const std::pair<std::uint64_t, std::uint32_t> moments[] = {
+        {0, 0xFF0000FF}, {99, 0xFF0000FF}, {100, 0xFF00FF00}, {160, 0xFF0000FF}, {260, 0xFF0000FF},
+        {355, 0xFF00FF00}};
+    for (const auto& [at, colour] : moments) {
+        SCOPED_TRACE(at);
+        const std::optional<XcursorImage> shown = m_editor.previewAt(slot("progress"), 32, at);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->Pixels.front(), colour);
+    }
     ASSERT_TRUE(m_editor.setSizesText(QStringLiteral("24")));
     m_prompts.answer(MessageAnswer::OK); // the roles left without a cursor
     ASSERT_TRUE(m_editor.exportTo(m_dir.filePath(QStringLiteral("icons"))));

@@ -13,6 +13,11 @@ ThemePreview::ThemePreview(CursorThemeEditor& Editor, QWidget* Parent)
     : QWidget(Parent), m_editor(Editor) {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    // Often enough for the shortest delays people give (a jiffy, 17 ms)
+    // to show as motion.
+    m_frames.setInterval(20);
+    connect(&m_frames, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    m_clock.start();
 }
 
 std::vector<int> ThemePreview::shownSlots() const {
@@ -49,6 +54,11 @@ QSize ThemePreview::sizeHint() const {
 void ThemePreview::refresh() {
     updateGeometry();
     resize(sizeHint());
+    bool animated = false;
+    for (int index : shownSlots())
+        animated = animated || m_editor.frameCount(index) > 1;
+    if (animated && !m_frames.isActive()) m_frames.start();
+    if (!animated) m_frames.stop();
     update();
 }
 
@@ -69,7 +79,7 @@ void ThemePreview::paintEvent(QPaintEvent*) {
                    QString::fromStdString(slot.Role->Title));
         x = labelWidth();
         for (std::uint32_t s : m_editor.sizes()) {
-            if (const auto image = m_editor.preview(index, s)) {
+            if (const auto image = m_editor.previewAt(index, s, std::uint64_t(m_clock.elapsed()))) {
                 const QImage picture = CursorPicture(*image);
                 PaintCursorWithHotSpot(p, QPoint(x, y), picture, image->HotSpotX, image->HotSpotY);
             }

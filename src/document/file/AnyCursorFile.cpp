@@ -25,8 +25,12 @@ AnyCursor DecodeAnyCursor(const std::uint8_t* Data, std::size_t Size, const std:
         return out;
     }
     if (out.Kind == CursorFileKind::Ani) {
-        out.Contents = XcursorFromAni(DecodeAniFile(Data, Size, FileName, Settings), Settings,
-                                      out.InvertedPixels);
+        const AniContents ani = DecodeAniFile(Data, Size, FileName, Settings);
+        try {
+            out.Contents = XcursorFromAni(ani, Settings, out.InvertedPixels);
+        } catch (const IconCodecError& e) {
+            throw IconCodecError(FileName + ": " + e.what());
+        }
         return out;
     }
     const IconContents icon = DecodeIconFile(Data, Size, FileName, Settings);

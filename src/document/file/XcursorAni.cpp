@@ -124,28 +124,13 @@ AniContents AniFromXcursor(const XcursorContents& Cursor, AniFromXcursorNotes& N
     if (timeline.size() > AniFile::MaxFrames)
         throw IconCodecError("An animated cursor holds at most 4096 frames.");
 
-    // The frame of Frames showing at time At (milliseconds from the start),
-    // the animation repeating.
-    const auto showing = [](const std::vector<const XcursorImage*>& Frames, std::uint64_t At) {
-        std::uint64_t total = 0;
-        for (const XcursorImage* f : Frames)
-            total += f->DelayMs;
-        if (total == 0) return Frames.front();
-        At %= total;
-        for (const XcursorImage* f : Frames) {
-            if (At < f->DelayMs) return f;
-            At -= f->DelayMs;
-        }
-        return Frames.back();
-    };
-
     // The image each size shows at each frame of the timeline, counted
     // before any is copied.
     std::vector<std::vector<const XcursorImage*>> shown(timeline.size());
     std::uint64_t at = 0, pixels = 0;
     for (std::size_t k = 0; k < timeline.size(); ++k) {
         for (std::size_t s = 0; s < sizes.size(); ++s) {
-            shown[k].push_back(s == lead ? timeline[k] : showing(sizes[s], at));
+            shown[k].push_back(s == lead ? timeline[k] : FrameShowingAt(sizes[s], at));
             addPixels(pixels, shown[k].back()->Pixels.size());
         }
         at += timeline[k]->DelayMs;

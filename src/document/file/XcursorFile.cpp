@@ -18,3 +18,17 @@ std::vector<const XcursorImage*> FramesOfSize(const std::vector<XcursorImage>& I
         if (i.NominalSize == Size) frames.push_back(&i);
     return frames;
 }
+
+const XcursorImage* FrameShowingAt(const std::vector<const XcursorImage*>& Frames,
+                                   std::uint64_t At) {
+    std::uint64_t total = 0;
+    for (const XcursorImage* f : Frames)
+        total += f->DelayMs;
+    if (total == 0) return Frames.front();
+    At %= total;
+    for (const XcursorImage* f : Frames) {
+        if (At < f->DelayMs) return f;
+        At -= f->DelayMs;
+    }
+    return Frames.back();
+}

@@ -59,3 +59,8 @@ std::vector<std::uint32_t> NominalSizes(const std::vector<XcursorImage>& Images)
 // The frames of nominal size Size, in order.
 std::vector<const XcursorImage*> FramesOfSize(const std::vector<XcursorImage>& Images,
                                               std::uint32_t Size);
+// The frame of Frames (one size's animation, not empty) showing At
+// milliseconds after it starts, the animation repeating; the first when
+// every delay is 0.
+const XcursorImage* FrameShowingAt(const std::vector<const XcursorImage*>& Frames,
+                                   std::uint64_t At);
