@@ -272,6 +272,9 @@ TEST_F(MainFormFirstUse, AtItsSmallestTheWindowCutsNothingOffInAnyFont) {
             EXPECT_TRUE(l->size().expandedTo(l->sizeHint()) == l->size()) << "cut off";
         }
         EXPECT_FALSE(tra.intersects(inv));
+        // "Alpha" fits the height of the slider's track.
+        AlphaSliderView* alph = colours->Alph();
+        EXPECT_LE(QFontMetrics(alph->captionFont()).height(), alph->captionRect().height());
         EXPECT_GT(colours->Alph()->geometry().top(), std::max(tra.bottom(), inv.bottom()));
         m_form.reset();
     }

@@ -7,6 +7,7 @@
 #include "DesktopTestSupport.h"
 #include "MainFormTestSupport.h"
 #include "canvas/tools/ToolInfo.h"
+#include "document/IconFileWriter.h"
 #include "session/SessionTools.h"
 #include "widgets/CaptureFrame.h"
 #include "widgets/DBusScreenshotPortal.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFrame>
 #include <QLibraryInfo>
 #include <QMouseEvent>
 #include <QProcess>
@@ -33,6 +35,7 @@ namespace {
 QString g_skipReason;
 QString g_display; // the X server weston draws into
 QString g_standIn; // the stand-in portal program
+QString g_dragSource; // the program files are dragged from
 QString g_scratch; // files the tests hand to other programs
 int g_maximizedHeight = 0; // a maximized window's height, title bar included
 
@@ -66,20 +69,58 @@ private:
     QByteArray m_output;
 };
 
+// The X server's screen, where weston shows everything it composes.
+QImage screenShot() {
+    const QString file = QDir(g_scratch).filePath(QStringLiteral("shown.png"));
+    QFile::remove(file);
+    if (!runProgram(QStringLiteral("import"), {"-display", g_display, "-window", "root", file}))
+        return QImage();
+    return QImage(file);
+}
+
+// The middle of the window filled with Colour on Shown: the rows that hold a
+// long run of it (a gradient elsewhere, the colour chart of the palette box,
+// may hold a few pixels of the same colour).
+std::optional<QPoint> middleOf(const QImage& Shown, QRgb Colour) {
+    QRect found;
+    for (int y = 0; y < Shown.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < Shown.width(); ++x) {
+            run = (Shown.pixel(x, y) & 0xFFFFFFu) == (Colour & 0xFFFFFFu) ? run + 1 : 0;
+            if (run >= 100) found |= QRect(x - run + 1, y, run, 1);
+        }
+    }
+    if (found.height() < 80) return std::nullopt;
+    return found.center();
+}
+
+bool xdotool(const QStringList& Arguments);
+
+// Weston's X11 back end moves its pointer by how far the X pointer moved,
+// from where its own pointer was, and keeps it on its screen: the two part
+// ways (a fresh weston starts its pointer in a corner). Moving to one corner
+// of the screen and then to the other brings both to the same place
+// whichever way they had parted.
+bool syncPointer(QSize Screen) {
+    return xdotool({"mousemove", "0", "0"}) &&
+           xdotool({"mousemove", QString::number(Screen.width() - 1),
+                    QString::number(Screen.height() - 1)});
+}
+
+bool xdotool(const QStringList& Arguments) {
+    return bool(runProgram(QStringLiteral("xdotool"), Arguments));
+}
+
 // A real click on the window's status bar, low in the middle of the screen,
 // so that Brisel gets keyboard focus and an input serial from weston, as
 // after a person's click; false when the focus did not come.
 bool clickIntoWindow(QWidget& Window) {
     const QRect screen = Window.screen()->geometry();
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QString::number(screen.width() / 2),
-                       QString::number(screen.height() - 8), QStringLiteral("click"),
-                       QStringLiteral("1")});
+    if (!syncPointer(screen.size()) ||
+        !xdotool({"mousemove", QString::number(screen.width() / 2),
+                  QString::number(screen.height() - 8), "click", "1"}))
+        return false;
     return waitUntil([&] { return QGuiApplication::focusWindow() == Window.windowHandle(); }, 5000);
-}
-
-bool xdotool(const QStringList& Arguments) {
-    return bool(runProgram(QStringLiteral("xdotool"), Arguments));
 }
 
 QImage knownScreen(QSize Size) {
@@ -283,6 +324,65 @@ TEST_F(WaylandSession, APngFromAnotherProgramPastesExactly) {
     EXPECT_TRUE(samePixels(pasted->Pixels.toImage(), picture));
 }
 
+// A file dragged from another Wayland program, as from a file manager, and
+// dropped on the window opens in it.
+TEST_F(WaylandSession, AFileDroppedFromAnotherProgramOpens) {
+    if (QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())
+        GTEST_SKIP() << "ImageMagick's import is not installed";
+    TMainForm& f = shownForm();
+    if (g_maximizedHeight == 0) GTEST_SKIP() << "weston's panel did not come up";
+    std::vector<std::unique_ptr<IconImage>> images;
+    images.push_back(std::make_unique<IconImage>());
+    images.back()->Pixels = TBitmap32(24, 24);
+    const QString file = QDir(g_scratch).filePath(QStringLiteral("dropped.ico"));
+    SaveIconFile(file, IconFileType, images, TransparencySettings());
+
+    Child source;
+    source.process().start(g_dragSource, {file});
+    ASSERT_TRUE(source.waitForLine("ready")) << "the drag source did not show";
+    // Weston shows a new window with an animation: the source is in place
+    // once two pictures of the screen agree.
+    std::optional<QPoint> from, before;
+    ASSERT_TRUE(waitUntil([&] {
+        before = from;
+        QTest::qWait(200);
+        from = middleOf(screenShot(), qRgb(255, 0, 255));
+        return from && before && *from == *before;
+    })) << "the drag source is not on the screen";
+
+    // The window is maximized under the panel: its work view's place on the
+    // screen follows from its frame. Any point of it away from the source.
+    const QMargins frame = f.windowHandle()->frameMargins();
+    const QPoint client(frame.left(),
+                        f.screen()->geometry().height() - g_maximizedHeight + frame.top());
+    QWidget* target = f.workPanel();
+    QPoint to = client + target->mapTo(&f, target->rect().center());
+    if (std::abs(to.x() - from->x()) < 120 && std::abs(to.y() - from->y()) < 100)
+        to = client + target->mapTo(&f, QPoint(target->width() / 5, target->height() / 5));
+
+    // Press on the source, move over the window in steps, each one served,
+    // and let go.
+    ASSERT_TRUE(syncPointer(f.screen()->geometry().size()));
+    ASSERT_TRUE(xdotool({"mousemove", QString::number(from->x()), QString::number(from->y())}));
+    QTest::qWait(100);
+    ASSERT_TRUE(xdotool({"mousedown", "1"}));
+    ASSERT_TRUE(source.waitForLine("pressed")) << "the press did not reach the drag source";
+    QTest::qWait(200);
+    for (int step = 1; step <= 8; ++step) {
+        const QPoint at = *from + (to - *from) * step / 8;
+        ASSERT_TRUE(xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}));
+        QTest::qWait(60);
+    }
+    QTest::qWait(200);
+    ASSERT_TRUE(xdotool({"mouseup", "1"}));
+    EXPECT_TRUE(source.waitForLine("dragged")) << "the drag did not end";
+    EXPECT_TRUE(waitUntil([&] {
+        return f.session().document().ImageCount() == 1 && f.session().WorkBitmap().Width == 24;
+    })) << "the dropped file was not opened; the source said: "
+        << source.output().constData();
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("dropped")));
+}
+
 namespace {
 
 // Weston inside Xvfb and a session bus of its own, for the whole run.
@@ -405,6 +505,8 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         g_standIn =
             QCoreApplication::applicationDirPath() + QStringLiteral("/brisel_portal_standin");
+        g_dragSource =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/brisel_drag_source");
         if (QGuiApplication::platformName() != QLatin1String("wayland"))
             g_skipReason = QStringLiteral("Qt did not connect to weston");
         else
