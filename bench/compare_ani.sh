@@ -17,17 +17,8 @@
 # number of timed runs of each command (default 10, after 2 warm-up runs).
 set -euo pipefail
 
-build=${1:-build}
-cli=$(realpath "$build/bin/brisel-cli")
-runs=${RUNS:-10}
-for tool in hyperfine icotool convert-im6.q16 python3; do
-    command -v "$tool" >/dev/null || { echo "compare_ani: $tool is needed" >&2; exit 1; }
-done
-[ -x "$cli" ] || { echo "compare_ani: $cli is not built" >&2; exit 1; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+. "$(dirname "$0")/compare_setup.sh"
+compare_setup compare_ani "${1:-build}" 10 hyperfine icotool convert-im6.q16 python3
 
 # picture KIND FRAME OUT: a 256 x 256 picture of one frame.
 picture() {

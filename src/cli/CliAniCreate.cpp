@@ -20,17 +20,6 @@ namespace {
 constexpr int DefaultRate = 6;
 constexpr int MaxRate = 0x7FFFFFFF;
 
-std::vector<int> parseList(const std::string& List, int Low, int High, const std::string& What) {
-    std::vector<int> values;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t comma = List.find(',', from);
-        values.push_back(parseNumber(List.substr(from, comma - from), Low, High, What));
-        if (comma == std::string::npos) return values;
-        from = comma + 1;
-    }
-}
-
 struct AniOptions {
     std::string Out;
     std::vector<std::string> Frames;
@@ -51,31 +40,24 @@ bool takesValue(const std::string& Option) {
 
 AniOptions parseAni(const Arguments& Args) {
     AniOptions o;
-    for (std::size_t i = 0; i < Args.size(); ++i) {
-        const std::string& a = Args[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= Args.size()) throw CliError("create: " + a + " needs a value");
-            return Args[++i];
-        };
+    ArgumentReader args("create", Args);
+    while (args.next()) {
+        const std::string& a = args.argument();
         if (a == "--rate") {
-            o.Rate = parseNumber(value(), 1, MaxRate, "the rate");
+            o.Rate = parseNumber(args.value(), 1, MaxRate, "the rate");
         } else if (a == "--rates") {
-            o.Rates = parseList(value(), 1, MaxRate, "each rate");
+            o.Rates = parseNumbers("create", args.value(), 1, MaxRate, "each rate");
         } else if (a == "--sequence") {
-            o.Sequence = parseList(value(), 1, int(AniFile::MaxFrames), "each frame number");
+            o.Sequence = parseNumbers("create", args.value(), 1, int(AniFile::MaxFrames),
+                                      "each frame number");
         } else if (a == "--title") {
-            o.Title = value();
+            o.Title = args.value();
         } else if (a == "--author") {
-            o.Author = value();
+            o.Author = args.value();
         } else if (a == "--hotspot") {
-            const std::string& xy = value();
-            const std::size_t comma = xy.find(',');
-            if (comma == std::string::npos || xy.find(',', comma + 1) != std::string::npos)
-                throw CliError("create: the hot spot is written X,Y");
-            o.HotSpotX = parseNumber(xy.substr(0, comma), 0, 255, "the hot spot's X");
-            o.HotSpotY = parseNumber(xy.substr(comma + 1), 0, 255, "the hot spot's Y");
+            parseHotSpot("create", args.value(), 255, o.HotSpotX, o.HotSpotY);
             o.HotSpotGiven = true;
-        } else if (a.compare(0, 2, "--") == 0) {
+        } else if (args.isOption()) {
             throw CliError("create: " + a + " is not an option for an animated cursor");
         } else if (o.Out.empty()) {
             o.Out = a;
@@ -107,15 +89,7 @@ AniFrame frameOf(const std::string& Path, const AniOptions& O) {
     AniFrame frame;
     std::vector<std::uint8_t> bytes = readWholeFile(Path);
     if (IsPng(bytes.data(), bytes.size())) {
-        IconRaster image;
-        try {
-            PngPicture picture = DecodePng(bytes.data(), bytes.size(), IconFile::MaxSide);
-            image.Width = picture.Width;
-            image.Height = picture.Height;
-            image.Pixels = std::move(picture.Pixels);
-        } catch (const PngError& e) {
-            throw CliError(Path + ": " + e.what());
-        }
+        IconRaster image = pictureImage(Path, bytes);
         if (O.HotSpotX >= image.Width || O.HotSpotY >= image.Height)
             throw CliError(Path + ": the hot spot " + std::to_string(O.HotSpotX) + "," +
                            std::to_string(O.HotSpotY) + " lies outside the picture");

@@ -57,16 +57,36 @@ int parseNumber(const std::string& Command, const std::string& Text, int Low, in
     return int(v);
 }
 
-std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max) {
-    std::vector<int> sizes;
+std::vector<int> parseNumbers(const std::string& Command, const std::string& List, int Low,
+                              int High, const std::string& What) {
+    std::vector<int> values;
     std::size_t from = 0;
     for (;;) {
         const std::size_t comma = List.find(',', from);
-        const int side = parseNumber(Command, List.substr(from, comma - from), 1, Max, "each size");
-        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
-        if (comma == std::string::npos) return sizes;
+        values.push_back(parseNumber(Command, List.substr(from, comma - from), Low, High, What));
+        if (comma == std::string::npos) return values;
         from = comma + 1;
     }
+}
+
+std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max) {
+    std::vector<int> sizes;
+    for (int side : parseNumbers(Command, List, 1, Max, "each size"))
+        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
+    return sizes;
+}
+
+void parseHotSpot(const std::string& Command, const std::string& XY, int High, int& X, int& Y) {
+    const std::size_t comma = XY.find(',');
+    if (comma == std::string::npos || XY.find(',', comma + 1) != std::string::npos)
+        throw CliError(Command + ": the hot spot is written X,Y");
+    X = parseNumber(Command, XY.substr(0, comma), 0, High, "the hot spot's X");
+    Y = parseNumber(Command, XY.substr(comma + 1), 0, High, "the hot spot's Y");
+}
+
+const std::string& ArgumentReader::value() {
+    if (m_at + 1 >= m_args.size()) throw CliError(m_command + ": " + argument() + " needs a value");
+    return m_args[++m_at];
 }
 
 void printError(const std::string& Message) {
@@ -151,7 +171,8 @@ void writeFileReplacing(const std::string& Path, const std::function<void(int Fd
     static std::atomic<unsigned> serial{0};
     static const std::string pid = std::to_string(::getpid());
     const std::size_t slash = Path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? Path : Path.substr(slash + 1);
     const std::string temp =
         folder + "." + name + "." + pid + "-" + std::to_string(serial++) + ".part";

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // A command that cannot be carried out. The message names the file and the
@@ -49,8 +50,7 @@ void writeFileReplacing(const std::string& Path, const std::vector<std::uint8_t>
 // The same with the file's bytes put in by Write, given the new file's
 // descriptor (and Path, for messages); when Write throws, the new file is
 // removed and Path left as it was.
-void writeFileReplacing(const std::string& Path,
-                        const std::function<void(int Fd)>& Write);
+void writeFileReplacing(const std::string& Path, const std::function<void(int Fd)>& Write);
 // Count bytes of Data at Offset of the file Fd; throws CliError naming Path.
 void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::size_t Count,
              std::uint64_t Offset);
@@ -59,8 +59,35 @@ void writeAt(int Fd, const std::string& Path, const std::uint8_t* Data, std::siz
 // CliError "<Command>: <What> must be a number from Low to High, ...".
 int parseNumber(const std::string& Command, const std::string& Text, int Low, int High,
                 const std::string& What);
+// A comma-separated list of whole numbers from Low to High, as parseNumber
+// reads each.
+std::vector<int> parseNumbers(const std::string& Command, const std::string& List, int Low,
+                              int High, const std::string& What);
 // A comma-separated list of sizes from 1 to Max, each kept once, in order.
 std::vector<int> parseSizes(const std::string& Command, const std::string& List, int Max);
+// A hot spot written "X,Y", each from 0 to High; throws CliError
+// "<Command>: the hot spot is written X,Y" or as parseNumber does.
+void parseHotSpot(const std::string& Command, const std::string& XY, int High, int& X, int& Y);
+
+// A command's arguments in order: its options, each with its value where it
+// takes one, and its plain arguments.
+class ArgumentReader {
+public:
+    ArgumentReader(std::string Command, const Arguments& Args)
+        : m_command(std::move(Command)), m_args(Args) {}
+    // Moves to the next argument; false when there is none.
+    bool next() { return ++m_at < m_args.size(); }
+    const std::string& argument() const { return m_args[m_at]; }
+    bool isOption() const { return argument().compare(0, 2, "--") == 0; }
+    // The argument after the current option; throws CliError
+    // "<Command>: <option> needs a value" when there is none.
+    const std::string& value();
+
+private:
+    std::string m_command;
+    const Arguments& m_args;
+    std::size_t m_at = std::size_t(-1);
+};
 
 // Makes the folder Path and the folders above it that are missing.
 void makeFolders(const std::string& Path);

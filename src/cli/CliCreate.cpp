@@ -37,37 +37,29 @@ void loadPalette(CreateOptions& O) {
 
 CreateOptions parseCreate(const Arguments& Args) {
     CreateOptions o;
-    for (std::size_t i = 0; i < Args.size(); ++i) {
-        const std::string& a = Args[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= Args.size()) throw CliError("create: " + a + " needs a value");
-            return Args[++i];
-        };
+    ArgumentReader args("create", Args);
+    while (args.next()) {
+        const std::string& a = args.argument();
         if (a == "--cursor") {
             o.Type = IconFile::TypeCursor;
         } else if (a == "--png") {
             o.Png = true;
         } else if (a == "--sizes") {
-            o.Sizes = parseSizes("create", value(), IconFile::MaxSide);
+            o.Sizes = parseSizes("create", args.value(), IconFile::MaxSide);
         } else if (a == "--format") {
-            const std::string& v = value();
+            const std::string& v = args.value();
             const int f = parseNumber("create", v, 1, 32, "the format");
             if (!IconFile::IsSupportedBitCount(f))
                 throw CliError("create: the format must be 1, 4, 8, 24 or 32, not \"" + v + "\"");
             o.Format = ColourFormat(f);
         } else if (a == "--palette") {
-            o.PaletteFile = value();
+            o.PaletteFile = args.value();
         } else if (a == "--hotspot") {
-            const std::string& xy = value();
-            const std::size_t comma = xy.find(',');
-            if (comma == std::string::npos || xy.find(',', comma + 1) != std::string::npos)
-                throw CliError("create: the hot spot is written X,Y");
             // Checked against the pictures once they are known: a size set's
             // hot spot is a point of its one picture, which may be large.
-            o.HotSpotX = parseNumber("create", xy.substr(0, comma), 0, 65535, "the hot spot's X");
-            o.HotSpotY = parseNumber("create", xy.substr(comma + 1), 0, 65535, "the hot spot's Y");
+            parseHotSpot("create", args.value(), 65535, o.HotSpotX, o.HotSpotY);
             o.HotSpotGiven = true;
-        } else if (a.compare(0, 2, "--") == 0) {
+        } else if (args.isOption()) {
             throw CliError("create: unknown option " + a);
         } else if (o.Out.empty()) {
             o.Out = a;
@@ -101,16 +93,7 @@ void pictureSize(const std::string& Path, int& W, int& H) {
 
 // The image of picture Path, whose header gave Want's size.
 IconRaster imageOf(const std::string& Path, const IconImageView& Want, const CreateOptions& O) {
-    const std::vector<std::uint8_t> bytes = readWholeFile(Path);
-    IconRaster image;
-    try {
-        PngPicture picture = DecodePng(bytes.data(), bytes.size(), IconFile::MaxSide);
-        image.Width = picture.Width;
-        image.Height = picture.Height;
-        image.Pixels = std::move(picture.Pixels);
-    } catch (const PngError& e) {
-        throw CliError(Path + ": " + e.what());
-    }
+    IconRaster image = pictureImage(Path, readWholeFile(Path));
     if (image.Width != Want.Width || image.Height != Want.Height)
         throw CliError(Path + ": the picture changed while it was read");
     image.HotSpotX = std::uint8_t(O.HotSpotX);
@@ -134,6 +117,19 @@ IconImageView viewOf(const IconRaster& R) {
 
 int parseNumber(const std::string& Text, int Low, int High, const std::string& What) {
     return parseNumber("create", Text, Low, High, What);
+}
+
+IconRaster pictureImage(const std::string& Path, const std::vector<std::uint8_t>& Bytes) {
+    IconRaster image;
+    try {
+        PngPicture picture = DecodePng(Bytes.data(), Bytes.size(), IconFile::MaxSide);
+        image.Width = picture.Width;
+        image.Height = picture.Height;
+        image.Pixels = std::move(picture.Pixels);
+    } catch (const PngError& e) {
+        throw CliError(Path + ": " + e.what());
+    }
+    return image;
 }
 
 void giveCreateFormat(IconRaster& Image, const CreateOptions& O) {
@@ -236,4 +232,3 @@ int runCreate(const Arguments& Args) {
     });
     return 0;
 }
-

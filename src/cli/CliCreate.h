@@ -26,6 +26,10 @@ struct CreateOptions {
 // a number from Low to High, not "Text"".
 int parseNumber(const std::string& Text, int Low, int High, const std::string& What);
 
+// The PNG picture Bytes (read from Path) as one 32-bit image of at most
+// 256 x 256 pixels, hot spot (0, 0); throws CliError naming Path.
+IconRaster pictureImage(const std::string& Path, const std::vector<std::uint8_t>& Bytes);
+
 // Gives Image (32-bit pixels) O's format: the palette formats take O's
 // palette, or without one the picture's first colours, every visible pixel
 // its nearest entry. The hot spot and storage follow O too.

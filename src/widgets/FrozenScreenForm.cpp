@@ -27,10 +27,14 @@ void FrozenScreenForm::execute(const QImage& Screen, QSize ImageSize) {
         setGeometry(screen->geometry());
     }
     fitPicture();
-    // Until the pointer moves the frame waits in the middle: where the
-    // pointer is cannot be known before it enters the window.
+    // Until the pointer moves the frame waits in the middle. A Wayland
+    // desktop tells no program where its windows are, so there the pointer's
+    // screen position is a guess from the last window it was in, off by that
+    // window's place (and the window's first enter carries no better one):
+    // only a move counts.
     const QPoint pointer = mapFromGlobal(QCursor::pos());
-    placeFrame(rect().contains(pointer) ? pointer : rect().center());
+    const bool known = QGuiApplication::platformName() != QLatin1String("wayland");
+    placeFrame(known && rect().contains(pointer) ? pointer : rect().center());
     showFullScreen();
     raise();
     activateWindow();

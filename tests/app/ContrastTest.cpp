@@ -10,12 +10,15 @@
 #include "canvas/ui/ToolGlyphs.h"
 #include "canvas/ui/WorkView.h"
 #include "colours/ui/ColourGlyphs.h"
+#include "cursortheme/ui/CursorThemeForm.h"
 #include "images/ui/ArrowGlyph.h"
 #include "widgets/TavroMenuLayout.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -176,13 +179,18 @@ TEST_F(Contrast, EveryMenuCaptionReadsOnItsItem) {
 
 namespace {
 
-// Checks the texts of the labels and buttons shown inside Top; how many.
+// Checks the texts of the labels, buttons, fields and lists shown inside Top;
+// how many.
 int checkTexts(QWidget* Top) {
     int checked = 0;
     for (QWidget* w : Top->findChildren<QWidget*>()) {
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+        // Typed values (spin boxes hold one too) and chosen entries.
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) text = edit->text();
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable())
+            text = combo->currentText();
         // A tool button that shows only its glyph is a glyph; disabled
         // texts are exempt from the figure.
         if (auto* tool = qobject_cast<QToolButton*>(w))
@@ -200,7 +208,7 @@ int checkTexts(QWidget* Top) {
 
 } // namespace
 
-TEST_F(Contrast, EveryTextOfTheMainWindowAndItsDialogsReadsOnItsBackground) {
+TEST_F(Contrast, EveryTextOfTheMainWindowReadsOnItsBackground) {
     for (const Scheme& s : schemes()) {
         SCOPED_TRACE(s.name);
         TMainForm& f = formUnder(s);
@@ -208,14 +216,6 @@ TEST_F(Contrast, EveryTextOfTheMainWindowAndItsDialogsReadsOnItsBackground) {
         f.statusBar()->showMessage(QStringLiteral("Ready"));
         QApplication::processEvents();
         EXPECT_GT(checkTexts(&f), 5) << "the window's texts were not found";
-        // The dialogs, each as it first shows.
-        for (QDialog* d : f.findChildren<QDialog*>()) {
-            SCOPED_TRACE(d->metaObject()->className());
-            d->show();
-            QApplication::processEvents();
-            checkTexts(d);
-            d->hide();
-        }
         // The image list's captions, plain and selected.
         QListView* list = f.findChild<QListView*>();
         ASSERT_NE(list, nullptr);
@@ -228,6 +228,46 @@ TEST_F(Contrast, EveryTextOfTheMainWindowAndItsDialogsReadsOnItsBackground) {
             caption.setTop(caption.bottom() - list->fontMetrics().height());
             EXPECT_GE(textContrast(now, caption), TextContrast) << (selected ? "selected" : "");
         }
+    }
+}
+
+// Each dialog as the user opens it, through its command: the number prompts,
+// the new image, the palette, the effects, the frames' rate, order and
+// properties, the preview, About and the cursor theme window.
+TEST_F(Contrast, EveryTextOfEveryDialogReadsOnItsBackground) {
+    const char* const commands[] = {"UndoLevel1",     "ransparencyalpharange1",
+                                    "NewIA",          "Resize1",
+                                    "ColorL1",        "ImageBalance1",
+                                    "Spray1",         "Shadow1",
+                                    "SmoothStretch1", "Custom1",
+                                    "PreviewA",       "About1",
+                                    "PalA",           "FrameRate1",
+                                    "Sequence1",      "AniProperties1"};
+    for (const Scheme& s : schemes()) {
+        SCOPED_TRACE(s.name);
+        TMainForm& f = formUnder(s);
+        // A palette to configure and frames to set: a 16-colour image of an
+        // animated cursor.
+        prompts.answer(MessageAnswer::No);
+        f.commands().action(QStringLiteral("N16Colors1"))->trigger();
+        f.commands().action(QStringLiteral("AddFrame1"))->trigger();
+        for (const char* name : commands) {
+            SCOPED_TRACE(name);
+            QAction* command = f.commands().action(QLatin1String(name));
+            ASSERT_NE(command, nullptr);
+            ASSERT_TRUE(command->isEnabled());
+            withModal<QDialog>([&] { command->trigger(); },
+                               [&](QDialog& d) {
+                                   QApplication::processEvents();
+                                   EXPECT_GT(checkTexts(&d), 0) << "no text found";
+                               });
+        }
+        // The cursor theme window is not modal: it stays beside the editor.
+        f.cursorThemeClick();
+        ASSERT_NE(f.cursorThemeForm(), nullptr);
+        QApplication::processEvents();
+        EXPECT_GT(checkTexts(f.cursorThemeForm()), 0) << "no text found in the cursor theme window";
+        f.cursorThemeForm()->hide();
     }
 }
 

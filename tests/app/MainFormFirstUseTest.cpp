@@ -227,3 +227,56 @@ TEST_F(MainFormFirstUse, OptionPanelsAreLaidOutCleanly) {
         m_form.reset();
     }
 }
+
+// Desktops hand their own font to the program (a dark GNOME scheme a larger
+// one). In the window at its smallest, which on an 800 x 600 screen is what
+// is left beside the desktop's panel, nothing of the tools and colours panels
+// is cut off, and the colours panel's captions show whole, apart from each
+// other and from the alpha slider.
+TEST_F(MainFormFirstUse, AtItsSmallestTheWindowCutsNothingOffInAnyFont) {
+    const QFont original = QApplication::font();
+    for (const qreal points : {0.0, 11.0, 13.0}) {
+        SCOPED_TRACE(points);
+        QFont font = original;
+        if (points > 0) font.setPointSizeF(points);
+        QApplication::setFont(font);
+        TMainForm& f = shown(QSize(100, 100));
+        QApplication::processEvents();
+        // Here no frame is known; under a 33-pixel title bar the panels'
+        // needs still fit.
+        EXPECT_LE(f.height(), 568);
+        EXPECT_LE(f.width(), 800);
+        EXPECT_LE(f.minimumSizeHint().height(), 568 - 33);
+        for (QWidget* panel :
+             {static_cast<QWidget*>(f.toolsPanel()), static_cast<QWidget*>(f.colorsPanel())}) {
+            SCOPED_TRACE(panel->objectName().toStdString());
+            for (QWidget* w :
+                 panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (!w->isVisibleTo(panel)) continue;
+                SCOPED_TRACE(w->objectName().toStdString());
+                EXPECT_TRUE(panel->contentsRect().contains(w->geometry()));
+            }
+        }
+        // The two-line captions of the mode switches stay inside their edges.
+        for (const char* name : {"Anti", "Blen"}) {
+            auto* b = f.toolsPanel()->findChild<QToolButton*>(QLatin1String(name));
+            ASSERT_NE(b, nullptr);
+            const QRect text = b->fontMetrics().boundingRect(b->rect(), Qt::AlignCenter, b->text());
+            EXPECT_TRUE(b->rect().adjusted(1, 1, -1, -1).contains(text)) << name;
+        }
+        ColoursPanel* colours = f.coloursPanel();
+        const QRect tra = colours->TraLbl()->geometry();
+        const QRect inv = colours->InvLbl()->geometry();
+        for (QLabel* l : {colours->TraLbl(), colours->InvLbl()}) {
+            SCOPED_TRACE(l->text().toStdString());
+            EXPECT_TRUE(l->size().expandedTo(l->sizeHint()) == l->size()) << "cut off";
+        }
+        EXPECT_FALSE(tra.intersects(inv));
+        // "Alpha" fits the height of the slider's track.
+        AlphaSliderView* alph = colours->Alph();
+        EXPECT_LE(QFontMetrics(alph->captionFont()).height(), alph->captionRect().height());
+        EXPECT_GT(colours->Alph()->geometry().top(), std::max(tra.bottom(), inv.bottom()));
+        m_form.reset();
+    }
+    QApplication::setFont(original);
+}

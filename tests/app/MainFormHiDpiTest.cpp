@@ -27,8 +27,14 @@ Layout layoutOf(TMainForm& Form) {
     return out;
 }
 
+// Shown, then at its first-start size: the test platform's screen is 800
+// pixels square, 400 logical ones at ratio 2, where the window would come up
+// fitted to the smaller screen.
 void showSettled(TMainForm& Form) {
     Form.show();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    Form.resize(712, 550);
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
 }

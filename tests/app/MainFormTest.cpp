@@ -3,13 +3,20 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <QToolBar>
 
 TEST_F(MainFormTest, FirstRunStartsWithDefaultsAndTheUntitledDocument) {
     TMainForm& f = form();
-    EXPECT_EQ(f.pos(), QPoint(197, 114));
+    // The default place, 197, 114, would put the right of the window off the
+    // test platform's 800-pixel-wide screen: it moves just as far as the
+    // screen needs.
+    const QRect screen = f.screen()->availableGeometry();
+    ASSERT_EQ(screen.width(), 800);
+    EXPECT_EQ(f.pos(), QPoint(800 - 712, 114));
     EXPECT_EQ(f.size(), QSize(712, 550));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brisel - Untitled"));
     EXPECT_TRUE(f.commands().action("GridA")->isChecked());
@@ -87,9 +94,9 @@ TEST_F(MainFormTest, SettingsOfTheLastRunAreApplied) {
     {
         auto st = store();
         st->setValue("Left", 50);
-        st->setValue("Top", 60);
-        st->setValue("Width", 900);
-        st->setValue("Height", 640);
+        st->setValue("Top", 30);
+        st->setValue("Width", 720);
+        st->setValue("Height", 560);
         st->setValue("Tool", 0);
         st->setValue("Status", 0);
         st->setValue("Grid", 0);
@@ -98,8 +105,8 @@ TEST_F(MainFormTest, SettingsOfTheLastRunAreApplied) {
     }
     TMainForm& f = form();
     f.show();
-    EXPECT_EQ(f.pos(), QPoint(50, 60));
-    EXPECT_EQ(f.size(), QSize(900, 640));
+    EXPECT_EQ(f.pos(), QPoint(50, 30));
+    EXPECT_EQ(f.size(), QSize(720, 560));
     EXPECT_FALSE(f.commands().action("oolbar1")->isChecked());
     EXPECT_FALSE(f.toolBar()->isVisible());
     EXPECT_FALSE(f.commands().action("Statusbar1")->isChecked());
@@ -107,6 +114,23 @@ TEST_F(MainFormTest, SettingsOfTheLastRunAreApplied) {
     EXPECT_FALSE(f.commands().action("GridA")->isChecked());
     EXPECT_EQ(f.iconsPanel()->width(), 180);
     EXPECT_EQ(f.session().settings().InvColor, 0xFF00FFu);
+}
+
+// Bounds saved on a larger screen come back on this one (the test platform's
+// screen is 800 x 800): the whole window is on it.
+TEST_F(MainFormTest, BoundsFromALargerScreenAreFittedOntoThisOne) {
+    {
+        auto st = store();
+        st->setValue("Left", 600);
+        st->setValue("Top", 400);
+        st->setValue("Width", 1200);
+        st->setValue("Height", 900);
+    }
+    TMainForm& f = form();
+    f.show();
+    const QRect screen = f.screen()->availableGeometry();
+    EXPECT_EQ(f.frameGeometry().topLeft(), screen.topLeft());
+    EXPECT_EQ(f.frameGeometry().size(), screen.size());
 }
 
 TEST_F(MainFormTest, StatusBarIsCutIntoFifths) {
@@ -126,9 +150,13 @@ TEST_F(MainFormTest, StatusBarIsCutIntoFifths) {
 TEST_F(MainFormTest, NeverSmallerThanItsMinimum) {
     TMainForm& f = form();
     f.show();
+    // The frame counts once the window is on the screen.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QApplication::processEvents();
     f.resize(100, 100);
-    EXPECT_GE(f.width(), 700);
-    EXPECT_GE(f.height(), 545);
+    // The whole window, frame included, as the desktop tracks it.
+    EXPECT_GE(f.frameGeometry().width(), 700);
+    EXPECT_GE(f.frameGeometry().height(), 545);
 }
 
 TEST_F(MainFormTest, HintsShowTheirLongPartInTheFirstPanel) {

@@ -7,6 +7,7 @@
 #include "DesktopTestSupport.h"
 #include "MainFormTestSupport.h"
 #include "canvas/tools/ToolInfo.h"
+#include "document/IconFileWriter.h"
 #include "session/SessionTools.h"
 #include "widgets/CaptureFrame.h"
 #include "widgets/DBusScreenshotPortal.h"
@@ -19,12 +20,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFrame>
 #include <QLibraryInfo>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QWindow>
 #include <optional>
 
 namespace {
@@ -32,7 +35,9 @@ namespace {
 QString g_skipReason;
 QString g_display; // the X server weston draws into
 QString g_standIn; // the stand-in portal program
+QString g_dragSource; // the program files are dragged from
 QString g_scratch; // files the tests hand to other programs
+int g_maximizedHeight = 0; // a maximized window's height, title bar included
 
 // A helper program that is ended, however the test ends.
 class Child {
@@ -40,13 +45,16 @@ public:
     ~Child() { stop(); }
     QProcess& process() { return m_p; }
     void stop() { endProcess(m_p); }
-    // Reads its standard output until a line holding Text, or the deadline.
+    // Reads its standard output until a line holding Text, or the deadline,
+    // serving the event loop meanwhile: the program may be waiting for an
+    // answer from this one (a drop, the clipboard).
     bool waitForLine(const QByteArray& Text, int Milliseconds = 10000) {
         QElapsedTimer clock;
         clock.start();
         while (!m_output.contains(Text)) {
             if (clock.elapsed() > Milliseconds || m_p.state() == QProcess::NotRunning) return false;
-            m_p.waitForReadyRead(100);
+            m_p.waitForReadyRead(20);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             m_output += m_p.readAllStandardOutput();
         }
         return true;
@@ -61,37 +69,58 @@ private:
     QByteArray m_output;
 };
 
-// Runs a program to its end, serving the event loop meanwhile (the
-// clipboard is served from it); its output when it ended well in time.
-std::optional<QByteArray> run(const QString& Program, const QStringList& Arguments,
-                              const QByteArray& Input = QByteArray(), bool InBackground = false) {
-    QProcess p;
-    p.start(Program, Arguments);
-    if (!p.waitForStarted(5000)) return std::nullopt;
-    if (!Input.isEmpty()) p.write(Input);
-    p.closeWriteChannel();
-    if (InBackground) {
-        // wl-copy stays behind to serve the clipboard; it is ended when the
-        // compositor goes.
-        p.waitForFinished(5000);
-        return p.exitStatus() == QProcess::NormalExit ? std::optional<QByteArray>(QByteArray())
-                                                      : std::nullopt;
-    }
-    if (!waitUntil([&] { return p.state() == QProcess::NotRunning; })) {
-        p.kill();
-        p.waitForFinished(1000);
-        return std::nullopt;
-    }
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return std::nullopt;
-    return p.readAllStandardOutput();
+// The X server's screen, where weston shows everything it composes.
+QImage screenShot() {
+    const QString file = QDir(g_scratch).filePath(QStringLiteral("shown.png"));
+    QFile::remove(file);
+    if (!runProgram(QStringLiteral("import"), {"-display", g_display, "-window", "root", file}))
+        return QImage();
+    return QImage(file);
 }
 
-// A real click on the compositor's window, so that Brisel gets keyboard
-// focus and an input serial from weston, as after a person's click.
-void clickOnScreen(QPoint At) {
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QString::number(At.x()),
-                       QString::number(At.y()), QStringLiteral("click"), QStringLiteral("1")});
+// The middle of the window filled with Colour on Shown: the rows that hold a
+// long run of it (a gradient elsewhere, the colour chart of the palette box,
+// may hold a few pixels of the same colour).
+std::optional<QPoint> middleOf(const QImage& Shown, QRgb Colour) {
+    QRect found;
+    for (int y = 0; y < Shown.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < Shown.width(); ++x) {
+            run = (Shown.pixel(x, y) & 0xFFFFFFu) == (Colour & 0xFFFFFFu) ? run + 1 : 0;
+            if (run >= 100) found |= QRect(x - run + 1, y, run, 1);
+        }
+    }
+    if (found.height() < 80) return std::nullopt;
+    return found.center();
+}
+
+bool xdotool(const QStringList& Arguments);
+
+// Weston's X11 back end moves its pointer by how far the X pointer moved,
+// from where its own pointer was, and keeps it on its screen: the two part
+// ways (a fresh weston starts its pointer in a corner). Moving to one corner
+// of the screen and then to the other brings both to the same place
+// whichever way they had parted.
+bool syncPointer(QSize Screen) {
+    return xdotool({"mousemove", "0", "0"}) &&
+           xdotool({"mousemove", QString::number(Screen.width() - 1),
+                    QString::number(Screen.height() - 1)});
+}
+
+bool xdotool(const QStringList& Arguments) {
+    return bool(runProgram(QStringLiteral("xdotool"), Arguments));
+}
+
+// A real click on the window's status bar, low in the middle of the screen,
+// so that Brisel gets keyboard focus and an input serial from weston, as
+// after a person's click; false when the focus did not come.
+bool clickIntoWindow(QWidget& Window) {
+    const QRect screen = Window.screen()->geometry();
+    if (!syncPointer(screen.size()) ||
+        !xdotool({"mousemove", QString::number(screen.width() / 2),
+                  QString::number(screen.height() - 8), "click", "1"}))
+        return false;
+    return waitUntil([&] { return QGuiApplication::focusWindow() == Window.windowHandle(); }, 5000);
 }
 
 QImage knownScreen(QSize Size) {
@@ -120,6 +149,12 @@ protected:
         TMainForm& f = form();
         f.showMaximized();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f, 10000));
+        // Exposed comes before the compositor's maximized size has arrived.
+        EXPECT_TRUE(waitUntil([&] {
+            return f.isMaximized() &&
+                   (g_maximizedHeight == 0 ||
+                    f.windowHandle()->frameGeometry().height() == g_maximizedHeight);
+        }));
         return f;
     }
     // Starts the stand-in portal; false when it did not take the name.
@@ -136,6 +171,26 @@ TEST_F(WaylandSession, TheWindowIsANativeWaylandClient) {
     TMainForm& f = shownForm();
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(DBusScreenshotPortal::isWaylandSession());
+}
+
+// The compositor's screen is 800 x 600 with its panel on top: the window,
+// its own title bar included, fits what is left, maximized, and its panels
+// get the room they need.
+TEST_F(WaylandSession, TheWindowMaximizesOnASmallScreen) {
+    TMainForm& f = shownForm();
+    const QRect screen = f.screen()->geometry();
+    ASSERT_EQ(screen.size(), QSize(800, 600));
+    if (g_maximizedHeight == 0) GTEST_SKIP() << "weston's panel did not come up";
+    ASSERT_TRUE(waitUntil([&] { return f.isMaximized(); })) << "never maximized";
+    QWindow* window = f.windowHandle();
+    const QMargins frame = window->frameMargins();
+    // What weston's panel leaves; the window must take exactly that.
+    const int room = g_maximizedHeight;
+    EXPECT_TRUE(waitUntil([&] { return window->frameGeometry().height() == room; }))
+        << window->frameGeometry().height() << " high, room for " << room;
+    EXPECT_LE(f.minimumHeight() + frame.top() + frame.bottom(), room);
+    EXPECT_EQ(window->frameGeometry().width(), screen.width());
+    EXPECT_GE(f.centralWidget()->height(), f.centralWidget()->minimumSizeHint().height());
 }
 
 TEST_F(WaylandSession, WithoutAPortalTheWindowStaysAndSaysSo) {
@@ -160,6 +215,9 @@ TEST_F(WaylandSession, ThePortalsPictureIsCapturedUnderTheFrame) {
     Child portal;
     ASSERT_TRUE(startPortal(portal, {QStringLiteral("picture"), file}));
 
+    // The real pointer rests away from the middle of the screen.
+    const QPoint resting(300, 250);
+    ASSERT_TRUE(xdotool({"mousemove", QString::number(resting.x()), QString::number(resting.y())}));
     f.photoClick();
     EXPECT_FALSE(f.isVisible()) << "hidden while the desktop takes its picture";
     ASSERT_TRUE(waitUntil([&] {
@@ -171,6 +229,12 @@ TEST_F(WaylandSession, ThePortalsPictureIsCapturedUnderTheFrame) {
     EXPECT_TRUE(frozen->windowState() & Qt::WindowFullScreen);
     ASSERT_EQ(frozen->screenPicture().size(), screen);
     EXPECT_EQ(frozen->screenPicture().convertToFormat(QImage::Format_RGB32), picture);
+    // Before the pointer moves the frame waits in the middle, never at a
+    // place guessed from the hidden main window.
+    QTest::qWait(300);
+    const QRect waiting = frozen->frame();
+    EXPECT_EQ(waiting, captureFrameAt(frozen->rect().center(), QSize(32, 32)))
+        << "the frame is at " << waiting.x() << "," << waiting.y();
 
     const QPoint pointer(200, 150);
     QMouseEvent move(QEvent::MouseMove, pointer, frozen->mapToGlobal(pointer), Qt::NoButton,
@@ -220,23 +284,20 @@ TEST_F(WaylandSession, ARefusedOrUnansweredRequestBringsTheWindowBack) {
 
 TEST_F(WaylandSession, AnotherProgramReadsTheCopiedPictureAsPngWithAlpha) {
     TMainForm& f = shownForm();
-    clickOnScreen(QPoint(f.screen()->geometry().width() / 2, f.screen()->geometry().height() - 8));
+    ASSERT_TRUE(clickIntoWindow(f)) << "the window did not get the keyboard focus";
     const QImage picture = alphaPicture(32, 32);
     f.session().WorkBitmap().LoadFromBitmap(picture, 255);
     f.session().commit();
     f.commands().action(QStringLiteral("CopyA"))->trigger();
 
-    const std::optional<QByteArray> types = run(QStringLiteral("wl-paste"), {"--list-types"});
+    const std::optional<QByteArray> types =
+        runProgram(QStringLiteral("wl-paste"), {"--list-types"});
     ASSERT_TRUE(types) << "wl-paste could not list the clipboard's types";
     EXPECT_TRUE(types->contains("image/png")) << types->constData();
     const std::optional<QByteArray> png =
-        run(QStringLiteral("wl-paste"), {"--no-newline", "--type", "image/png"});
+        runProgram(QStringLiteral("wl-paste"), {"--no-newline", "--type", "image/png"});
     ASSERT_TRUE(png) << "wl-paste could not read the picture";
-    const QImage read = QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(read.size(), picture.size());
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            ASSERT_EQ(read.pixel(x, y), picture.pixel(x, y)) << x << "," << y;
+    EXPECT_TRUE(samePixels(QImage::fromData(*png, "PNG"), picture));
 }
 
 TEST_F(WaylandSession, APngFromAnotherProgramPastesExactly) {
@@ -249,9 +310,9 @@ TEST_F(WaylandSession, APngFromAnotherProgramPastesExactly) {
         ASSERT_TRUE(picture.save(&buffer, "PNG"));
     }
     QAction* paste = f.commands().action(QStringLiteral("PasteA"));
-    ASSERT_TRUE(run(QStringLiteral("wl-copy"), {"--type", "image/png"}, png, true));
+    ASSERT_TRUE(runProgram(QStringLiteral("wl-copy"), {"--type", "image/png"}, png, true));
     // The clipboard's offer reaches the program with the keyboard focus.
-    clickOnScreen(QPoint(f.screen()->geometry().width() / 2, f.screen()->geometry().height() - 8));
+    ASSERT_TRUE(clickIntoWindow(f)) << "the window did not get the keyboard focus";
     // What another program offers replaces what this one copied before.
     ASSERT_TRUE(waitUntil([&] {
         return QGuiApplication::clipboard()->image().size() == picture.size();
@@ -260,15 +321,66 @@ TEST_F(WaylandSession, APngFromAnotherProgramPastesExactly) {
     paste->trigger();
     const FloatingSelection* pasted = f.session().floatingSelection();
     ASSERT_NE(pasted, nullptr);
-    ASSERT_EQ(pasted->Pixels.Width, 20);
-    ASSERT_EQ(pasted->Pixels.Height, 12);
-    for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 20; ++x) {
-            const QRgb p = picture.pixel(x, y);
-            ASSERT_EQ(pasted->Pixels.GetPixel(x, y),
-                      Color32(qAlpha(p), qRed(p), qGreen(p), qBlue(p)))
-                << x << "," << y;
-        }
+    EXPECT_TRUE(samePixels(pasted->Pixels.toImage(), picture));
+}
+
+// A file dragged from another Wayland program, as from a file manager, and
+// dropped on the window opens in it.
+TEST_F(WaylandSession, AFileDroppedFromAnotherProgramOpens) {
+    if (QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())
+        GTEST_SKIP() << "ImageMagick's import is not installed";
+    TMainForm& f = shownForm();
+    if (g_maximizedHeight == 0) GTEST_SKIP() << "weston's panel did not come up";
+    std::vector<std::unique_ptr<IconImage>> images;
+    images.push_back(std::make_unique<IconImage>());
+    images.back()->Pixels = TBitmap32(24, 24);
+    const QString file = QDir(g_scratch).filePath(QStringLiteral("dropped.ico"));
+    SaveIconFile(file, IconFileType, images, TransparencySettings());
+
+    Child source;
+    source.process().start(g_dragSource, {file});
+    ASSERT_TRUE(source.waitForLine("ready")) << "the drag source did not show";
+    // Weston shows a new window with an animation: the source is in place
+    // once two pictures of the screen agree.
+    std::optional<QPoint> from, before;
+    ASSERT_TRUE(waitUntil([&] {
+        before = from;
+        QTest::qWait(200);
+        from = middleOf(screenShot(), qRgb(255, 0, 255));
+        return from && before && *from == *before;
+    })) << "the drag source is not on the screen";
+
+    // The window is maximized under the panel: its work view's place on the
+    // screen follows from its frame. Any point of it away from the source.
+    const QMargins frame = f.windowHandle()->frameMargins();
+    const QPoint client(frame.left(),
+                        f.screen()->geometry().height() - g_maximizedHeight + frame.top());
+    QWidget* target = f.workPanel();
+    QPoint to = client + target->mapTo(&f, target->rect().center());
+    if (std::abs(to.x() - from->x()) < 120 && std::abs(to.y() - from->y()) < 100)
+        to = client + target->mapTo(&f, QPoint(target->width() / 5, target->height() / 5));
+
+    // Press on the source, move over the window in steps, each one served,
+    // and let go.
+    ASSERT_TRUE(syncPointer(f.screen()->geometry().size()));
+    ASSERT_TRUE(xdotool({"mousemove", QString::number(from->x()), QString::number(from->y())}));
+    QTest::qWait(100);
+    ASSERT_TRUE(xdotool({"mousedown", "1"}));
+    ASSERT_TRUE(source.waitForLine("pressed")) << "the press did not reach the drag source";
+    QTest::qWait(200);
+    for (int step = 1; step <= 8; ++step) {
+        const QPoint at = *from + (to - *from) * step / 8;
+        ASSERT_TRUE(xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}));
+        QTest::qWait(60);
+    }
+    QTest::qWait(200);
+    ASSERT_TRUE(xdotool({"mouseup", "1"}));
+    EXPECT_TRUE(source.waitForLine("dragged")) << "the drag did not end";
+    EXPECT_TRUE(waitUntil([&] {
+        return f.session().document().ImageCount() == 1 && f.session().WorkBitmap().Width == 24;
+    })) << "the dropped file was not opened; the source said: "
+        << source.output().constData();
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("dropped")));
 }
 
 namespace {
@@ -308,7 +420,7 @@ private:
         m_weston.process().setProcessChannelMode(QProcess::MergedChannels);
         m_weston.process().start(QStringLiteral("weston"),
                                  {"--backend=x11-backend.so", "--socket=wayland-brisel",
-                                  "--width=1024", "--height=768", "--use-pixman", "--idle-time=0",
+                                  "--width=800", "--height=600", "--use-pixman", "--idle-time=0",
                                   "--no-config"});
         const QString socket = m_runtime.filePath(QStringLiteral("wayland-brisel"));
         QElapsedTimer clock;
@@ -357,6 +469,29 @@ private:
     QString m_problem;
 };
 
+// How high weston lets a maximized window be: what its panel leaves. The
+// panel is a program of weston's own that may come up a moment after the
+// compositor; until it has, a maximized window takes the whole screen.
+int maximizedHeight() {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
+        QWindow probe;
+        probe.showMaximized();
+        int height = 0;
+        const bool measured = waitUntil(
+            [&] {
+                height = probe.frameGeometry().height();
+                return probe.isExposed() && height > 0;
+            },
+            2000);
+        if (measured && height < probe.screen()->geometry().height()) return height;
+        probe.close();
+        QTest::qWait(200);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -370,8 +505,12 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         g_standIn =
             QCoreApplication::applicationDirPath() + QStringLiteral("/brisel_portal_standin");
+        g_dragSource =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/brisel_drag_source");
         if (QGuiApplication::platformName() != QLatin1String("wayland"))
             g_skipReason = QStringLiteral("Qt did not connect to weston");
+        else
+            g_maximizedHeight = maximizedHeight();
         result = RUN_ALL_TESTS();
     }
     return result;

@@ -3,10 +3,13 @@
 // and hot spot must be what the document held. A small Win32 program of ours
 // (wine/ani_witness.c), built here with the MinGW cross compiler, loads the
 // files with LoadImageW, counts the steps and reads their rates with user32's
-// GetCursorFrameInfo, and draws each step with DrawIconEx.
+// GetCursorFrameInfo, and draws each step with DrawIconEx. The same witness
+// says whether our reader plays the files people have as the loader does.
 
+#include "ani_support.h"
 #include "document/AniFileIO.h"
 #include "document/IconDocument.h"
+#include "document/file/AniReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -320,4 +323,83 @@ TEST(AniWineWitness, TheWindowsLoaderSeesWhatWeWrote) {
             SCOPED_TRACE(std::string(cases()[c].What) + ", loaded at " + std::to_string(side));
             expectSeenAsWritten(docs[c], side, seen[at++]);
         }
+}
+
+// Files that break the rules as real files do, read by our reader and by the
+// loader: the same steps, each showing the same frame at the same rate. Left
+// out are the quirks the loader itself gets wrong (it walks the frames
+// without pad bytes, reads rate words past a short `rate` chunk and shows
+// nothing for a header of no steps) and bare bitmap frames, which it refuses.
+TEST(AniWineWitness, OurReaderPlaysTheFilesPeopleHaveAsTheLoaderDoes) {
+    using namespace ani_test;
+    WineWitness wine;
+    const QString missing = wine.prepare();
+    if (!missing.isEmpty()) GTEST_SKIP() << missing.toStdString();
+
+    const Bytes frames3 =
+        chunk("icon", cursorFile(0)) + chunk("icon", cursorFile(1)) + chunk("icon", cursorFile(2));
+    const Bytes fram3 = list("fram", frames3);
+    const struct {
+        const char* What;
+        Bytes File;
+        bool Sequenced; // Wine then shares a frame's rate between its steps
+    } cases[] = {
+        {"RIFF size counts the whole file", riff(anih(3, 3, 6, 1) + fram3, RiffSize::WholeFile),
+         false},
+        {"INFO first, rate after the frames",
+         riff(list("INFO", chunk("IART", text("Bo"))) + anih(3, 3, 6, 1) + fram3 +
+              chunk("rate", u32s({1, 2, 3}))),
+         false},
+        {"unknown chunks are skipped",
+         riff(chunk("zzzz", {9, 9, 9, 9}) + anih(3, 3, 6, 1) + fram3 + chunk("ISFT", text("x"))),
+         false},
+        {"a second header is ignored", riff(anih(3, 3, 6, 1) + fram3 + anih(1, 1, 99, 3)), false},
+        {"more steps than frames and no sequence", riff(anih(3, 5, 4, 1) + fram3), false},
+        {"a sequence the flags do not announce",
+         riff(anih(3, 3, 6, 1) + chunk("seq ", u32s({2, 1, 0})) + fram3), false},
+        {"an announced sequence with its own rates",
+         riff(anih(3, 4, 6, 3) + chunk("seq ", u32s({2, 0, 1, 0})) +
+              chunk("rate", u32s({10, 0, 20, 30})) + fram3),
+         true},
+        {"no rate chunk and a header rate of 0", riff(anih(3, 3, 0, 1) + fram3), false},
+        {"icon chunks past the header's count", riff(anih(2, 2, 6, 1) + fram3), false},
+        {"icon files as frames",
+         riff(anih(2, 2, 7, 1) +
+              list("fram", chunk("icon", iconFile(4)) + chunk("icon", iconFile(5)))),
+         false},
+    };
+    std::vector<AniContents> ours;
+    std::vector<std::pair<QString, int>> loads;
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
+        SCOPED_TRACE(cases[c].What);
+        ours.push_back(DecodeAniFile(cases[c].File.data(), cases[c].File.size(), "q.ani", {}));
+        const QString name = QStringLiteral("quirk%1.ani").arg(c);
+        QFile file(wine.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(cases[c].File.data()),
+                   qint64(cases[c].File.size()));
+        file.close();
+        loads.emplace_back(name, 0);
+    }
+    const std::vector<SeenFile> seen = wine.load(loads);
+    ASSERT_EQ(seen.size(), loads.size());
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
+        SCOPED_TRACE(cases[c].What);
+        const std::vector<AniStep>& steps = ours[c].Info.Steps;
+        ASSERT_TRUE(seen[c].Loaded) << seen[c].Text.toStdString();
+        ASSERT_EQ(seen[c].Items.size(), steps.size()) << seen[c].Text.toStdString();
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE("step " + std::to_string(i + 1));
+            const IconRaster& frame = ours[c].Frames[steps[i].Frame].Icon.Images.front();
+            EXPECT_EQ(seen[c].Items[i].Corner, rgbOf(frame.Pixels.front()));
+            std::uint32_t rate = steps[i].Rate;
+            if (cases[c].Sequenced)
+                for (const AniStep& s : steps)
+                    if (s.Frame == steps[i].Frame) {
+                        rate = s.Rate;
+                        break;
+                    }
+            EXPECT_EQ(seen[c].Items[i].Rate, rate);
+        }
+    }
 }

@@ -2,8 +2,8 @@
 
 // What the tests that run Brisel beside other programs on a private desktop
 // share: bounded waits that keep the event loop going (the clipboard is
-// served from it), a picture with every kind of alpha, and the private X
-// server.
+// served from it), the other programs run to their end, a picture with every
+// kind of alpha and its comparison, and the private X server.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QString>
 #include <functional>
+#include <gtest/gtest.h>
+#include <optional>
 
 // Runs the event loop until Done or the deadline.
 inline bool waitUntil(const std::function<bool()>& Done, int Milliseconds = 10000) {
@@ -32,6 +34,49 @@ inline QImage alphaPicture(int W, int H) {
             p.setPixel(
                 x, y, qRgba(x * 9 % 256, y * 13 % 256, (x + y) * 5 % 256, (x * 37 + y * 11) % 256));
     return p;
+}
+
+// Runs a program to its end, serving the event loop meanwhile (the
+// clipboard is served from it); its output when it ended well in time.
+inline std::optional<QByteArray> runProgram(const QString& Program, const QStringList& Arguments,
+                                            const QByteArray& Input = QByteArray(),
+                                            bool InBackground = false) {
+    QProcess p;
+    p.start(Program, Arguments);
+    if (!p.waitForStarted(5000)) return std::nullopt;
+    if (!Input.isEmpty()) p.write(Input);
+    p.closeWriteChannel();
+    if (InBackground) {
+        // wl-copy stays behind to serve the clipboard; it is ended when the
+        // compositor goes.
+        p.waitForFinished(5000);
+        return p.exitStatus() == QProcess::NormalExit ? std::optional<QByteArray>(QByteArray())
+                                                      : std::nullopt;
+    }
+    if (!waitUntil([&] { return p.state() == QProcess::NotRunning; })) {
+        p.kill();
+        p.waitForFinished(1000);
+        return std::nullopt;
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return std::nullopt;
+    return p.readAllStandardOutput();
+}
+
+// Read holds exactly the pixels of Expected, alpha included; where not, the
+// first pixel that differs.
+inline ::testing::AssertionResult samePixels(const QImage& Read, const QImage& Expected) {
+    const QImage a = Read.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = Expected.convertToFormat(QImage::Format_ARGB32);
+    if (a.size() != b.size())
+        return ::testing::AssertionFailure() << a.width() << " x " << a.height() << " instead of "
+                                             << b.width() << " x " << b.height();
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return ::testing::AssertionFailure()
+                       << "pixel " << x << "," << y << " is " << std::hex << a.pixel(x, y)
+                       << " instead of " << b.pixel(x, y);
+    return ::testing::AssertionSuccess();
 }
 
 // Ends a helper program, politely first.

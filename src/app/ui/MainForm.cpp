@@ -27,6 +27,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -49,7 +50,6 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brisel"));
     setWindowIcon(programIcon());
-    setMinimumSize(700, 545);
     move(197, 114);
     resize(712, 550);
     // Every list, menu and field of the program shows its selection so that
@@ -71,6 +71,7 @@ TMainForm::TMainForm(Prompter& Prompts, ShellOpener& Shell, const QString& Progr
     bindTools();
     bindEffects();
     bindEditCommands();
+    fitMinimumSize();
     FormCreate();
 }
 
@@ -186,11 +187,17 @@ void TMainForm::applySettings(const ProgramSettings& S)
     m_commands.action(QStringLiteral("Statusbar1"))->setChecked(S.Status);
     m_statusBar->setVisible(S.Status);
     m_splitter->setSizes({S.Icons, std::max(1, width() - S.Icons)});
+    fitOnItsScreen();
 }
 
 void TMainForm::showEvent(QShowEvent* Event)
 {
     QMainWindow::showEvent(Event);
+    if (QWindow* w = windowHandle()) w->installEventFilter(this);
+    fitMinimumSize();
+    // Up on the screen the desktop's frame is known: the whole window, frame
+    // included, is put on the screen once.
+    if (m_firstActivation && !isMaximized() && !isFullScreen()) fitOnItsScreen();
     // Without a window manager the window is never activated, so waiting for
     // that would never open the command-line file. Right after the window is
     // up is early enough and the same for every desktop.
@@ -232,6 +239,14 @@ bool TMainForm::event(QEvent* Event)
     case QEvent::WindowActivate:
         FormActivate();
         break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::LayoutRequest: {
+        // The desktop's frame becomes known, a panel grows with its font.
+        const bool handled = QMainWindow::event(Event);
+        fitMinimumSize();
+        return handled;
+    }
     default:
         break;
     }

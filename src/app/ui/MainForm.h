@@ -186,6 +186,11 @@ private:
     void applyCommandStates(const CommandStates& States);
     void showStatusNow(const QString& Text);
     TULForm& ulForm();
+    // The window's smallest size from what its panels need and what the
+    // desktop's frame takes; the window itself moved and shrunk onto its
+    // screen.
+    void fitMinimumSize();
+    void fitOnItsScreen();
 
     Prompter& m_prompter;
     ShellOpener& m_shell;

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QShortcutEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <map>
 
 namespace {
@@ -121,6 +123,10 @@ void TMainForm::bindCommand(QAction* Command, std::function<void()> Handler) {
 // ...). The command wins, as it always has in this program; Qt would
 // otherwise take turns between the two and warn.
 bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+    // On the screen, the desktop's frame is known: the smallest size counts
+    // it from then on.
+    if (Watched == static_cast<QObject*>(windowHandle()) && Event->type() == QEvent::Expose)
+        QTimer::singleShot(0, this, [this] { fitMinimumSize(); });
     if (Event->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(Event);
         if (se->isAmbiguous()) {

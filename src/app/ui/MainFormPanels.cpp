@@ -35,7 +35,7 @@ void TMainForm::bindPanelCommands() {
     auto showFrames = [this, s] {
         const bool animated = s->document().FrameCount() > 1;
         m_framesPanel->setVisible(animated);
-        setMinimumWidth(700 + (animated ? m_framesPanel->minimumWidth() : 0));
+        fitMinimumSize();
     };
     connect(&s->frames(), &SessionFrames::framesChanged, this, showFrames);
     connect(s, &EditSession::imagesReplaced, this, showFrames);

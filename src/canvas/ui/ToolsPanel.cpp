@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // Two columns of flat 28 x 28 buttons from the top of the panel, related tools
@@ -67,7 +69,10 @@ ToolsPanel::ToolsPanel(QWidget* Panel, SessionTools& Tools) : QObject(Panel), m_
     m_blen = makeSwitch(Panel, "Blen", QStringLiteral("Blend\nColors"),
                         "Blend Colors|Click to activate/deactivate blending colors.");
     m_anti->move(Left, SwitchTop);
-    m_blen->move(Left, SwitchTop + SwitchHeight + 2);
+    m_blen->move(Left, SwitchTop + m_anti->height() + 2);
+    // The window never gets so low that the switches are cut off.
+    Panel->setMinimumHeight(m_blen->geometry().bottom() + 1 + Top + Panel->height() -
+                            Panel->contentsRect().bottom() - 1);
     connect(m_anti, &QToolButton::toggled, this, [this](bool Down) {
         m_tools.AntiClick(Down);
         showSwitches();
@@ -86,7 +91,19 @@ QToolButton* ToolsPanel::makeSwitch(QWidget* Panel, const char* Name, const QStr
     b->setObjectName(QLatin1String(Name));
     b->setText(Caption);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedSize(SwitchWidth, SwitchHeight);
+    // The panel is narrow: a desktop font too wide for it is made smaller
+    // for the caption; a taller one makes the switch taller, so that no
+    // descender is cut off.
+    auto lines = [&] {
+        return b->fontMetrics().boundingRect(QRect(0, 0, SwitchWidth, 1000), Qt::AlignCenter,
+                                             Caption);
+    };
+    QFont font = b->font();
+    while (lines().width() > SwitchWidth - 4 && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        b->setFont(font);
+    }
+    b->setFixedSize(SwitchWidth, std::max(SwitchHeight, lines().height() + 4));
     applyHint(b, QString::fromUtf8(Hint));
     return b;
 }

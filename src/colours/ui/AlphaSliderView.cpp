@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 AlphaSliderView::AlphaSliderView(ColourEditing& Colours, ScreenPointer& Pointer, QWidget* Parent)
     : QFrame(Parent), m_colours(Colours), m_pointer(&Pointer) {
     setObjectName(QStringLiteral("Alph"));
@@ -100,9 +102,17 @@ QRect AlphaSliderView::captionRect() const {
     return left.width() >= right.width() ? left : right;
 }
 
+QFont AlphaSliderView::captionFont() const {
+    QFont f = font();
+    const int room = contentsRect().height();
+    if (QFontMetrics(f).height() > room) f.setPixelSize(std::max(6, room - 2));
+    return f;
+}
+
 void AlphaSliderView::paintEvent(QPaintEvent* Event) {
     QFrame::paintEvent(Event);
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(captionFont());
     p.drawText(captionRect(), Qt::AlignCenter, tr("Alpha"));
 }

@@ -27,6 +27,9 @@ public:
     const AlphaSliderModel& model() const { return m_model; }
     // Where the "Alpha" caption is drawn: beside the thumb, never under it.
     QRect captionRect() const;
+    // The font of "Alpha": the desktop's, made smaller where the track is
+    // too low for it.
+    QFont captionFont() const;
 
     void AlPMouseDown(Qt::MouseButton Button, int X);
     void AlPMouseMove(int X);

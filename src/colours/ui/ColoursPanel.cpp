@@ -17,8 +17,10 @@ namespace {
 
 constexpr int BoxLeft = 8;
 constexpr int BoxTop = 8;
-// The least space between the "Transparent Color" and "Inverted Color" labels.
+// The least space between the "Transparent Color" and "Inverted Color" labels,
+// and between them and the panel's edges.
 constexpr int LabelGap = 6;
+constexpr int LabelMargin = 2;
 
 QLabel* markerLabel(QWidget* Parent, const char* Name, const QString& Text) {
     auto* l = new QLabel(Text, Parent);
@@ -43,7 +45,8 @@ QToolButton* toolButton(QWidget* Parent, const char* Name, QPoint Pos, const QIc
 } // namespace
 
 ColoursPanel::ColoursPanel(ColourEditing& Session, QWidget* ColorsPanel, QWidget* ToolsPanel)
-    : QObject(ColorsPanel), m_session(Session), m_colorsPanel(ColorsPanel) {
+    : QObject(ColorsPanel), m_session(Session), m_colorsPanel(ColorsPanel),
+      m_designWidth(ColorsPanel->width()) {
     m_box = new ColoursBoxView(Session, ColorsPanel);
     m_box->move(BoxLeft, BoxTop);
     m_traLbl = markerLabel(ColorsPanel, "TraLbl", tr("Transparent\nColor"));
@@ -73,30 +76,50 @@ void ColoursPanel::setScreenPointer(ScreenPointer& Pointer) {
 void ColoursPanel::layoutBox() {
     m_box->boxChanged();
     const ColoursBox& box = m_session.coloursBox();
+    m_traLbl->adjustSize();
+    m_invLbl->adjustSize();
+    // The panel keeps its width unless the two captions, side by side in the
+    // desktop's font, need more; then it grows and what it holds stays
+    // centred in it.
+    const int edge = m_colorsPanel->width() - m_colorsPanel->contentsRect().width();
+    const int needed = m_traLbl->width() + LabelGap + m_invLbl->width() + edge + 2 * LabelMargin;
+    const int width = std::max(m_designWidth, needed);
+    if (width != m_colorsPanel->width()) m_colorsPanel->setFixedWidth(width);
+    const int shift = (width - m_designWidth) / 2;
+    m_box->move(BoxLeft + shift, BoxTop);
+
     const int top = BoxTop + box.labelsTop();
     // Each label centred under its cell of the marker row. Labels wider than
     // their cells are pushed apart, into the panel's margins, so the two
     // captions never run together.
     const int half = ColoursBox::Width / 2;
-    m_traLbl->adjustSize();
-    m_invLbl->adjustSize();
-    int traLeft = BoxLeft + half / 2 - m_traLbl->width() / 2;
-    int invLeft = BoxLeft + half + half / 2 - m_invLbl->width() / 2;
+    int traLeft = BoxLeft + shift + half / 2 - m_traLbl->width() / 2;
+    int invLeft = BoxLeft + shift + half + half / 2 - m_invLbl->width() / 2;
     const int overlap = traLeft + m_traLbl->width() + LabelGap - invLeft;
     if (overlap > 0) {
-        traLeft = std::max(0, traLeft - (overlap + 1) / 2);
+        traLeft = std::max(edge / 2 + LabelMargin, traLeft - (overlap + 1) / 2);
         invLeft = traLeft + m_traLbl->width() + LabelGap;
     }
     m_traLbl->move(traLeft, top);
     m_invLbl->move(invLeft, top);
+    // The slider keeps its distance below the captions: the window grows
+    // rather than let them meet.
+    const int labelsBottom = top + std::max(m_traLbl->height(), m_invLbl->height());
+    m_colorsPanel->setMinimumHeight(labelsBottom + LabelGap + AlphaSliderView::TrackHeight +
+                                    AlphBottomGap);
+    placeAlph();
 }
 
 void ColoursPanel::placeAlph() {
-    m_alph->move(5, m_colorsPanel->height() - AlphaSliderView::TrackHeight - AlphBottomGap);
+    const int shift = (m_colorsPanel->width() - m_designWidth) / 2;
+    m_alph->move(5 + shift, m_colorsPanel->height() - AlphaSliderView::TrackHeight - AlphBottomGap);
 }
 
 bool ColoursPanel::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == m_colorsPanel && Event->type() == QEvent::Resize) placeAlph();
+    // Another font (the desktop's, changed while the program runs) sizes the
+    // captions anew.
+    if (Watched == m_colorsPanel && Event->type() == QEvent::FontChange) layoutBox();
     return QObject::eventFilter(Watched, Event);
 }
 

@@ -55,6 +55,7 @@ private:
 
     ColourEditing& m_session;
     QWidget* m_colorsPanel;
+    int m_designWidth; // the panel's width in the program's own font
     QtScreenPointer m_screenPointer;
     ColoursBoxView* m_box = nullptr;
     QLabel* m_traLbl = nullptr;
