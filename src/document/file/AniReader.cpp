@@ -1,4 +1,5 @@
 #include "document/file/AniReader.h"
+#include "document/file/Parallel.h"
 
 #include "document/file/AniPlan.h"
 #include "document/file/IconCodecError.h"
@@ -80,8 +81,11 @@ AniContents DecodeAniFile(const std::uint8_t* Data, std::size_t Size, const std:
             refuse("Its frames hold more than " + std::to_string(AniFile::MaxPixels) + " pixels.");
     }
 
+    // Every frame is a file of its own: they decode side by side, and a bad
+    // one is reported as the first bad frame whatever the timing.
     contents.Frames.resize(plan.Frames.size());
-    for (std::size_t i = 0; i < plan.Frames.size(); ++i) {
+    forEachParallel(int(plan.Frames.size()), std::size_t(pixels), [&](int f) {
+        const std::size_t i = std::size_t(f);
         AniFrame& frame = contents.Frames[i];
         try {
             frame.Icon = DecodeIconFile(files[i].data(), files[i].size(), frameName(i), Settings);
@@ -96,7 +100,7 @@ AniContents DecodeAniFile(const std::uint8_t* Data, std::size_t Size, const std:
             image.Palette.clear();
             image.StoredLength = 0;
             frame.Icon.FileType = IconFile::TypeCursor;
-            continue;
+            return;
         }
         // An icon's directory holds planes and bit count where a cursor keeps
         // its hot spot.
@@ -104,6 +108,6 @@ AniContents DecodeAniFile(const std::uint8_t* Data, std::size_t Size, const std:
             for (IconRaster& image : frame.Icon.Images)
                 image.HotSpotX = image.HotSpotY = 0;
         frame.Bytes = std::move(files[i]);
-    }
+    });
     return contents;
 }

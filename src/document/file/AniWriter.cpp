@@ -1,4 +1,5 @@
 #include "document/file/AniWriter.h"
+#include "document/file/Parallel.h"
 
 #include "document/file/IconCodecError.h"
 #include "document/file/IconReader.h"
@@ -144,14 +145,20 @@ std::vector<std::uint8_t> EncodeAniFile(const std::vector<AniFrameView>& Frames,
 
     // The frames first, so the file is written once into a buffer of its
     // final size: an animation of large frames runs to megabytes.
-    std::vector<FrameFile> files;
-    files.reserve(Frames.size());
+    // Frames are encoded side by side; a failing one is reported as the
+    // first failing frame whatever the timing.
+    std::vector<FrameFile> files(Frames.size());
+    std::size_t pixels = 0;
+    for (const AniFrameView& frame : Frames)
+        for (const IconImageView& image : frame.Images)
+            pixels += std::size_t(image.Width) * std::size_t(image.Height);
+    forEachParallel(int(Frames.size()), pixels, [&](int i) {
+        files[std::size_t(i)] = frameFile(Frames[std::size_t(i)], std::size_t(i), Settings);
+    });
     std::size_t total = 12 + 8 + AniFile::HeaderSize + 2 * (8 + 4 * Info.Steps.size()) + 12 + 12 +
                         2 * 10 + Info.Title.size() + Info.Author.size();
-    for (std::size_t i = 0; i < Frames.size(); ++i) {
-        files.push_back(frameFile(Frames[i], i, Settings));
-        total += 8 + files.back().Size + 1;
-    }
+    for (const FrameFile& file : files)
+        total += 8 + file.Size + 1;
 
     std::vector<std::uint8_t> out;
     out.reserve(total);
