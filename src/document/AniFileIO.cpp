@@ -28,6 +28,10 @@ std::string bytesOf(const QString& Text) {
     return Text.toLatin1().toStdString();
 }
 
+bool sameSettings(const TransparencySettings& A, const TransparencySettings& B) {
+    return A.TraColor == B.TraColor && A.InvColor == B.InvColor && A.TraRange == B.TraRange;
+}
+
 } // namespace
 
 bool IsAniFileData(const QByteArray& Bytes) {
@@ -45,7 +49,25 @@ AniFileContents ReadAniFile(const QByteArray& Bytes, const QString& FileName,
     } catch (const IconCodecError& e) {
         throw IconFileError(QString::fromStdString(e.what()));
     }
-    return AniDocumentContents(ani, ColourChart);
+    // The images as read, before the document takes their pixels.
+    std::vector<std::shared_ptr<StoredFrameRead>> reads;
+    for (const AniFrame& frame : ani.Frames) {
+        if (frame.Bytes.empty()) {
+            reads.emplace_back();
+            continue;
+        }
+        auto read = std::make_shared<StoredFrameRead>();
+        read->Settings = Settings;
+        read->Read = frame.Icon;
+        reads.push_back(std::move(read));
+    }
+    AniFileContents contents = AniDocumentContents(ani, ColourChart);
+    for (std::size_t f = 0; f < reads.size(); ++f)
+        if (reads[f]) {
+            reads[f]->Bytes = contents.Frames[f].StoredData;
+            contents.Frames[f].StoredRead = std::move(reads[f]);
+        }
+    return contents;
 }
 
 AniFileContents AniDocumentContents(AniContents& Ani, const PalettePicture& ColourChart) {
@@ -92,6 +114,10 @@ QByteArray WriteAniFile(const IconDocument& Document, const TransparencySettings
         const QByteArray& stored = Document.frameStoredData(f);
         view.Stored = reinterpret_cast<const std::uint8_t*>(stored.constData());
         view.StoredLength = std::size_t(stored.size());
+        if (const StoredFrameRead* read = Document.frameStoredRead(f))
+            if (read->Bytes.constData() == stored.constData() &&
+                read->Bytes.size() == stored.size() && sameSettings(read->Settings, Settings))
+                view.StoredRead = &read->Read;
     }
     AniInfo info;
     const std::vector<FrameStep> steps = Document.playedSteps();

@@ -90,6 +90,8 @@ public:
     std::uint32_t frameRate(int F) const;
     void setFrameRate(int F, std::uint32_t Rate);
     const QByteArray& frameStoredData(int F) const;
+    // What frameStoredData read as, when kept from reading the file.
+    const StoredFrameRead* frameStoredRead(int F) const;
     // The steps as they play: the Sequence, or every frame in order.
     std::vector<FrameStep> playedSteps() const;
 

@@ -36,6 +36,11 @@ const QByteArray& IconDocument::frameStoredData(int F) const {
     return m_frames[std::size_t(F)].StoredData;
 }
 
+const StoredFrameRead* IconDocument::frameStoredRead(int F) const {
+    checkFrame(F);
+    return m_frames[std::size_t(F)].StoredRead.get();
+}
+
 std::vector<FrameStep> IconDocument::playedSteps() const {
     if (!Sequence.empty()) return Sequence;
     std::vector<FrameStep> steps;
@@ -75,6 +80,7 @@ IconFrame IconDocument::copyFrame(int F) const {
     copy.ActiveIndex = frameActiveIndex(F);
     copy.Rate = frameRate(F);
     copy.StoredData = frameStoredData(F);
+    copy.StoredRead = m_frames[std::size_t(F)].StoredRead;
     return copy;
 }
 

@@ -1,11 +1,21 @@
 #pragma once
 
 #include "document/IconImage.h"
+#include "document/file/IconRaster.h"
+#include "document/file/Transparency.h"
 
 #include <QByteArray>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+// A frame's cursor file as it was read: the very bytes (shared, not copied),
+// the transparency settings they were read under and the images they gave.
+struct StoredFrameRead {
+    QByteArray Bytes;
+    TransparencySettings Settings;
+    IconContents Read;
+};
 
 // A frame shows for a tenth of a second unless the file or the user says
 // otherwise (jiffies: 1/60 s).
@@ -22,6 +32,11 @@ struct IconFrame {
     // The cursor file the frame was read from: saved again byte for byte
     // while the frame's images still read as it.
     QByteArray StoredData;
+    // What StoredData read as, kept so that saving tells an unedited frame
+    // by comparing, not by reading the bytes again (a frame of 256 x 256
+    // PNG images costs far more to read than to compare). Only trusted while
+    // it is of these very bytes.
+    std::shared_ptr<const StoredFrameRead> StoredRead;
 };
 
 // A step of the sequence: the frame it shows (from 0) and for how long.

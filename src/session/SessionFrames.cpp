@@ -21,6 +21,7 @@ void makeBlank(IconFrame& Frame) {
         image->Thumbnail = MakeThumbnail(*image);
     }
     Frame.StoredData.clear();
+    Frame.StoredRead.reset();
 }
 
 } // namespace

@@ -211,6 +211,50 @@ TEST(DocumentFrames, AnimatedCursorRoundTrip) {
     }
 }
 
+// Opened and saved again, a frame nobody touched goes out byte for byte as it
+// came in (told by comparing with what it read as, not by reading it again),
+// and a frame edited in any way goes out as edited.
+TEST(DocumentFrames, SavingAfterOpeningWritesEveryEditAndOnlyThose) {
+    const TransparencySettings s;
+    const QByteArray original = WriteAniFile(documentOf({0, 1, 2}), s);
+    const struct {
+        const char* What;
+        void (*Edit)(IconImage&);
+    } cases[] = {
+        {"nothing", [](IconImage&) {}},
+        {"a pixel", [](IconImage& I) { I.Pixels.Bits[5] = 0xFF123456u; }},
+        {"a hot spot", [](IconImage& I) { I.HotSpotX = 2; }},
+        {"the storage", [](IconImage& I) { I.StoredAsPng = true; }},
+        {"a pixel and back", [](IconImage& I) { I.Pixels.Bits[5] ^= 0x00FFFFFFu; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        AniFileContents read = ReadAniFile(original, QStringLiteral("t.ani"), s);
+        ASSERT_NE(read.Frames[1].StoredRead, nullptr) << "the frame's reading is kept";
+        IconDocument doc;
+        doc.replaceFrames(std::move(read.Frames));
+        IconImage& image = *doc.frameImages(1)[1];
+        c.Edit(image);
+        if (std::string(c.What) == "a pixel and back") c.Edit(image);
+        const QByteArray saved = WriteAniFile(doc, s);
+        if (std::string(c.What) == "nothing" || std::string(c.What) == "a pixel and back") {
+            EXPECT_EQ(saved, original);
+            continue;
+        }
+        EXPECT_NE(saved, original);
+        const AniFileContents back = ReadAniFile(saved, QStringLiteral("t.ani"), s);
+        for (int f = 0; f < 3; ++f)
+            for (std::size_t i = 0; i < 2; ++i) {
+                SCOPED_TRACE("frame " + std::to_string(f) + " image " + std::to_string(i));
+                const IconImage& want = *doc.frameImages(f)[i];
+                const IconImage& got = *back.Frames[std::size_t(f)].Images[i];
+                EXPECT_EQ(got.Pixels.Bits, want.Pixels.Bits);
+                EXPECT_EQ(got.HotSpotX, want.HotSpotX);
+                EXPECT_EQ(got.StoredAsPng, want.StoredAsPng);
+            }
+    }
+}
+
 TEST(DocumentFrames, DamagedFileIsRefusedWithItsName) {
     QByteArray file("RIFF\x04\x00\x00\x00"
                     "ACON",

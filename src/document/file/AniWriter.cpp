@@ -84,7 +84,10 @@ struct FrameFile {
 FrameFile frameFile(const AniFrameView& F, std::size_t Index,
                     const TransparencySettings& Settings) {
     FrameFile file;
-    if (F.Stored && CursorFileStillHolds(F.Stored, F.StoredLength, F.Images, Settings)) {
+    const bool unedited = F.Stored && (F.StoredRead ? CursorStillReadsAs(*F.StoredRead, F.Images)
+                                                    : CursorFileStillHolds(F.Stored, F.StoredLength,
+                                                                           F.Images, Settings));
+    if (unedited) {
         file.Data = F.Stored;
         file.Size = F.StoredLength;
         return file;
@@ -110,9 +113,13 @@ bool CursorFileStillHolds(const std::uint8_t* Bytes, std::size_t Length,
     } catch (const IconCodecError&) {
         return false;
     }
-    if (read.FileType != IconFile::TypeCursor || read.Images.size() != Images.size()) return false;
+    return CursorStillReadsAs(read, Images);
+}
+
+bool CursorStillReadsAs(const IconContents& Read, const std::vector<IconImageView>& Images) {
+    if (Read.FileType != IconFile::TypeCursor || Read.Images.size() != Images.size()) return false;
     for (std::size_t i = 0; i < Images.size(); ++i)
-        if (!sameImage(read.Images[i], Images[i])) return false;
+        if (!sameImage(Read.Images[i], Images[i])) return false;
     return true;
 }
 

@@ -18,6 +18,10 @@ struct AniFrameView {
     std::vector<IconImageView> Images;
     const std::uint8_t* Stored = nullptr;
     std::size_t StoredLength = 0;
+    // What Stored reads as under the writer's settings, when the caller kept
+    // it from reading the file: whether the frame is unedited is then told
+    // by comparing with it, without decoding Stored again.
+    const IconContents* StoredRead = nullptr;
 };
 
 // Writes RIFF ACON: `anih` (cbSize 36, the icon flag always, the sequence
@@ -42,3 +46,5 @@ std::vector<std::uint8_t> EncodeAniFile(const AniContents& Ani,
 bool CursorFileStillHolds(const std::uint8_t* Bytes, std::size_t Length,
                           const std::vector<IconImageView>& Images,
                           const TransparencySettings& Settings);
+// The same for a cursor file already read as Read.
+bool CursorStillReadsAs(const IconContents& Read, const std::vector<IconImageView>& Images);
