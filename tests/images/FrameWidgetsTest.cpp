@@ -10,6 +10,7 @@
 #include "session/SessionFrames.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMimeData>
@@ -137,6 +138,8 @@ TEST_F(FrameWidgetsTest, DraggingAFrameMovesItAsOneUndoStep) {
     session.frames().setSequence({{3, 4}, {0, 1}});
     EXPECT_EQ(strip.FramesList()->dragDropMode(), QAbstractItemView::InternalMove);
     EXPECT_TRUE(strip.FramesList()->dragEnabled());
+    EXPECT_TRUE(strip.FramesList()->viewport()->acceptDrops())
+        << "a static icon view refuses drops";
 
     const IconDocument& d = session.document();
     const auto rates = [&d] {
@@ -183,6 +186,21 @@ TEST_F(FrameWidgetsTest, DraggingAFrameMovesItAsOneUndoStep) {
             EXPECT_EQ(d.Sequence, (std::vector<FrameStep>{{3, 4}, {0, 1}}));
         }
     }
+
+    // Dropped on the strip itself: onto the third frame, then below the last.
+    QListView* list = strip.FramesList();
+    panel.resize(200, 600);
+    panel.show();
+    const auto dropAt = [&](int From, const QPoint& At) {
+        std::unique_ptr<QMimeData> data(model->mimeData({model->index(From)}));
+        QDropEvent drop(QPointF(At), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        strip.takeDrop(drop);
+        EXPECT_TRUE(drop.isAccepted());
+    };
+    dropAt(0, list->visualRect(model->index(2)).center());
+    EXPECT_EQ(rates(), (std::vector<std::uint32_t>{2, 3, 1, 4}));
+    dropAt(0, QPoint(list->viewport()->width() / 2, list->viewport()->height() - 2));
+    EXPECT_EQ(rates(), (std::vector<std::uint32_t>{3, 1, 4, 2}));
 
     // Several frames, or a frame of another strip, are not dragged here.
     EXPECT_EQ(model->mimeData({model->index(0), model->index(1)}), nullptr);

@@ -114,8 +114,9 @@ TEST_F(ImageListWidgets, WideCaptionsWrapInsteadOfScrollingSideways) {
     const QModelIndex other = list->model()->index(0);
     const QFontMetrics bold(active.data(Qt::FontRole).value<QFont>().resolve(view()->font()));
     const QRect shown = view()->visualRect(active);
-    if (bold.horizontalAdvance(active.data().toString()) > shown.width())
+    if (bold.horizontalAdvance(active.data().toString()) > shown.width()) {
         EXPECT_GT(shown.height(), view()->visualRect(other).height()) << "not wrapped";
+    }
 }
 
 // What the screen holds of the list after the pending repaints, against the

@@ -6,6 +6,7 @@
 #include "session/FramePrompt.h"
 #include "session/Hint.h"
 
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -37,6 +38,9 @@ FrameStrip::FrameStrip(FrameEditing& Frames, FramePrompt& Prompts, QWidget* Pane
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
     m_list->setDefaultDropAction(Qt::MoveAction);
     m_list->setDropIndicatorShown(true);
+    // A static icon view turns drops on its viewport off; frames are dropped there.
+    m_list->viewport()->setAcceptDrops(true);
+    m_list->viewport()->installEventFilter(this);
     QFont font = m_list->font();
     font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
     m_list->setFont(font);
@@ -127,6 +131,27 @@ void FrameStrip::propertiesClick() {
     const IconDocument& doc = m_frames.document();
     if (const auto texts = m_prompts.askProperties({doc.Title, doc.Author}))
         m_frames.setTitleAndAuthor(texts->Title, texts->Author);
+}
+
+bool FrameStrip::eventFilter(QObject* Watched, QEvent* Event) {
+    const QEvent::Type type = Event->type();
+    if (Watched != m_list->viewport() ||
+        (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QObject::eventFilter(Watched, Event);
+    takeDrop(*static_cast<QDropEvent*>(Event));
+    return true;
+}
+
+void FrameStrip::takeDrop(QDropEvent& Event) {
+    const QModelIndex onto = m_list->indexAt(Event.position().toPoint());
+    if (!m_model->canDropMimeData(Event.mimeData(), Qt::MoveAction, -1, 0, onto)) {
+        Event.ignore();
+        return;
+    }
+    Event.setDropAction(Qt::MoveAction);
+    Event.accept();
+    if (Event.type() == QEvent::Drop)
+        m_model->dropMimeData(Event.mimeData(), Qt::MoveAction, -1, 0, onto);
 }
 
 void FrameStrip::selectActive() {

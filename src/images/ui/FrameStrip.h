@@ -6,6 +6,7 @@
 class FrameEditing;
 class FrameListModel;
 class FramePrompt;
+class QDropEvent;
 class QListView;
 class QToolButton;
 class QWidget;
@@ -32,6 +33,15 @@ public:
     void propertiesClick();
     // Highlights the active frame.
     void selectActive();
+    // A frame dragged over or dropped on the list at the event's position:
+    // onto a frame it takes that frame's place, below the last it goes to
+    // the end. Accepts the event when it carries a frame of this strip.
+    void takeDrop(QDropEvent& Event);
+
+protected:
+    // Drops of a frame on the list are taken here, before the list's own
+    // handling (which in icon mode moves the picture, not the frame).
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     FrameEditing& m_frames;
