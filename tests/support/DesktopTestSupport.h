@@ -13,6 +13,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <signal.h>
+#include <sys/prctl.h>
 
 // Runs the event loop until Done or the deadline.
 inline bool waitUntil(const std::function<bool()>& Done, int Milliseconds = 10000) {
@@ -79,6 +81,13 @@ inline ::testing::AssertionResult samePixels(const QImage& Read, const QImage& E
     return ::testing::AssertionSuccess();
 }
 
+// P's program is ended by the system when this test program ends, even when
+// it ends abruptly (a fatal error from the display): no X server or
+// compositor outlives the run.
+inline void endsWithThisProgram(QProcess& P) {
+    P.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+
 // Ends a helper program, politely first.
 inline void endProcess(QProcess& P) {
     if (P.state() == QProcess::NotRunning) return;
@@ -92,6 +101,7 @@ inline void endProcess(QProcess& P) {
 // Starts a private Xvfb with one screen of Screen ("WxHxDepth"); its display
 // (":N"), or empty when it did not start in time.
 inline QString startXvfb(QProcess& Xvfb, const QString& Screen) {
+    endsWithThisProgram(Xvfb);
     Xvfb.start(QStringLiteral("Xvfb"),
                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                 QStringLiteral("0"), Screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
