@@ -1,6 +1,7 @@
 #include "images/ui/FrameListModel.h"
 
 #include "document/IconDocument.h"
+#include "images/ui/ActiveItemLook.h"
 
 #include <QBrush>
 #include <QFont>
@@ -39,14 +40,8 @@ QVariant FrameListModel::data(const QModelIndex& Index, int Role) const {
         return icon;
     }
     case Qt::FontRole:
-    case Qt::BackgroundRole: {
-        if (f != m_document.activeFrame()) return {};
-        if (Role == Qt::BackgroundRole)
-            return QBrush(QGuiApplication::palette().color(QPalette::Midlight));
-        QFont bold;
-        bold.setBold(true);
-        return bold;
-    }
+    case Qt::BackgroundRole:
+        return f != m_document.activeFrame() ? QVariant() : activeItemLook(Role);
     default:
         return {};
     }

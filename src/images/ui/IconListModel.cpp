@@ -1,6 +1,7 @@
 #include "images/ui/IconListModel.h"
 
 #include "document/IconDocument.h"
+#include "images/ui/ActiveItemLook.h"
 #include "document/Thumbnail.h"
 
 #include <QBrush>
@@ -44,14 +45,8 @@ QVariant IconListModel::data(const QModelIndex& Index, int Role) const {
         return icon;
     }
     case Qt::FontRole:
-    case Qt::BackgroundRole: {
-        if (Index.row() != m_document.activeIndex()) return {};
-        if (Role == Qt::BackgroundRole)
-            return QBrush(QGuiApplication::palette().color(QPalette::Midlight));
-        QFont bold;
-        bold.setBold(true);
-        return bold;
-    }
+    case Qt::BackgroundRole:
+        return Index.row() != m_document.activeIndex() ? QVariant() : activeItemLook(Role);
     default:
         return {};
     }
